@@ -1,0 +1,155 @@
+#include "engine/BinData.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <new>
+
+#include "platform/Afx.h"
+#include "platform/AtomicFile.h"
+
+int32_t CBinData::s_nSearchAnchor = 0;
+
+namespace {
+const char kTooLargeMessage[] = "ファイルサイズがオンメモリ編集の上限を超えています。\n"
+                                "オフメモリでファイルを開きます。\nVIEWモードのみ有効です。";
+const char kNoMemoryMessage[] =
+    "メモリが足りません。\nオフメモリでファイルを開きます。\nVIEWモードのみ有効です。";
+
+int32_t MegabytesToBytes(int mb) {
+    int64_t bytes = int64_t(mb) * 0x100000;
+    return static_cast<int32_t>(std::clamp<int64_t>(bytes, INT32_MIN, INT32_MAX));
+}
+} // namespace
+
+CBinData::CBinData(int nMaxOnMemoryMB)
+    : m_nMaxOnMemory(MegabytesToBytes(nMaxOnMemoryMB)), m_undo(this), m_redo(this) {
+    UpdateLayout();
+}
+
+CBinData::~CBinData() = default;
+
+void CBinData::UpdateLayout() {
+    m_nAreaGap = 2;
+    m_nHexStart = m_bShowAddress ? m_nAddrDigits + 2 : 0;
+    m_nBytesPerRow = 16;
+    m_nCharAreaWidth = 16;
+    m_nCellWidth = 3;
+    m_nHexWidth = 49;
+    m_nCharStart = m_nHexStart + m_nHexWidth;
+}
+
+void CBinData::GoOffMemory(const char* message) {
+    m_bOffMemory = true;
+    m_nAllowedMode = 0;
+    if (message) AfxMessageBox(message, MB_ICONEXCLAMATION | MB_OK);
+}
+
+int CBinData::LoadFile(const std::string& path, CFileException* pError) {
+    RemoveAll();
+    m_file.Close();
+    m_bOffMemory = false;
+    m_nWindowStart = m_nWindowEnd = -1;
+    m_undo.RemoveAll();
+    m_redo.RemoveAll();
+    if (!m_file.Open(path, CFile::modeRead | CFile::shareExclusive | CFile::typeBinary, pError))
+        return 1;
+    int64_t length;
+    CFileStatus status;
+    try {
+        length = m_file.GetLength();
+    } catch (const CFileException& e) {
+        if (pError) *pError = e;
+        m_file.Close();
+        return 1;
+    }
+    // Positions are 32-bit.
+    if (length > INT32_MAX) {
+        if (pError) *pError = CFileException(CFileException::fileTooLarge, EFBIG, path);
+        m_file.Close();
+        return 1;
+    }
+    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = 0;
+    m_nFileLength = static_cast<int32_t>(length);
+    if (m_nFileLength > m_nMaxOnMemory) GoOffMemory(kTooLargeMessage);
+    if (!m_bOffMemory) {
+        try {
+            SetSize(m_nFileLength, 4096);
+        } catch (const std::bad_alloc&) {
+            GoOffMemory(kNoMemoryMessage);
+        }
+    }
+    if (!m_bOffMemory) {
+        bool ok = ReadWhole(pError);
+        m_file.Close();
+        if (!ok) {
+            RemoveAll();
+            return 1;
+        }
+    } else {
+        m_nAllowedMode = 0;
+        try {
+            if (m_nFileLength > 0) EnsureWindow(0, 1);
+        } catch (const CFileException& e) {
+            if (pError) *pError = e;
+            m_file.Close();
+            RemoveAll();
+            m_bOffMemory = false;
+            return 1;
+        }
+    }
+    UpdateLayout();
+    return 0;
+}
+
+bool CBinData::ReadWhole(CFileException* pError) {
+    try {
+        int n = GetSize();
+        if (n > 0 && m_file.Read(GetData(), static_cast<unsigned>(n)) != static_cast<unsigned>(n))
+            throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
+    } catch (const CFileException& e) {
+        if (pError) *pError = e;
+        return false;
+    }
+    return true;
+}
+
+int CBinData::SaveFile(const std::string& path, CFileException* pError) {
+    if (m_nAllowedMode == 0 || m_bOffMemory) return 1;
+    CAtomicFile file;
+    int n = GetSize();
+    if (!file.Open(path, pError) || (n > 0 && !file.Write(GetData(), size_t(n), pError)) ||
+        !file.Commit(pError))
+        return 1;
+    return 0;
+}
+
+void CBinData::EnsureWindow(int pos, int n) {
+    if (!m_bOffMemory) return;
+    if (pos >= m_nWindowStart && pos + n - 1 <= m_nWindowEnd) return;
+    // A file shorter than a window is held whole.
+    int size = std::min(m_nWindowSize, m_nFileLength);
+    int start = std::max(pos - m_nWindowSize / 2, 0);
+    start = std::min(start, m_nFileLength - size);
+    if (pos + n > start + size) start = std::min(pos, m_nFileLength - size);
+    m_nWindowStart = m_nWindowEnd = -1;
+    if (GetSize() != size) SetSize(size, 4096);
+    unsigned got = m_file.ReadAt(start, GetData(), static_cast<unsigned>(size));
+    if (got != static_cast<unsigned>(size))
+        throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
+    m_nWindowStart = start;
+    m_nWindowEnd = start + size - 1;
+}
+
+const uint8_t* CBinData::GetBytes(int pos, int n) {
+    if (!m_bOffMemory) return GetRange(pos, n);
+    EnsureWindow(pos, n);
+    return GetRange(pos - m_nWindowStart, n);
+}
+
+uint8_t CBinData::GetByte(int pos) {
+    if (pos < 0 || pos >= GetDataLength()) return 0; // the append position holds no byte
+    if (!m_bOffMemory) return GetAt(pos);
+    EnsureWindow(pos, 1);
+    return GetAt(pos - m_nWindowStart);
+}

@@ -1,0 +1,122 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/MarkList.h"
+#include "engine/RowSource.h"
+#include "engine/UndoLog.h"
+#include "platform/ByteArray.h"
+#include "platform/File.h"
+
+// The data of one document: its bytes, loaded whole (on-memory) or seen through a window into
+// the file on disk (off-memory), with the caret, selection, registered range, marks, undo
+// history and the layout by which rows are formatted.
+class CBinData : public CByteArray, public CRowSource {
+public:
+    static constexpr int kRowBufferSize = 320;
+    static constexpr int kCharBufferSize = 64;
+
+    // nMaxOnMemoryMB: the largest file loaded whole, in megabytes (the setting as stored).
+    explicit CBinData(int nMaxOnMemoryMB = 16);
+    ~CBinData() override;
+
+    // Loading, saving and the window. LoadFile and SaveFile return 0 on success, 1 on failure.
+    int LoadFile(const std::string& path, CFileException* pError);
+    int SaveFile(const std::string& path, CFileException* pError);
+    void UpdateLayout();
+    // Off-memory: makes bytes pos to pos + n - 1 present in the store. Throws CFileException
+    // when the file cannot be read or has become shorter than it was.
+    void EnsureWindow(int pos, int n);
+    // n consecutive bytes at data position pos; valid until the next read or edit.
+    const uint8_t* GetBytes(int pos, int n);
+    uint8_t GetByte(int pos);
+    int GetDataLength() const { return m_bOffMemory ? m_nFileLength : GetSize(); }
+
+    // CRowSource
+    int GetCaretLimit() override { return GetDataLength() + 1; }
+    void OverwriteAtCaret(uint8_t b) override;
+    void InsertAtCaret(uint8_t b) override;
+    uint8_t GetByteAtCaret() override { return GetByte(m_nCaret); }
+    void DeleteAtCaret() override;
+    int GetBytesPerRow() override { return m_nBytesPerRow; }
+
+    // Row formatting. The results live in the row and character buffers until the next call.
+    const char* FormatRow(int row);
+    const char* FormatCharArea(int row, int code);
+    void FormatUnicodeChars(int row, char* out);
+    const char* FormatRowText(int row, int code);
+    const char* FormatHeader();
+    const std::vector<uint32_t>* GetMarkSpans(int first, int last);
+    const std::vector<uint32_t>* GetRangeSpans(int first, int last);
+    static uint32_t MakeSpan(int column, int width, int row, int rows) {
+        return uint32_t(column & 0xFF) | uint32_t(width & 0xFF) << 8 | uint32_t(row & 0xFF) << 16 |
+               uint32_t(rows & 0xFF) << 24;
+    }
+
+    // Edits with undo.
+    void DeleteSelection();
+    void ReplaceSelection(int newCount, const uint8_t* newBytes);
+    // Undoes (true) or redoes (false) one step; true when the log was empty or a group ended.
+    bool ApplyUndoStep(bool undo);
+    void ClearRedo() { m_redo.RemoveAll(); }
+
+    // Search.
+    static bool MatchAt(int length, const uint8_t* pattern, const uint8_t* bytes,
+                        bool caseSensitive);
+    int Find(bool forward, int length, const uint8_t* pattern, bool first, bool caseSensitive,
+             bool inRange);
+    int ReplaceAll(int length, const uint8_t* pattern, int newLength, const uint8_t* newBytes,
+                   bool caseSensitive, bool inRange);
+
+    // Clipboard; each returns true when it put nothing on the clipboard.
+    bool CopyToClipboard();
+    bool CopyAsEscapedText();
+    bool CopyAsText();
+
+    // The position where the current sequence of searches began, shared by all documents.
+    static int32_t s_nSearchAnchor;
+
+    char m_szRow[kRowBufferSize] = {};
+    char m_szChars[kCharBufferSize] = {};
+    std::vector<uint32_t> m_spans;
+    int32_t m_nCharAreaWidth = 16;
+    int32_t m_nMaxOnMemory;
+    int32_t m_nAddrDigits = 9;
+    int32_t m_nHexWidth = 49;
+    int32_t m_nAreaGap = 2;
+    int32_t m_nCellWidth = 3;
+    int32_t m_nCharStart = 0;
+    int32_t m_nHexStart = 0;
+    int32_t m_nBytesPerRow = 16;
+    CUndoLog m_undo;
+    CUndoLog m_redo;
+    int32_t m_nAllowedMode = 2;
+    bool m_bOffMemory = false;
+    CFile m_file;
+    int32_t m_nFileLength = 0;
+    int32_t m_nWindowStart = -1;
+    int32_t m_nWindowEnd = -1;
+    int32_t m_nWindowSize = 0x100000;
+    bool m_bShowAddress = true;
+    bool m_bShowChars = true;
+    CMarkList m_marks;
+
+private:
+    void GoOffMemory(const char* message);
+    bool ReadWhole(CFileException* pError);
+    int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }
+    // The selection clipped to the bytes that exist; false when none of it does.
+    bool ClippedSelection(int& first, int& count);
+    void ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record);
+    void ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record);
+    void ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record);
+    void PlaceCaretIfValid(int64_t pos);
+    int FindForward(int length, const uint8_t* pattern, bool first, bool cs, int low, int high);
+    int FindBackward(int length, const uint8_t* pattern, bool first, bool cs, int low, int high);
+    int ScanForward(int length, const uint8_t* pattern, bool cs, int from, int to);
+    int ScanBackward(int length, const uint8_t* pattern, bool cs, int from, int to);
+    int SetMatch(int pos, int length);
+    bool GetSearchRange(bool inRange, int& low, int& high) const;
+    bool CheckClipboardLimit(int limit);
+};

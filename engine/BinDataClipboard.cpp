@@ -1,0 +1,66 @@
+// Copying the selection of CBinData to the clipboard.
+#include <cstdio>
+
+#include "engine/BinData.h"
+#include "engine/QXClipboard.h"
+#include "platform/Afx.h"
+#include "platform/Backend.h"
+#include "platform/Clipboard.h"
+
+namespace {
+const char kLimitMessage[] = "クリップボードへコピーするデータがサイズ上限を超えています";
+constexpr int kCopyLimit = 65536;
+constexpr int kEscapedCopyLimit = 32;
+
+bool PutText(std::vector<uint8_t> block) {
+    CClipboardData data;
+    data.Add(CF_TEXT, std::move(block));
+    return !CBackend::Current().Clipboard().SetData(std::move(data));
+}
+} // namespace
+
+// False, with a message, when the selection is longer than limit; false without one when
+// nothing is selected.
+bool CBinData::CheckClipboardLimit(int limit) {
+    int first, count;
+    if (!ClippedSelection(first, count)) return false;
+    if (count > limit) {
+        AfxMessageBox(kLimitMessage, MB_ICONEXCLAMATION | MB_OK);
+        return false;
+    }
+    return true;
+}
+
+bool CBinData::CopyToClipboard() {
+    int first, count;
+    if (!CheckClipboardLimit(kCopyLimit) || !ClippedSelection(first, count)) return true;
+    return PutQXClipboard(count, GetBytes(first, count));
+}
+
+bool CBinData::CopyAsText() {
+    int first, count;
+    if (!CheckClipboardLimit(kCopyLimit) || !ClippedSelection(first, count)) return true;
+    const uint8_t* bytes = GetBytes(first, count);
+    std::vector<uint8_t> block(bytes, bytes + count);
+    block.push_back(0);
+    return PutText(std::move(block));
+}
+
+bool CBinData::CopyAsEscapedText() {
+    int first, count;
+    if (!CheckClipboardLimit(kEscapedCopyLimit) || !ClippedSelection(first, count)) return true;
+    std::vector<uint8_t> block;
+    block.reserve(size_t(count) * 4 + 1);
+    for (int i = 0; i < count; ++i) {
+        uint8_t b = GetByte(first + i);
+        if (b >= 0x21 && b <= 0x7E) {
+            block.push_back(b);
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", b);
+            block.insert(block.end(), escape, escape + 4);
+        }
+    }
+    block.push_back(0);
+    return PutText(std::move(block));
+}

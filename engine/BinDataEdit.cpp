@@ -1,0 +1,124 @@
+// Edit primitives and undo/redo of CBinData.
+#include <algorithm>
+
+#include "engine/BinData.h"
+
+void CBinData::OverwriteAtCaret(uint8_t b) {
+    // Off-memory data is never edited; at the append position there is no byte to overwrite.
+    if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
+    m_redo.RemoveAll();
+    m_undo.RecordByte(0x28, m_nCaret);
+    SetAt(m_nCaret, b);
+}
+
+void CBinData::InsertAtCaret(uint8_t b) {
+    if (m_bOffMemory || m_nCaret < 0 || m_nCaret > GetSize()) return;
+    m_redo.RemoveAll();
+    m_undo.RecordByte(0x24, m_nCaret);
+    InsertAt(m_nCaret, b);
+}
+
+void CBinData::DeleteAtCaret() {
+    if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
+    m_redo.RemoveAll();
+    m_undo.RemoveRange(m_nCaret, 1);
+    if (m_nCaret >= GetSize()) m_nCaret = GetSize();
+}
+
+bool CBinData::ClippedSelection(int& first, int& count) {
+    if (!m_bSelection || m_nSelStart < 0) return false;
+    first = m_nSelStart;
+    count = std::min(m_nSelEnd, GetDataLength() - 1) - first + 1;
+    return count > 0;
+}
+
+void CBinData::DeleteSelection() {
+    int first, count;
+    if (m_bOffMemory || !ClippedSelection(first, count)) {
+        m_bSelection = false;
+        return;
+    }
+    int last = first + count - 1;
+    m_redo.RemoveAll();
+    m_undo.RemoveRange(first, count);
+    int length = GetSize();
+    if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
+        m_nCaret = first;
+        if (first >= length - 1) m_nCaret = length - 1;
+        if (length == 0) m_nCaret = 0;
+    } else if (m_nCaret > last) {
+        m_nCaret -= count;
+    }
+    m_bSelection = false;
+}
+
+void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
+    newCount &= 0xFFFF;
+    int first, count;
+    if (m_bOffMemory || !m_bSelection) return;
+    if (!ClippedSelection(first, count))
+        count = 0; // only the append position was selected: the new bytes go at the end
+    m_redo.RemoveAll();
+    m_undo.ReplaceRange(first, count, newCount, newBytes);
+    int length = GetSize();
+    if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
+        m_nCaret = first + newCount;
+        if (m_nCaret >= length - 1) m_nCaret = length - 1;
+        if (length == 0) m_nCaret = 0;
+    } else if (m_nCaret > first + count - 1) {
+        m_nCaret += newCount - count;
+    }
+    m_bSelection = false;
+}
+
+void CBinData::PlaceCaretIfValid(int64_t pos) {
+    if (pos >= 0 && pos < GetCaretLimit()) m_nCaret = static_cast<int32_t>(pos);
+}
+
+void CBinData::ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record) {
+    target.RemoveRange(record.m_nPos, record.m_nPresent);
+    PlaceCaretIfValid(record.m_nPos);
+}
+
+void CBinData::ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record) {
+    target.RecordRange(0x14, record.m_nPos, record.m_nSaved, 0);
+    InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
+    PlaceCaretIfValid(int64_t(record.m_nPos) + record.m_nSaved);
+}
+
+void CBinData::ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record) {
+    if (record.m_nKind & CUndoLog::kOneByte) {
+        target.RecordByte(0x28, record.m_nPos);
+        SetAt(record.m_nPos, record.m_saved[0]);
+    } else {
+        target.RecordRange(0x18, record.m_nPos, record.m_nPresent, record.m_nSaved);
+        RemoveAt(record.m_nPos, record.m_nPresent);
+        InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
+    }
+    int n = record.m_nSaved;
+    PlaceCaretIfValid(n == 1 ? record.m_nPos : int64_t(record.m_nPos) + n);
+}
+
+bool CBinData::ApplyUndoStep(bool undo) {
+    CUndoLog& source = undo ? m_undo : m_redo;
+    CUndoLog& target = undo ? m_redo : m_undo;
+    CUndoRecord record;
+    if (!source.PopRecord(record)) return true;
+    if (record.m_nKind == CUndoLog::kGroupStart) {
+        target.PushMarker(CUndoLog::kGroupEnd);
+        return true;
+    }
+    if (record.m_nKind == CUndoLog::kGroupEnd) {
+        target.PushMarker(CUndoLog::kGroupStart);
+        while (!ApplyUndoStep(undo)) {
+        }
+        return false;
+    }
+    if (record.m_nKind & CUndoLog::kInserted && !(record.m_nKind & CUndoLog::kReplaced))
+        ApplyInsertedRecord(target, record);
+    else if (record.m_nKind & CUndoLog::kRemoved)
+        ApplyRemovedRecord(target, record);
+    else if (record.m_nKind & CUndoLog::kReplaced)
+        ApplyReplacedRecord(target, record);
+    return false;
+}

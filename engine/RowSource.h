@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+// What the row view works on: the caret, the selection and the registered range of a document,
+// and one-byte edits at the caret.
+class CRowSource {
+public:
+    virtual ~CRowSource() = default;
+
+    // The number of caret positions: data length + 1.
+    virtual int GetCaretLimit() = 0;
+    virtual void OverwriteAtCaret(uint8_t b) = 0;
+    virtual void InsertAtCaret(uint8_t b) = 0;
+    virtual uint8_t GetByteAtCaret() = 0;
+    virtual void DeleteAtCaret() = 0;
+    virtual int GetBytesPerRow() = 0;
+
+    // Selects first to last inclusive, which may end on the append position. A range that is
+    // empty or reaches outside the caret positions clears the selection and gives false.
+    bool SetSelection(int first, int last);
+
+    int32_t m_nSelStart = -1;
+    int32_t m_nSelEnd = -1;
+    bool m_bSelection = false;
+    int32_t m_nRegStart = -1;
+    int32_t m_nRegEnd = -1;
+    bool m_bRegistered = false;
+    int32_t m_nCaret = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+
+// A failed file operation: the cause, the system's error number and the file concerned.
+class CFileException {
+public:
+    enum Cause {
+        none = 0,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile,
+        fileTooLarge,
+        fileChanged,
+    };
+
+    CFileException() = default;
+    CFileException(Cause cause, int osError, std::string fileName)
+        : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
+
+    // The cause that matches a system error number.
+    static Cause CauseFromErrno(int err);
+    // The text shown to the user; empty when the cause is none.
+    std::string GetErrorMessage() const;
+
+    Cause m_cause = none;
+    int m_lOsError = 0;
+    std::string m_strFileName;
+};

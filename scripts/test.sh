@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once in a normal build and once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+
+echo "== build"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_BENCH=ON >/dev/null
+cmake --build build -j"$jobs"
+
+echo "== sanitizer build"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELM_SANITIZE=ON -DQUELM_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+
+echo "== tests under sanitizers"
+(cd build-asan && ctest --output-on-failure -j"$jobs" --timeout 600)
+
+echo "== tests"
+cd build && ctest --output-on-failure -j"$jobs" --timeout 600
