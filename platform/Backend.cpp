@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "platform/Afx.h"
+#include "platform/DC.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 CBackend* g_pBackend = nullptr;
@@ -29,4 +31,27 @@ int AfxMessageBox(const std::string& text, unsigned type) {
 
 void MessageBeep(unsigned type) {
     CBackend::Current().Beep(type);
+}
+
+COLORREF CBackend::GetSysColor(int index) {
+    switch (index) {
+    case COLOR_WINDOW:
+        return RGB(255, 255, 255);
+    case COLOR_HIGHLIGHT:
+        return RGB(0, 120, 215);
+    case COLOR_HIGHLIGHTTEXT:
+        return RGB(255, 255, 255);
+    case COLOR_BTNFACE:
+        return RGB(240, 240, 240);
+    default:
+        return RGB(0, 0, 0);
+    }
+}
+
+COLORREF GetSysColor(int index) {
+    return CBackend::Current().GetSysColor(index);
+}
+
+short GetKeyState(int vk) {
+    return CBackend::Current().GetKeyState(vk);
 }

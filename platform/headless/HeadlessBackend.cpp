@@ -1,10 +1,16 @@
 #include "platform/headless/HeadlessBackend.h"
 
+#include <algorithm>
+
 #include "platform/Afx.h"
+#include "platform/VirtualKeys.h"
+#include "platform/Wnd.h"
 
 CHeadlessBackend::CHeadlessBackend() : m_pPrevious(CBackend::SetCurrent(this)) {}
 
 CHeadlessBackend::~CHeadlessBackend() {
+    for (CHeadlessWindowPeer* peer : m_windows)
+        peer->m_pBackend = nullptr;
     CBackend::SetCurrent(m_pPrevious);
 }
 
@@ -26,4 +32,96 @@ int CHeadlessBackend::MessageBox(const std::string& text, const std::string&, un
 
 void CHeadlessBackend::Beep(unsigned type) {
     m_beeps.push_back(type);
+}
+
+std::unique_ptr<CWindowPeer> CHeadlessBackend::CreateWindowPeer(CWnd* pOwner,
+                                                                const CWindowSpec& spec) {
+    return std::make_unique<CHeadlessWindowPeer>(this, pOwner, spec);
+}
+
+short CHeadlessBackend::GetKeyState(int vk) {
+    return m_keysDown.count(vk) ? static_cast<short>(0x8000) : 0;
+}
+
+bool CHeadlessBackend::GetFileName(bool, const std::string&, std::string& path) {
+    if (m_fileNames.empty()) return false;
+    path = m_fileNames.front();
+    m_fileNames.pop_front();
+    return !path.empty();
+}
+
+bool CHeadlessBackend::ShellOpen(const std::string& target) {
+    m_shellOpened.push_back(target);
+    return true;
+}
+
+void CHeadlessBackend::PostQuitMessage(int code) {
+    m_bQuitPosted = true;
+    m_nQuitCode = code;
+}
+
+void CHeadlessBackend::SetKeyDown(int vk, bool bDown) {
+    if (bDown)
+        m_keysDown.insert(vk);
+    else
+        m_keysDown.erase(vk);
+}
+
+void CHeadlessBackend::PressKey(unsigned vk, unsigned modifiers) {
+    const std::pair<unsigned, int> mods[] = {
+        {FSHIFT, VK_SHIFT}, {FCONTROL, VK_CONTROL}, {FALT, VK_MENU}};
+    for (auto [flag, key] : mods)
+        SetKeyDown(key, modifiers & flag);
+    for (CHeadlessWindowPeer* frame : WindowsOfKind(CWindowSpec::MainFrame)) {
+        if (!frame->m_spec.m_pAccel) continue;
+        for (const CAccelDef& a : frame->m_spec.m_pAccel->m_entries)
+            if (a.m_key == vk && (a.m_fVirt & (FSHIFT | FCONTROL | FALT)) == modifiers) {
+                frame->m_pOwner->OnCommandFromUI(a.m_cmd);
+                for (auto [flag, key] : mods)
+                    SetKeyDown(key, false);
+                return;
+            }
+    }
+    if (m_pFocus) m_pFocus->m_pOwner->OnKeyDown(vk, 1, 0);
+    for (auto [flag, key] : mods)
+        SetKeyDown(key, false);
+}
+
+void CHeadlessBackend::TypeChar(unsigned ch) {
+    if (m_pFocus) m_pFocus->m_pOwner->OnChar(ch, 1, 0);
+}
+
+std::vector<CHeadlessWindowPeer*> CHeadlessBackend::WindowsOfKind(CWindowSpec::Kind kind) const {
+    std::vector<CHeadlessWindowPeer*> out;
+    for (CHeadlessWindowPeer* peer : m_windows)
+        if (peer->m_spec.m_kind == kind) out.push_back(peer);
+    return out;
+}
+
+CHeadlessWindowPeer* CHeadlessBackend::PeerOf(const CWnd* pWnd) const {
+    for (CHeadlessWindowPeer* peer : m_windows)
+        if (peer->m_pOwner == pWnd) return peer;
+    return nullptr;
+}
+
+void CHeadlessBackend::PaintAll() {
+    for (CHeadlessWindowPeer* peer : std::vector<CHeadlessWindowPeer*>(m_windows))
+        if (peer->m_bInvalid) peer->Paint();
+}
+
+bool CHeadlessBackend::RunDialogScript(CHeadlessWindowPeer& dialog) {
+    if (m_dialogScripts.empty()) return false;
+    DialogScript script = std::move(m_dialogScripts.front());
+    m_dialogScripts.pop_front();
+    script(dialog);
+    return true;
+}
+
+void CHeadlessBackend::Register(CHeadlessWindowPeer* peer) {
+    m_windows.push_back(peer);
+}
+
+void CHeadlessBackend::Unregister(CHeadlessWindowPeer* peer) {
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), peer), m_windows.end());
+    if (m_pFocus == peer) m_pFocus = nullptr;
 }

@@ -1,20 +1,28 @@
 #pragma once
 #include <deque>
+#include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/headless/HeadlessWindowPeer.h"
 #include "platform/headless/MemoryClipboard.h"
 #include "platform/headless/MemoryProfileStore.h"
 
+class CMDIFrameWnd;
+
 // The recording backend: nothing is shown; what a user would have seen is kept for tests to
-// read, and message boxes are answered from a script. It makes itself current while it lives.
+// read, input is delivered by the test, and message boxes and dialogs are answered from a
+// script. It makes itself current while it lives.
 class CHeadlessBackend : public CBackend {
 public:
     struct Message {
         std::string m_strText;
         unsigned m_nType;
     };
+    using DialogScript = std::function<void(CHeadlessWindowPeer& dialog)>;
 
     CHeadlessBackend();
     ~CHeadlessBackend() override;
@@ -23,16 +31,50 @@ public:
     void Beep(unsigned type) override;
     CClipboard& Clipboard() override { return m_clipboard; }
     CProfileStore& Profile() override { return m_profile; }
+    std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner, const CWindowSpec& spec) override;
+    short GetKeyState(int vk) override;
+    bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
+    bool ShellOpen(const std::string& target) override;
+    void PostQuitMessage(int code) override;
 
     // The answer the next message box gives; without one a box gives its first button.
     void QueueAnswer(int answer) { m_answers.push_back(answer); }
+    // What the user does in the next modal dialog (fill it, then press a button).
+    void QueueDialog(DialogScript script) { m_dialogScripts.push_back(std::move(script)); }
+    // The path the next file dialog gives; an empty one cancels it.
+    void QueueFileName(const std::string& path) { m_fileNames.push_back(path); }
+
+    // Input. A key goes through the main frame's accelerators first, then to the focus.
+    void SetKeyDown(int vk, bool bDown);
+    void PressKey(unsigned vk, unsigned modifiers = 0);
+    void TypeChar(unsigned ch);
+    CHeadlessWindowPeer* Focus() const { return m_pFocus; }
+
+    // Live windows, oldest first.
+    const std::vector<CHeadlessWindowPeer*>& Windows() const { return m_windows; }
+    std::vector<CHeadlessWindowPeer*> WindowsOfKind(CWindowSpec::Kind kind) const;
+    CHeadlessWindowPeer* PeerOf(const CWnd* pWnd) const;
+    // Repaints every invalid window.
+    void PaintAll();
+
+    bool RunDialogScript(CHeadlessWindowPeer& dialog);
+    void Register(CHeadlessWindowPeer* peer);
+    void Unregister(CHeadlessWindowPeer* peer);
 
     std::vector<Message> m_messages;
     std::vector<unsigned> m_beeps;
+    std::vector<std::string> m_shellOpened;
+    bool m_bQuitPosted = false;
+    int m_nQuitCode = 0;
     CMemoryClipboard m_clipboard;
     CMemoryProfileStore m_profile;
+    CHeadlessWindowPeer* m_pFocus = nullptr;
 
 private:
     std::deque<int> m_answers;
+    std::deque<DialogScript> m_dialogScripts;
+    std::deque<std::string> m_fileNames;
+    std::set<int> m_keysDown;
+    std::vector<CHeadlessWindowPeer*> m_windows;
     CBackend* m_pPrevious;
 };

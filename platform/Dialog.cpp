@@ -1,0 +1,169 @@
+#include "platform/Dialog.h"
+
+#include <cstdlib>
+
+#include "platform/Afx.h"
+
+namespace {
+const char kRangeMessage[] = "%1 から %2 の範囲の整数を入力してください。";
+} // namespace
+
+void DDX_Text(CDataExchange* pDX, UINT id, std::string& value) {
+    if (pDX->m_bSaveAndValidate)
+        value = pDX->m_pDlg->GetDlgItemText(id);
+    else
+        pDX->m_pDlg->SetDlgItemText(id, value);
+}
+
+void DDX_Text(CDataExchange* pDX, UINT id, int& value) {
+    if (!pDX->m_bSaveAndValidate) {
+        pDX->m_pDlg->SetDlgItemText(id, std::to_string(value));
+        return;
+    }
+    std::string text = pDX->m_pDlg->GetDlgItemText(id);
+    char* end = nullptr;
+    long parsed = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0') {
+        AfxMessageBox("整数を入力してください。", MB_ICONEXCLAMATION | MB_OK);
+        pDX->m_pDlg->GotoDlgCtrl(id);
+        pDX->m_bFailed = true;
+        return;
+    }
+    value = static_cast<int>(parsed);
+}
+
+void DDX_Check(CDataExchange* pDX, UINT id, int& value) {
+    if (pDX->m_bSaveAndValidate)
+        value = pDX->m_pDlg->IsDlgButtonChecked(id);
+    else
+        pDX->m_pDlg->CheckDlgButton(id, value);
+}
+
+void DDX_Radio(CDataExchange* pDX, UINT id, int& value) {
+    const CDialogDef* def = CResourceSet::Current().FindDialog(pDX->m_pDlg->GetTemplateID());
+    if (!def) return;
+    // The group runs from id to the next control that starts a group.
+    std::vector<UINT> group;
+    bool in = false;
+    for (const CControlDef& c : def->m_controls) {
+        if (c.m_nID == id)
+            in = true;
+        else if (in && (c.m_kind != CControlDef::RadioButton || (c.m_style & CControlDef::kGroup)))
+            break;
+        if (in && c.m_kind == CControlDef::RadioButton) group.push_back(c.m_nID);
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+        for (size_t i = 0; i < group.size(); ++i)
+            if (pDX->m_pDlg->IsDlgButtonChecked(group[i])) value = static_cast<int>(i);
+    } else {
+        for (size_t i = 0; i < group.size(); ++i)
+            pDX->m_pDlg->CheckDlgButton(group[i], static_cast<int>(i) == value);
+    }
+}
+
+void DDX_CBString(CDataExchange* pDX, UINT id, std::string& value) {
+    DDX_Text(pDX, id, value);
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high) {
+    if (!pDX->m_bSaveAndValidate || pDX->m_bFailed || (value >= low && value <= high)) return;
+    std::string text = kRangeMessage;
+    text.replace(text.find("%1"), 2, std::to_string(low));
+    text.replace(text.find("%2"), 2, std::to_string(high));
+    AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    pDX->m_bFailed = true;
+}
+
+bool CDialog::CreateDialogPeer() {
+    CWindowSpec spec;
+    spec.m_kind = CWindowSpec::Dialog;
+    spec.m_pParent = m_pParentWnd;
+    spec.m_nID = m_nTemplateID;
+    spec.m_pDialog = CResourceSet::Current().FindDialog(m_nTemplateID);
+    if (!spec.m_pDialog) return false;
+    spec.m_strTitle = spec.m_pDialog->m_caption;
+    if (!CreatePeer(spec)) return false;
+    OnInitDialog();
+    return true;
+}
+
+int CDialog::DoModal() {
+    m_bModal = true;
+    m_nResult = IDCANCEL;
+    if (!CreateDialogPeer()) return -1;
+    int result = m_pPeer->RunModal();
+    if (result != 0) m_nResult = result;
+    DestroyWindow();
+    m_bModal = false;
+    return m_nResult;
+}
+
+bool CDialog::Create() {
+    m_bModal = false;
+    return CreateDialogPeer();
+}
+
+void CDialog::EndDialog(int result) {
+    m_nResult = result;
+    if (!m_pPeer) return;
+    if (m_bModal)
+        m_pPeer->EndModal(result);
+    else
+        m_pPeer->Show(false);
+}
+
+bool CDialog::UpdateData(bool bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.m_bFailed;
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::SetDlgItemText(UINT id, const std::string& text) {
+    if (m_pPeer) m_pPeer->SetItemText(id, text);
+}
+
+std::string CDialog::GetDlgItemText(UINT id) {
+    return m_pPeer ? m_pPeer->GetItemText(id) : std::string();
+}
+
+void CDialog::CheckDlgButton(UINT id, int state) {
+    if (m_pPeer) m_pPeer->SetItemCheck(id, state);
+}
+
+int CDialog::IsDlgButtonChecked(UINT id) {
+    return m_pPeer ? m_pPeer->GetItemCheck(id) : 0;
+}
+
+void CDialog::EnableDlgItem(UINT id, bool bEnable) {
+    if (m_pPeer) m_pPeer->EnableItem(id, bEnable);
+}
+
+void CDialog::SetComboItems(UINT id, const std::vector<std::string>& items) {
+    if (m_pPeer) m_pPeer->SetComboItems(id, items);
+}
+
+void CDialog::GotoDlgCtrl(UINT id) {
+    if (m_pPeer) m_pPeer->FocusItem(id);
+}
+
+void CDialog::OnCommandFromUI(UINT id) {
+    if (RouteCommand({this}, id)) return;
+    if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
+}

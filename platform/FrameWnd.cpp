@@ -1,0 +1,11 @@
+#include "platform/FrameWnd.h"
+
+#include "platform/View.h"
+
+CDocument* CFrameWnd::GetActiveDocument() const {
+    return m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
+}
+
+void CFrameWnd::RecalcLayout() {
+    if (m_pPeer) m_pPeer->RecalcLayout();
+}

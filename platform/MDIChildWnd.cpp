@@ -1,0 +1,47 @@
+#include "platform/MDIChildWnd.h"
+
+#include "platform/Document.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/View.h"
+
+CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
+    return dynamic_cast<CMDIFrameWnd*>(m_pParent);
+}
+
+bool CMDIChildWnd::Create(CMDIFrameWnd* pFrame, const std::string& title) {
+    CWindowSpec spec;
+    spec.m_kind = CWindowSpec::ChildFrame;
+    spec.m_pParent = pFrame;
+    spec.m_strTitle = title;
+    if (!CreatePeer(spec)) return false;
+    pFrame->AddChild(this);
+    return true;
+}
+
+void CMDIChildWnd::MDIActivate() {
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->MDIActivate(this);
+}
+
+void CMDIChildWnd::MDIMaximize() {
+    if (CMDIFrameWnd* frame = GetMDIFrame(); frame && frame->GetPeer())
+        frame->GetPeer()->MaximizeChild(this);
+}
+
+void CMDIChildWnd::OnClose() {
+    CDocument* doc = GetActiveDocument();
+    if (!doc) {
+        DestroyWindow();
+        return;
+    }
+    if (doc->CanCloseFrame()) doc->OnCloseDocument();
+}
+
+void CMDIChildWnd::OnDestroy() {
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
+    if (CView* view = m_pActiveView) {
+        m_pActiveView = nullptr;
+        if (CDocument* doc = view->GetDocument()) doc->RemoveView(view);
+        view->DestroyWindow();
+        delete view;
+    }
+}

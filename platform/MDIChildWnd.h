@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/FrameWnd.h"
+
+class CMDIFrameWnd;
+
+// A document window inside the main frame.
+class CMDIChildWnd : public CFrameWnd {
+public:
+    CMDIFrameWnd* GetMDIFrame() const;
+    // Makes the window inside the main frame and its view.
+    virtual bool Create(CMDIFrameWnd* pFrame, const std::string& title);
+    void MDIActivate();
+    void MDIMaximize();
+    void OnClose() override;
+    // Leaves the main frame and takes its view with it.
+    void OnDestroy() override;
+};

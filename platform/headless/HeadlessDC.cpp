@@ -1,0 +1,106 @@
+#include "platform/headless/HeadlessDC.h"
+
+#include <algorithm>
+
+void CCellGrid::Resize(int cols, int rows) {
+    m_nCols = std::max(cols, 0);
+    m_nRows = std::max(rows, 0);
+    m_cells.assign(static_cast<size_t>(m_nCols) * static_cast<size_t>(m_nRows), Cell());
+}
+
+CCellGrid::Cell* CCellGrid::At(int col, int row) {
+    if (col < 0 || row < 0 || col >= m_nCols || row >= m_nRows) return nullptr;
+    return &m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_nCols) +
+                    static_cast<size_t>(col)];
+}
+
+std::string CCellGrid::RowText(int row) const {
+    std::string text;
+    for (int c = 0; c < m_nCols; ++c)
+        text += m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_nCols) +
+                        static_cast<size_t>(c)]
+                    .m_ch;
+    return text;
+}
+
+CFont* CHeadlessDC::SelectObject(CFont* pFont) {
+    CFont* old = m_pFont;
+    m_pFont = pFont;
+    return old;
+}
+
+bool CHeadlessDC::GetTextMetrics(TEXTMETRIC& tm) {
+    tm = TEXTMETRIC();
+    tm.tmHeight = kCharHeight;
+    tm.tmAscent = 13;
+    tm.tmDescent = 3;
+    tm.tmAveCharWidth = kCharWidth;
+    tm.tmMaxCharWidth = 2 * kCharWidth;
+    return true;
+}
+
+COLORREF CHeadlessDC::SetTextColor(COLORREF color) {
+    std::swap(color, m_text);
+    return color;
+}
+
+COLORREF CHeadlessDC::SetBkColor(COLORREF color) {
+    std::swap(color, m_back);
+    return color;
+}
+
+void CHeadlessDC::TextOut(int x, int y, const char* text, int n) {
+    ++m_nTextOutCalls;
+    int row = y / kCharHeight, col = x / kCharWidth;
+    for (int i = 0; i < n; ++i)
+        if (CCellGrid::Cell* cell = m_pGrid->At(col + i, row)) {
+            cell->m_ch = text[i];
+            cell->m_text = m_text;
+            cell->m_back = m_back;
+            cell->m_and = cell->m_or = 0xFFFFFFFF;
+        }
+}
+
+void CHeadlessDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
+                             int n) {
+    if ((options & ETO_OPAQUE) && rect) FillSolidRect(*rect, m_back);
+    TextOut(x, y, text, n);
+}
+
+template <typename F> void CHeadlessDC::ForCells(const CRect& rect, F f) {
+    for (int row = rect.top / kCharHeight; row * kCharHeight < rect.bottom; ++row)
+        for (int col = rect.left / kCharWidth; col * kCharWidth < rect.right; ++col)
+            if (CCellGrid::Cell* cell = m_pGrid->At(col, row)) f(*cell);
+}
+
+void CHeadlessDC::FillSolidRect(const CRect& rect, COLORREF color) {
+    ForCells(rect, [color](CCellGrid::Cell& cell) {
+        cell.m_ch = ' ';
+        cell.m_back = color;
+        cell.m_and = cell.m_or = 0xFFFFFFFF;
+    });
+}
+
+void CHeadlessDC::PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) {
+    ForCells(rect, [brush, rop](CCellGrid::Cell& cell) {
+        switch (rop) {
+        case ROP_DPa:
+            cell.m_and = brush;
+            break;
+        case ROP_DPo:
+            cell.m_or = brush;
+            break;
+        case PATCOPY:
+            cell.m_back = brush;
+            break;
+        default: // inversions
+            cell.m_back ^= 0xFFFFFF;
+            cell.m_text ^= 0xFFFFFF;
+        }
+    });
+}
+
+int CHeadlessDC::SetMapMode(int mode) {
+    std::swap(mode, m_nMapMode);
+    return mode;
+}

@@ -1,0 +1,123 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/CmdUI.h"
+#include "platform/WindowPeer.h"
+#include "platform/headless/HeadlessDC.h"
+
+class CHeadlessBackend;
+
+// A window that exists only as recorded state: what a user would see, and hooks for tests to
+// deliver input to its owner.
+class CHeadlessWindowPeer : public CWindowPeer {
+public:
+    CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner, const CWindowSpec& spec);
+    ~CHeadlessWindowPeer() override;
+
+    CRect GetClientRect() override { return m_client; }
+    CRect GetWindowRect() override { return m_window; }
+    void MoveWindow(const CRect& rect) override;
+    void Show(bool bShow) override { m_bVisible = bShow; }
+    bool IsVisible() override { return m_bVisible; }
+    void SetWindowText(const std::string& text) override { m_strText = text; }
+    std::string GetWindowText() override { return m_strText; }
+    void Invalidate(const CRect* pRect, bool bErase) override;
+    void UpdateWindow() override;
+    void ScrollWindow(int dx, int dy) override;
+    void SetFocus() override;
+    void SetTimer(UINT id, UINT ms) override { m_timers[id] = ms; }
+    void KillTimer(UINT id) override { m_timers.erase(id); }
+    void SetCapture() override { m_bCapture = true; }
+    void ReleaseCapture() override { m_bCapture = false; }
+    std::unique_ptr<CDC> GetDC() override;
+    void SetFont(const CFont* pFont) override { m_pFont = pFont; }
+    void Destroy() override;
+
+    void SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw) override;
+    bool GetScrollInfo(int bar, SCROLLINFO& si) override;
+    void ShowScrollBar(int bar, bool bShow) override { m_bScrollShown[bar & 1] = bShow; }
+
+    void CreateCaret(int w, int h) override;
+    void SetCaretPos(CPoint pt) override { m_caretPos = pt; }
+    void ShowCaret() override { ++m_nCaretShow; }
+    void HideCaret() override { --m_nCaretShow; }
+    void DestroyCaret() override;
+    void SetImeCompositionWindow(CPoint pt, const CFont* pFont) override;
+
+    void UpdateCommandUI() override;
+    void ActivateChild(CWnd* pChild) override { m_pActiveChild = pChild; }
+    void MaximizeChild(CWnd* pChild) override { m_pMaximizedChild = pChild; }
+    void ArrangeChildren(int how) override { m_nArrangement = how; }
+    void SetRecentFiles(const std::vector<std::string>& paths) override { m_recent = paths; }
+    void SetButtons(const std::vector<Button>& buttons) override { m_buttons = buttons; }
+    void SetButtonImage(int index, int image) override;
+    void SetPanes(const std::vector<int>& widths) override;
+    void SetPaneText(int index, const std::string& text) override;
+
+    int RunModal() override;
+    void EndModal(int result) override;
+    void SetItemText(UINT id, const std::string& text) override { m_items[id].m_strText = text; }
+    std::string GetItemText(UINT id) override { return m_items[id].m_strText; }
+    void SetItemCheck(UINT id, int state) override { m_items[id].m_nCheck = state; }
+    int GetItemCheck(UINT id) override { return m_items[id].m_nCheck; }
+    void EnableItem(UINT id, bool bEnable) override { m_items[id].m_bEnabled = bEnable; }
+    void SetComboItems(UINT id, const std::vector<std::string>& items) override {
+        m_items[id].m_list = items;
+    }
+    void SetSpinRange(UINT id, int low, int high) override;
+    void FocusItem(UINT id) override { m_nFocusItem = id; }
+
+    // Repaints the invalid part (everything, in this backend) by the owner's OnPaint.
+    void Paint();
+    // Gives the window a new client size and tells the owner.
+    void Resize(int cx, int cy);
+
+    CHeadlessBackend* m_pBackend;
+    CWnd* m_pOwner;
+    CWindowSpec m_spec;
+    CRect m_client{0, 0, 640, 480};
+    CRect m_window{0, 0, 640, 480};
+    bool m_bVisible = false;
+    bool m_bDestroyed = false;
+    std::string m_strText;
+    const CFont* m_pFont = nullptr;
+    bool m_bInvalid = true;
+    bool m_bEraseRequested = false;
+    std::vector<CRect> m_invalidRects;
+    std::vector<CPoint> m_scrolls;
+    CCellGrid m_grid;
+    int m_nPaints = 0;
+    std::map<UINT, UINT> m_timers;
+    bool m_bCapture = false;
+    SCROLLINFO m_scroll[2];
+    bool m_bScrollShown[2] = {true, true};
+    CSize m_caretSize;
+    bool m_bCaretExists = false;
+    CPoint m_caretPos;
+    int m_nCaretShow = 0; // > 0 while shown
+    CPoint m_imePos;
+    CWnd* m_pActiveChild = nullptr;
+    CWnd* m_pMaximizedChild = nullptr;
+    int m_nArrangement = -1;
+    std::vector<std::string> m_recent;
+    std::vector<Button> m_buttons;
+    std::map<int, int> m_buttonImages;
+    std::vector<int> m_paneWidths;
+    std::vector<std::string> m_paneTexts;
+    // Menu items and buttons as the last command-state refresh left them.
+    std::map<UINT, CCmdUI> m_commandStates;
+    struct Item {
+        std::string m_strText;
+        int m_nCheck = 0;
+        bool m_bEnabled = true;
+        std::vector<std::string> m_list;
+        int m_nLow = 0, m_nHigh = 0;
+    };
+    std::map<UINT, Item> m_items;
+    UINT m_nFocusItem = 0;
+    bool m_bModal = false;
+    int m_nModalResult = 0;
+};

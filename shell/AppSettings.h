@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The user's options and remembered window state, read once at start-up and written back when
+// the main window closes. Values are taken as stored; readers cope with odd ones.
+struct AppSettings {
+    int InitialMode = 0;
+    int bBackup = 1;
+    int AllowedMode = 2;
+    int bEditShortcut = 0;
+    int nMaxOnMemoryFileSize = 16;
+    int bReadLastFiles = 0;
+    int nJCode = 0;
+    int m_bSyncscrollTYpe = 0;
+    std::string m_strSection = "Settings";
+    std::string FontFaceName = "FixedSys";
+    int FontHeight = -19;
+    int FrameSizeX = 0;
+    int FrameSizeY = 0;
+    int bFileBarVisible = 1;
+    int bIndicatorVisible = 1;
+    int bStatusBarVisible = 1;
+    int nMaxDocuments = 10;
+    std::string m_strLastFilesSection = "Last Params";
+    int nLastFileIndex = 0;
+
+    // Resets every field to its default, then reads the stored values over them.
+    void LoadSettings();
+    void SaveSettings();
+    // Replaces the last-files list by paths in document order ("" for an untitled document).
+    void SaveLastFiles(const std::vector<std::string>& paths);
+    // The next path of the last-files list, or "" at its end or when reopening is off.
+    std::string GetNextLastFile();
+    void DeleteLastFiles();
+};

@@ -1,0 +1,186 @@
+// Commands reach the active view, its document, its document window, the main frame and the
+// application in that order; enabling follows the update handlers.
+#include <gtest/gtest.h>
+
+#include "platform/Afx.h"
+#include "platform/DocTemplate.h"
+#include "platform/Document.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/View.h"
+#include "platform/VirtualKeys.h"
+#include "platform/WinApp.h"
+#include "platform/headless/HeadlessBackend.h"
+
+namespace {
+constexpr UINT kViewCmd = 100, kDocCmd = 101, kChildCmd = 102, kFrameCmd = 103, kAppCmd = 104;
+constexpr UINT kShared = 110, kDisabledByUpdate = 111, kUnhandled = 112, kUpdateElsewhere = 113;
+
+std::vector<std::string>* g_log = nullptr;
+
+void Log(const std::string& s) {
+    g_log->push_back(s);
+}
+
+class TestView : public CView {
+public:
+    TestView() {
+        OnCommand(kViewCmd, [] { Log("view"); });
+        OnCommand(kShared, [] { Log("view shared"); });
+    }
+};
+class TestDoc : public CDocument {
+public:
+    TestDoc() {
+        OnCommand(kDocCmd, [] { Log("doc"); });
+        OnCommand(kShared, [] { Log("doc shared"); });
+        OnCommand(kUpdateElsewhere, [] { Log("doc elsewhere"); });
+    }
+};
+class TestChild : public CMDIChildWnd {
+public:
+    TestChild() {
+        OnCommand(kChildCmd, [] { Log("child"); });
+    }
+};
+class TestFrame : public CMDIFrameWnd {
+public:
+    TestFrame() {
+        OnCommand(kFrameCmd, [] { Log("frame"); });
+        OnCommand(kDisabledByUpdate, [] { Log("must not run"); });
+        OnUpdate(kDisabledByUpdate, [](CCmdUI* ui) { ui->Enable(false); });
+        OnUpdate(kUpdateElsewhere, [this](CCmdUI* ui) {
+            ui->Enable(m_bAllow);
+            ui->SetCheck(1);
+        });
+    }
+    bool m_bAllow = false;
+};
+class TestApp : public CWinApp {
+public:
+    TestApp() {
+        OnCommand(kAppCmd, [] { Log("app"); });
+        OnCommand(kShared, [] { Log("app shared"); });
+    }
+};
+
+CResourceSet MakeResources() {
+    CResourceSet r;
+    CMenuDef menu;
+    menu.m_nID = 128;
+    menu.m_popups.push_back(CMenuItemDef::Sub(
+        "Test", {CMenuItemDef::Item(kViewCmd, "v"), CMenuItemDef::Sep(),
+                 CMenuItemDef::Item(kUnhandled, "u"), CMenuItemDef::Item(kDisabledByUpdate, "d"),
+                 CMenuItemDef::Sub("more", {CMenuItemDef::Item(kAppCmd, "a")})}));
+    r.m_menus.push_back(menu);
+    r.m_accelerators.push_back({128,
+                                {{FVIRTKEY | FCONTROL, 'Q', kAppCmd},
+                                 {FVIRTKEY | FSHIFT, VK_F3, kFrameCmd},
+                                 {FVIRTKEY, VK_F3, kViewCmd}}});
+    return r;
+}
+
+class RoutingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_log = &m_log;
+        CResourceSet::SetCurrent(&m_resources);
+        m_frame = new TestFrame;
+        ASSERT_TRUE(m_frame->LoadFrame(128));
+        m_app.m_pMainWnd = m_frame;
+        m_app.AddDocTemplate(new CMultiDocTemplate(
+            128, [] { return new TestDoc; }, [] { return new TestChild; },
+            [] { return new TestView; }));
+    }
+    void TearDown() override {
+        m_app.GetDocTemplate()->CloseAllDocuments();
+        delete m_frame;
+        CResourceSet::SetCurrent(nullptr);
+        g_log = nullptr;
+    }
+    bool Enabled(UINT id) { return m_frame->QueryCommand(id).m_bEnabled; }
+
+    CHeadlessBackend m_backend;
+    CResourceSet m_resources = MakeResources();
+    TestApp m_app;
+    TestFrame* m_frame = nullptr;
+    std::vector<std::string> m_log;
+};
+} // namespace
+
+TEST_F(RoutingTest, WithoutDocumentsOnlyFrameAndApplicationAnswer) {
+    EXPECT_FALSE(Enabled(kViewCmd));
+    EXPECT_FALSE(m_frame->SendCommand(kViewCmd));
+    EXPECT_TRUE(m_frame->SendCommand(kShared));
+    EXPECT_TRUE(m_frame->SendCommand(kFrameCmd));
+    EXPECT_EQ(m_log, (std::vector<std::string>{"app shared", "frame"}));
+}
+
+TEST_F(RoutingTest, EachLevelReceivesItsCommandsAndTheFirstHandlerWins) {
+    ASSERT_NE(m_app.OpenDocumentFile(""), nullptr);
+    for (UINT id : {kViewCmd, kDocCmd, kChildCmd, kFrameCmd, kAppCmd, kShared})
+        EXPECT_TRUE(m_frame->SendCommand(id)) << id;
+    EXPECT_EQ(m_log,
+              (std::vector<std::string>{"view", "doc", "child", "frame", "app", "view shared"}));
+}
+
+TEST_F(RoutingTest, EnablingFollowsUpdateHandlersAndHandlers) {
+    ASSERT_NE(m_app.OpenDocumentFile(""), nullptr);
+    EXPECT_TRUE(Enabled(kDocCmd)); // handled, no update handler
+    EXPECT_FALSE(Enabled(kUnhandled));
+    EXPECT_FALSE(m_frame->SendCommand(kUnhandled));
+    EXPECT_FALSE(Enabled(kDisabledByUpdate));
+    EXPECT_FALSE(m_frame->SendCommand(kDisabledByUpdate));
+    // An update handler further along the chain still decides for the document's command.
+    CCmdUI state = m_frame->QueryCommand(kUpdateElsewhere);
+    EXPECT_FALSE(state.m_bEnabled);
+    EXPECT_EQ(state.m_nCheck, 1);
+    EXPECT_FALSE(m_frame->SendCommand(kUpdateElsewhere));
+    m_frame->m_bAllow = true;
+    EXPECT_TRUE(m_frame->SendCommand(kUpdateElsewhere));
+    EXPECT_EQ(m_log, (std::vector<std::string>{"doc elsewhere"}));
+}
+
+TEST_F(RoutingTest, MenuStatesComeFromTheRouting) {
+    m_frame->GetPeer()->UpdateCommandUI();
+    auto& states = m_backend.PeerOf(m_frame)->m_commandStates;
+    ASSERT_EQ(states.size(), 4u);
+    EXPECT_FALSE(states.at(kViewCmd).m_bEnabled);
+    EXPECT_FALSE(states.at(kUnhandled).m_bEnabled);
+    EXPECT_FALSE(states.at(kDisabledByUpdate).m_bEnabled);
+    EXPECT_TRUE(states.at(kAppCmd).m_bEnabled); // inside a submenu
+}
+
+TEST_F(RoutingTest, AcceleratorsReachCommandsWithTheirModifiers) {
+    ASSERT_NE(m_app.OpenDocumentFile(""), nullptr);
+    m_backend.PressKey('Q', FCONTROL);
+    m_backend.PressKey(VK_F3, FSHIFT);
+    m_backend.PressKey(VK_F3);
+    m_backend.PressKey('Q'); // no accelerator without Ctrl
+    EXPECT_EQ(m_log, (std::vector<std::string>{"app", "frame", "view"}));
+}
+
+TEST_F(RoutingTest, ActiveDocumentWindowDecidesWhereCommandsGo) {
+    CDocument* first = m_app.OpenDocumentFile("");
+    CDocument* second = m_app.OpenDocumentFile("");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(m_frame->GetActiveDocument(), second);
+    auto* firstFrame = dynamic_cast<CMDIChildWnd*>(first->GetViews()[0]->GetParentFrame());
+    m_frame->OnChildActivated(firstFrame);
+    EXPECT_EQ(m_frame->GetActiveDocument(), first);
+    first->OnCloseDocument();
+    EXPECT_EQ(m_frame->GetActiveDocument(), second);
+    EXPECT_EQ(m_app.GetDocTemplate()->GetDocuments().size(), 1u);
+    EXPECT_EQ(m_frame->GetChildren().size(), 1u);
+}
+
+TEST_F(RoutingTest, ModifiedDocumentAsksBeforeClosing) {
+    CDocument* doc = m_app.OpenDocumentFile("");
+    doc->SetModifiedFlag();
+    m_backend.QueueAnswer(IDCANCEL);
+    EXPECT_FALSE(m_app.GetDocTemplate()->SaveAllModified());
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_nType, MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    m_backend.QueueAnswer(IDNO);
+    EXPECT_TRUE(m_app.GetDocTemplate()->SaveAllModified());
+}
