@@ -72,15 +72,17 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
     if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = 0;
     m_nFileLength = static_cast<int32_t>(length);
     if (m_nFileLength > m_nMaxOnMemory) GoOffMemory(kTooLargeMessage);
+    uint8_t* store = nullptr;
     if (!m_bOffMemory) {
         try {
-            SetSize(m_nFileLength, 4096);
+            SetSize(0, 4096);
+            store = AppendUninitialized(m_nFileLength);
         } catch (const std::bad_alloc&) {
             GoOffMemory(kNoMemoryMessage);
         }
     }
     if (!m_bOffMemory) {
-        bool ok = ReadWhole(pError);
+        bool ok = ReadWhole(store, pError);
         m_file.Close();
         if (!ok) {
             RemoveAll();
@@ -102,10 +104,10 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
     return 0;
 }
 
-bool CBinData::ReadWhole(CFileException* pError) {
+bool CBinData::ReadWhole(uint8_t* store, CFileException* pError) {
     try {
         int n = GetSize();
-        if (n > 0 && m_file.Read(GetData(), static_cast<unsigned>(n)) != static_cast<unsigned>(n))
+        if (n > 0 && m_file.Read(store, static_cast<unsigned>(n)) != static_cast<unsigned>(n))
             throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
     } catch (const CFileException& e) {
         if (pError) *pError = e;

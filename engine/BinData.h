@@ -104,7 +104,7 @@ public:
 
 private:
     void GoOffMemory(const char* message);
-    bool ReadWhole(CFileException* pError);
+    bool ReadWhole(uint8_t* store, CFileException* pError);
     int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }
     // The selection clipped to the bytes that exist; false when none of it does.
     bool ClippedSelection(int& first, int& count);

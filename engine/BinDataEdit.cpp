@@ -26,8 +26,9 @@ void CBinData::DeleteAtCaret() {
 }
 
 bool CBinData::ClippedSelection(int& first, int& count) {
-    if (!m_bSelection || m_nSelStart < 0) return false;
     first = m_nSelStart;
+    count = 0;
+    if (!m_bSelection || m_nSelStart < 0) return false;
     count = std::min(m_nSelEnd, GetDataLength() - 1) - first + 1;
     return count > 0;
 }

@@ -6,6 +6,9 @@
 // first pass tries starts up to anchor - h and the wrap pass those after.
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "engine/BinData.h"
 
@@ -22,12 +25,47 @@ const FoldTable kFold;
 // Whether the pass that found the last match was a wrap pass; lives with the anchor.
 bool g_bWrapped = false;
 
-const uint8_t* FindFoldedForward(const uint8_t* p, size_t n, const uint8_t* pat, size_t h) {
-    const uint8_t f0 = kFold.fold[pat[0]];
-    const uint8_t* end = p + n - h;
-    for (const uint8_t* q = p; q <= end; ++q)
-        if (kFold.fold[*q] == f0 && CBinData::MatchAt(static_cast<int>(h), pat, q, false)) return q;
+inline bool IsLetter(uint8_t b) {
+    return (b | 0x20) >= 'a' && (b | 0x20) <= 'z';
+}
+
+// Both cases of a letter, a block at a time where the processor allows.
+const uint8_t* FindEitherCase(const uint8_t* p, const uint8_t* last, uint8_t lower) {
+#if defined(__SSE2__)
+    const __m128i bit = _mm_set1_epi8(0x20), want = _mm_set1_epi8(static_cast<char>(lower));
+    for (; p + 16 <= last + 1; p += 16) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(v, bit), want));
+        if (mask) return p + __builtin_ctz(static_cast<unsigned>(mask));
+    }
+#endif
+    for (; p <= last; ++p)
+        if ((*p | 0x20) == lower) return p;
     return nullptr;
+}
+
+// Anchors on a pattern byte that only matches itself, found with memchr; a pattern of
+// letters only anchors on its first letter in either case.
+const uint8_t* FindFoldedForward(const uint8_t* p, size_t n, const uint8_t* pat, size_t h) {
+    if (n < h) return nullptr;
+    const uint8_t* lastStart = p + n - h;
+    size_t k = 0;
+    while (k < h && IsLetter(pat[k]))
+        ++k;
+    for (const uint8_t* q = p;; ++q) {
+        const uint8_t* hit;
+        if (k < h) {
+            hit = static_cast<const uint8_t*>(
+                std::memchr(q + k, pat[k], static_cast<size_t>(lastStart - q) + 1));
+            hit = hit ? hit - k : nullptr;
+        } else {
+            hit = FindEitherCase(q, lastStart, static_cast<uint8_t>(pat[0] | 0x20));
+        }
+        if (!hit) return nullptr;
+        if (CBinData::MatchAt(static_cast<int>(h), pat, hit, false)) return hit;
+        q = hit;
+        if (q == lastStart) return nullptr;
+    }
 }
 } // namespace
 

@@ -13,20 +13,25 @@ void CByteArray::MoveGap(size_t pos) {
     m_nGapEnd = pos + gap;
 }
 
-void CByteArray::Reserve(size_t extra) {
-    if (GapLength() >= extra) return;
+void CByteArray::Reserve(size_t extra, size_t pos) {
+    if (GapLength() >= extra) {
+        MoveGap(pos);
+        return;
+    }
+    // Growing copies every byte anyway: put the new gap where it is wanted on the way.
     size_t size = m_nCapacity - GapLength();
     size_t room = std::max({extra, m_nGrowBy, size / 8, size_t(64)});
     size_t capacity = size + room;
     std::unique_ptr<uint8_t[]> buf(new uint8_t[capacity]);
-    size_t tail = m_nCapacity - m_nGapEnd;
     if (m_pBuf) {
-        std::memcpy(buf.get(), m_pBuf.get(), m_nGapStart);
-        std::memcpy(buf.get() + capacity - tail, m_pBuf.get() + m_nGapEnd, tail);
+        CopyOut(0, static_cast<int>(pos), buf.get());
+        CopyOut(static_cast<int>(pos), static_cast<int>(size - pos),
+                buf.get() + capacity - (size - pos));
     }
     m_pBuf = std::move(buf);
     m_nCapacity = capacity;
-    m_nGapEnd = capacity - tail;
+    m_nGapStart = pos;
+    m_nGapEnd = capacity - (size - pos);
 }
 
 void CByteArray::SetSize(int n, int growBy) {
@@ -44,11 +49,16 @@ void CByteArray::SetSize(int n, int growBy) {
 }
 
 uint8_t* CByteArray::Open(int i, int n) {
-    Reserve(static_cast<size_t>(n));
-    MoveGap(static_cast<size_t>(i));
+    Reserve(static_cast<size_t>(n), static_cast<size_t>(i));
     uint8_t* p = m_pBuf.get() + m_nGapStart;
     m_nGapStart += static_cast<size_t>(n);
     return p;
+}
+
+uint8_t* CByteArray::AppendUninitialized(int n) {
+    if (n <= 0) return nullptr;
+    Open(GetSize(), n);
+    return GetRange(GetSize() - n, n);
 }
 
 void CByteArray::InsertAt(int i, uint8_t b, int count) {

@@ -29,6 +29,8 @@ public:
         (k < m_nGapStart ? m_pBuf[k] : m_pBuf[k + GapLength()]) = b;
     }
 
+    // n new bytes at the end, left for the caller to fill.
+    uint8_t* AppendUninitialized(int n);
     void InsertAt(int i, uint8_t b, int count = 1);
     void InsertAt(int i, const uint8_t* bytes, int n);
     void RemoveAt(int i, int count = 1);
@@ -43,7 +45,8 @@ public:
 private:
     size_t GapLength() const { return m_nGapEnd - m_nGapStart; }
     void MoveGap(size_t pos);
-    void Reserve(size_t extra);
+    // Makes room for extra more bytes with the gap at pos.
+    void Reserve(size_t extra, size_t pos);
     uint8_t* Open(int i, int n);
 
     std::unique_ptr<uint8_t[]> m_pBuf;

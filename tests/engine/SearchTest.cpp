@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <random>
 
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/TestSupport.h"
@@ -214,4 +215,31 @@ TEST_F(SearchTest, OffMemorySearchCrossesWindows) {
     for (int p = find(true, false); p >= 0 && found.size() < 10; p = find(false, false))
         found.push_back(p);
     EXPECT_EQ(found, (std::vector<int>{(3 << 20) - 6, 2097150, 1048570, 10}));
+}
+
+TEST_F(SearchTest, CaseInsensitiveSearchAgreesWithANaiveScan) {
+    // Letters-only patterns and patterns with other bytes take different paths.
+    std::mt19937 rng(3);
+    const std::string alphabet = "aAbB-\x82@[`{";
+    for (int round = 0; round < 300; ++round) {
+        std::string text(static_cast<size_t>(rng() % 90), ' ');
+        for (char& c : text)
+            c = alphabet[rng() % alphabet.size()];
+        std::string pattern(1 + rng() % 4, ' ');
+        for (char& c : pattern)
+            c = alphabet[rng() % alphabet.size()];
+        auto fold = [](char c) {
+            unsigned char b = static_cast<unsigned char>(c);
+            return b >= 0x61 && b <= 0x7A ? b - 0x20 : b;
+        };
+        int expected = -1;
+        for (size_t p = 0; p + pattern.size() <= text.size() && expected < 0; ++p) {
+            size_t i = 0;
+            while (i < pattern.size() && fold(text[p + i]) == fold(pattern[i]))
+                ++i;
+            if (i == pattern.size()) expected = static_cast<int>(p);
+        }
+        SetText(text);
+        EXPECT_EQ(Find(pattern, true, true, false), expected) << text << " / " << pattern;
+    }
 }

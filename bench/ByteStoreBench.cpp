@@ -1,0 +1,125 @@
+// Single-byte inserts and their undo in the middle of a 16 MiB document against the same at
+// its end. The gap buffer should make a run of inserts at one place cost about what appends
+// cost, the one move of the gap to that place included.
+//
+// Each document starts every run from the same state: its data unchanged, empty logs and the
+// gap at the end with spare room (as after an earlier append). Only the inserts, or only the
+// undo, are timed; putting the state back is not.
+#include "bench/BenchSupport.h"
+#include "engine/BinData.h"
+#include "platform/headless/HeadlessBackend.h"
+
+namespace {
+constexpr int kSize = 16 << 20;
+constexpr int kInserts = 10000;
+constexpr int kEnd = kSize, kMiddle = kSize / 2;
+
+class Doc {
+public:
+    // parkGap: put the gap back at the end after each run; otherwise it stays at `at`.
+    Doc(int at, bool parkGap) : m_at(at), m_park(parkGap) {
+        m_data.SetSize(kSize);
+        bench::FillRandom(m_data.GetData(), kSize, 0x51);
+        // Without this the first insert would also grow the store, wherever it is.
+        ParkGapAtEnd();
+        m_original = bench::Fingerprint(m_data.GetData(), kSize);
+        if (!m_park) {
+            Inserts();
+            Undo();
+            m_data.ClearRedo();
+        }
+    }
+
+    double TimedInserts() {
+        double t = bench::Time([this] { Inserts(); });
+        bool ok = m_data.GetSize() == kSize + kInserts;
+        Undo();
+        Restore();
+        return ok ? t : -1;
+    }
+
+    double TimedUndo() {
+        Inserts();
+        double t = bench::Time([this] { Undo(); });
+        bool ok = m_data.GetSize() == kSize && m_data.m_undo.IsEmpty();
+        Restore();
+        return ok ? t : -1;
+    }
+
+    bool Intact() { return bench::Fingerprint(m_data.GetData(), kSize) == m_original; }
+
+private:
+    void ParkGapAtEnd() {
+        m_data.InsertAt(kSize, static_cast<uint8_t>(0x5A));
+        m_data.RemoveAt(kSize);
+    }
+
+    void Inserts() {
+        m_data.m_nCaret = m_at;
+        for (int i = 0; i < kInserts; ++i) {
+            m_data.InsertAtCaret(static_cast<uint8_t>(i));
+            ++m_data.m_nCaret;
+        }
+    }
+
+    void Undo() {
+        for (int i = 0; i < kInserts; ++i)
+            m_data.ApplyUndoStep(true);
+    }
+
+    void Restore() {
+        m_data.ClearRedo();
+        if (m_park) ParkGapAtEnd();
+    }
+
+    CBinData m_data;
+    int m_at;
+    bool m_park;
+    uint64_t m_original = 0;
+};
+
+void InsertPair(benchmark::State& state, bool gapThere) {
+    Doc end(kEnd, true), middle(kMiddle, !gapThere);
+    bench::RunPair(
+        state, [&] { return end.TimedInserts(); }, [&] { return middle.TimedInserts(); });
+    if (!end.Intact() || !middle.Intact()) state.SkipWithError("undo did not restore the data");
+}
+
+void UndoPair(benchmark::State& state) {
+    Doc end(kEnd, true), middle(kMiddle, true);
+    bench::RunPair(
+        state, [&] { return end.TimedUndo(); }, [&] { return middle.TimedUndo(); });
+    if (!end.Intact() || !middle.Intact()) state.SkipWithError("undo did not restore the data");
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    CHeadlessBackend backend;
+    bench::RegisterPair("insert_middle_vs_end", [](auto& s) { InsertPair(s, false); });
+    bench::RegisterPair("insert_middle_gap_there_vs_end", [](auto& s) { InsertPair(s, true); });
+    bench::RegisterPair("undo_middle_vs_end", UndoPair);
+
+    bench::RecordingReporter reporter;
+    bench::RunAll(&argc, argv, reporter);
+
+    bench::PairResult ins = reporter.Pair("insert_middle_vs_end");
+    bench::PairResult there = reporter.Pair("insert_middle_gap_there_vs_end");
+    bench::PairResult undo = reporter.Pair("undo_middle_vs_end");
+    bench::PrintHeading("byte store: 10,000 single-byte steps at the caret in 16 MiB");
+    char extra[48];
+    auto show = [&](const char* label, double ns) {
+        std::snprintf(extra, sizeof extra, "  (%.1f ns per step)", ns / kInserts);
+        bench::PrintTime(label, ns, extra);
+    };
+    show("inserts at the end", ins.baselineNs);
+    show("inserts in the middle, gap moved there", ins.subjectNs);
+    show("inserts at the end (second pair)", there.baselineNs);
+    show("inserts in the middle, gap already there", there.subjectNs);
+    show("undo of the inserts at the end", undo.baselineNs);
+    show("undo of the inserts in the middle", undo.subjectNs);
+    std::printf("info: inserts in the middle with the gap already there / end: %.3fx\n",
+                there.ratio);
+    bench::PrintVerdict("insert middle/end", ins.ratio, true, 3.0);
+    bench::PrintVerdict("undo middle/end", undo.ratio, true, 3.0);
+    return 0;
+}
