@@ -5,7 +5,14 @@
 #include "platform/Afx.h"
 
 namespace {
-const char kRangeMessage[] = "%1 から %2 の範囲の整数を入力してください。";
+// The framework's messages in the string table, with their texts when there is none.
+constexpr UINT kParseIntMessage = 61712;
+constexpr UINT kRangeIntMessage = 61714;
+
+std::string FrameworkString(UINT id, const char* fallback) {
+    std::string text = CResourceSet::Current().LoadString(id);
+    return text.empty() ? fallback : text;
+}
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, UINT id, std::string& value) {
@@ -24,7 +31,8 @@ void DDX_Text(CDataExchange* pDX, UINT id, int& value) {
     char* end = nullptr;
     long parsed = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0') {
-        AfxMessageBox("整数を入力してください。", MB_ICONEXCLAMATION | MB_OK);
+        AfxMessageBox(FrameworkString(kParseIntMessage, "整数を入力してください。"),
+                      MB_ICONEXCLAMATION | MB_OK);
         pDX->m_pDlg->GotoDlgCtrl(id);
         pDX->m_bFailed = true;
         return;
@@ -68,7 +76,8 @@ void DDX_CBString(CDataExchange* pDX, UINT id, std::string& value) {
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high) {
     if (!pDX->m_bSaveAndValidate || pDX->m_bFailed || (value >= low && value <= high)) return;
-    std::string text = kRangeMessage;
+    std::string text =
+        FrameworkString(kRangeIntMessage, "%1 から %2 までの整数を入力してください。");
     text.replace(text.find("%1"), 2, std::to_string(low));
     text.replace(text.find("%2"), 2, std::to_string(high));
     AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
