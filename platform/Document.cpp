@@ -14,6 +14,8 @@
 namespace {
 constexpr UINT kInvalidFileName = 61696; // "無効なﾌｧｲﾙ名です。"
 constexpr UINT kSaveChanges = 61699;     // "%1 への変更を保存しますか?"
+constexpr UINT kFileClose = 57602;
+constexpr UINT kFileSave = 57603;
 
 std::string FileTitle(const std::string& path) {
     std::string::size_type slash = path.find_last_of('/');
@@ -27,7 +29,12 @@ std::string ReplaceFirst(std::string text, const std::string& what, const std::s
 }
 } // namespace
 
-CDocument::CDocument() = default;
+CDocument::CDocument() {
+    OnCommand(kFileClose, [this] {
+        if (SaveModified()) OnCloseDocument();
+    });
+    OnCommand(kFileSave, [this] { DoFileSave(); });
+}
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path, bool bAddToMRU) {

@@ -15,7 +15,7 @@ public:
     CMDIChildWnd* MDIGetActive() const { return m_pActiveChild; }
     const std::vector<CMDIChildWnd*>& GetChildren() const { return m_children; }
     void AddChild(CMDIChildWnd* pChild);
-    void RemoveChild(CMDIChildWnd* pChild);
+    virtual void RemoveChild(CMDIChildWnd* pChild);
     // The backend reports which document window became active.
     virtual void OnChildActivated(CMDIChildWnd* pChild);
     void MDIActivate(CMDIChildWnd* pChild);

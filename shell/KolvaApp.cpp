@@ -1,22 +1,66 @@
 #include "shell/KolvaApp.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "engine/KolvaDoc.h"
+#include "platform/Afx.h"
+#include "platform/Backend.h"
+#include "platform/DocTemplate.h"
+#include "platform/File.h"
 #include "platform/ResourceTypes.h"
+#include "platform/View.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
+#include "shell/ChildFrame.h"
+#include "shell/KolvaCommandLineInfo.h"
 #include "shell/MainFrame.h"
 
+namespace {
+const char kShortcutPrompt[] = "%s はショートカットです。\n選択してください。\n\n"
+                               "「はい」    ショートカットファイルを編集する\n"
+                               "「いいえ」  リンク先を編集する\n";
+
+bool EndsWithLnk(const std::string& path) {
+    std::string tail = path.size() > 4 ? path.substr(path.size() - 4) : path;
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".lnk";
+}
+
+std::string Substitute(std::string text, const std::string& marker, const std::string& value) {
+    std::string::size_type at = text.find(marker);
+    if (at != std::string::npos) text.replace(at, marker.size(), value);
+    return text;
+}
+} // namespace
+
 CKolvaApp* KolvaApp() {
-    return static_cast<CKolvaApp*>(AfxGetApp());
+    return dynamic_cast<CKolvaApp*>(AfxGetApp());
 }
 
 CKolvaApp::CKolvaApp() {
     OnCommand(ID_APP_EXIT, [this] { OnAppExit(); });
+    OnCommand(ID_FILE_NEW, [this] { OnFileNewCommand(); });
+    OnCommand(ID_FILE_OPEN, [this] { OnFileOpenCommand(); });
+    for (UINT id : {ID_FILE_NEW, ID_FILE_OPEN})
+        OnUpdate(id, [this](CCmdUI* pCmdUI) {
+            pCmdUI->Enable(DocumentCount() < m_pOptions->nMaxDocuments);
+        });
 }
 
-CKolvaApp::~CKolvaApp() = default;
+CKolvaApp::~CKolvaApp() {
+    // Documents go before the frame that holds their windows.
+    if (m_pDocTemplate) m_pDocTemplate->CloseAllDocuments();
+    CKolvaDoc::SetHost(nullptr);
+}
 
 CMainFrame* CKolvaApp::MainFrame() const {
     return m_pFrame.get();
+}
+
+int CKolvaApp::DocumentCount() const {
+    return m_pDocTemplate ? static_cast<int>(m_pDocTemplate->GetDocuments().size()) : 0;
 }
 
 bool CKolvaApp::Startup() {
@@ -26,13 +70,33 @@ bool CKolvaApp::Startup() {
     m_pOptions = std::make_unique<AppSettings>();
     m_pOptions->LoadSettings();
     CreateFonts();
+    CKolvaDoc::SetHost(this);
+    AddDocTemplate(new CMultiDocTemplate(
+        IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CChildFrame; },
+        [] { return new CView; }));
     m_pFrame = std::make_unique<CMainFrame>();
     if (!m_pFrame->Create(*m_pOptions)) return false;
     m_pMainWnd = m_pFrame.get();
+    m_pFrame->GetPeer()->SetRecentFiles(GetRecentFiles());
+    OpenStartupFiles();
     m_pOptions->DeleteLastFiles();
     m_pFrame->ShowWindow(true);
     m_pFrame->UpdateWindow();
     return true;
+}
+
+void CKolvaApp::OpenStartupFiles() {
+    CKolvaCommandLineInfo cmdInfo;
+    cmdInfo.Parse(m_argv);
+    std::vector<std::string> argv = cmdInfo.GetArgv();
+    if (cmdInfo.GetArgc() >= 2) {
+        for (size_t i = 1; i < argv.size(); ++i)
+            OpenDocumentPath(argv[i]);
+        return;
+    }
+    for (std::string path = m_pOptions->GetNextLastFile(); !path.empty();
+         path = m_pOptions->GetNextLastFile())
+        OpenDocumentPath(path);
 }
 
 void CKolvaApp::CreateFonts() {
@@ -42,6 +106,80 @@ void CKolvaApp::CreateFonts() {
     m_pScreenFont = std::make_unique<CFont>(screen);
     m_pPrinterFont = std::make_unique<CFont>(screen);
     m_pCurrentFont = m_pScreenFont.get();
+}
+
+void CKolvaApp::OnIdle() {
+    CWinApp::OnIdle();
+    if (m_pFrame)
+        for (CMDIChildWnd* child : m_pFrame->GetChildren())
+            if (auto* frame = dynamic_cast<CChildFrame*>(child)) frame->UpdateIndicators();
+}
+
+CKolvaDoc* CKolvaApp::OpenDocumentPath(const std::string& path) {
+    if (DocumentCount() >= m_pOptions->nMaxDocuments) {
+        std::string text = CResourceSet::Current().LoadString(IDS_TOO_MANY_DOCUMENTS);
+        AfxMessageBox(Substitute(text, "%1", path), MB_ICONSTOP | MB_OK);
+        return nullptr;
+    }
+    if (m_pOptions->bEditShortcut == 1 && EndsWithLnk(path)) {
+        std::string prompt = Substitute(kShortcutPrompt, "%s", path);
+        if (AfxMessageBox(prompt, MB_YESNO | MB_ICONQUESTION) == IDYES)
+            return OpenShortcutCopy(path);
+    }
+    CFileStatus status;
+    if (!CFile::GetStatus(path, status)) return NewDocumentNamed(path);
+    auto* doc = dynamic_cast<CKolvaDoc*>(m_pDocTemplate->OpenDocumentFile(path));
+    if (doc) m_pFrame->AddFileButton(doc);
+    return doc;
+}
+
+CDocument* CKolvaApp::OpenDocumentFile(const std::string& path) {
+    return OpenDocumentPath(path);
+}
+
+CKolvaDoc* CKolvaApp::OpenShortcutCopy(const std::string& path) {
+    std::string copy = path + ".Quelm";
+    CFile::Copy(path, copy);
+    auto* doc = dynamic_cast<CKolvaDoc*>(m_pDocTemplate->OpenDocumentFile(copy));
+    if (!doc) return nullptr;
+    doc->m_bShortcutCopy = true;
+    doc->m_strShortcutPath = path;
+    doc->m_strWorkingCopy = doc->GetPathName();
+    m_pFrame->AddFileButton(doc);
+    return doc;
+}
+
+CKolvaDoc* CKolvaApp::NewDocumentNamed(const std::string& path) {
+    m_pDocTemplate->OpenDocumentFile(std::string());
+    auto* doc = dynamic_cast<CKolvaDoc*>(m_pFrame->GetActiveDocument());
+    if (!doc) return nullptr;
+    doc->SetPathName(path);
+    doc->m_strBarLabel = doc->GetTitle();
+    if (!doc->GetPathName().empty()) doc->SetTitle(doc->GetPathName());
+    m_pFrame->AddFileButton(doc);
+    return doc;
+}
+
+void CKolvaApp::OnFileNewCommand() {
+    OnFileNew();
+    m_pFrame->AddFileButton(nullptr);
+}
+
+void CKolvaApp::OnFileOpenCommand() {
+    std::string path;
+    if (CBackend::Current().GetFileName(true, std::string(), path)) OpenDocumentPath(path);
+}
+
+void CKolvaApp::OnDocumentClosing(CKolvaDoc* pDoc) {
+    if (m_pFrame) m_pFrame->OnDocumentClosed(pDoc);
+}
+
+void CKolvaApp::OnLabelChanged(CKolvaDoc* pDoc) {
+    if (m_pFrame) m_pFrame->RefreshFileButton(pDoc);
+}
+
+int CKolvaApp::ViewJCode(CView*) const {
+    return -1;
 }
 
 void CKolvaApp::OnAppExit() {

@@ -1,21 +1,42 @@
 #pragma once
 #include <memory>
+#include <string>
 
+#include "engine/DocumentHost.h"
 #include "platform/Font.h"
 #include "platform/WinApp.h"
 #include "shell/AppSettings.h"
 
 class CMainFrame;
+class CKolvaDoc;
+class CView;
 
 // The application object: settings, fonts, the main window and the one way files are opened.
-class CKolvaApp : public CWinApp {
+class CKolvaApp : public CWinApp, public CDocumentHost {
 public:
     CKolvaApp();
     ~CKolvaApp() override;
 
     bool InitInstance() override { return Startup(); }
+    void OnIdle() override;
     bool Startup();
     CMainFrame* MainFrame() const;
+
+    // Every way of opening a file ends here: the document limit, the shortcut prompt and a
+    // missing path becoming a new document with that name.
+    CKolvaDoc* OpenDocumentPath(const std::string& path);
+    CDocument* OpenDocumentFile(const std::string& path) override;
+    int DocumentCount() const;
+
+    // CDocumentHost
+    int InitialMode() override { return m_pOptions->InitialMode; }
+    int BackupSetting() override { return m_pOptions->bBackup; }
+    int MaxOnMemoryMB() override { return m_pOptions->nMaxOnMemoryFileSize; }
+    void OnDocumentClosing(CKolvaDoc* pDoc) override;
+    void OnLabelChanged(CKolvaDoc* pDoc) override;
+
+    // The character code a view shows, or -1 for a view that has none.
+    int ViewJCode(CView* pView) const;
 
     std::unique_ptr<AppSettings> m_pOptions;
     std::unique_ptr<CFont> m_pScreenFont;
@@ -24,6 +45,11 @@ public:
 
 private:
     void CreateFonts();
+    void OpenStartupFiles();
+    CKolvaDoc* OpenShortcutCopy(const std::string& path);
+    CKolvaDoc* NewDocumentNamed(const std::string& path);
+    void OnFileNewCommand();
+    void OnFileOpenCommand();
     void OnAppExit();
 
     std::unique_ptr<CMainFrame> m_pFrame;

@@ -1,15 +1,30 @@
 #include "shell/MainFrame.h"
 
+#include <algorithm>
+
+#include "engine/KolvaDoc.h"
 #include "platform/Backend.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/View.h"
+#include "platform/VirtualKeys.h"
 #include "res/Resource.h"
 #include "shell/AppSettings.h"
+#include "shell/ChildFrame.h"
 #include "shell/KolvaApp.h"
 
 namespace {
 // Sizes below this are not a real window (a minimized one, or none stored yet).
 constexpr int kMinFrameSize = 100;
+// Document windows are numbered from this identifier in window order; their buttons' commands
+// are the identifier less this offset.
+constexpr UINT kFirstChildId = 0xFF00;
+constexpr UINT kChildIdToCommand = 32437;
+
+AppSettings& Settings() {
+    return *KolvaApp()->m_pOptions;
+}
 } // namespace
 
 CMainFrame::CMainFrame() {
@@ -21,7 +36,128 @@ CMainFrame::CMainFrame() {
     OnCommand(ID_VIEW_TOOLBAR, [this] { OnViewToolBar(); });
     OnUpdate(ID_VIEW_TOOLBAR,
              [this](CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_wndToolBar.IsWindowVisible()); });
+    OnCommandRange(ID_FILEBAR_FIRST, ID_FILEBAR_LAST, [this](UINT id) { OnFileButton(id); });
+    OnUpdateRange(ID_FILEBAR_FIRST, ID_FILEBAR_LAST,
+                  [this](CCmdUI* pCmdUI) { OnUpdateFileButton(pCmdUI); });
+    OnCommandRange(ID_VIEW_RULER, ID_VIEW_STATUSBAR, [this](UINT id) { OnToggleBar(id); });
+    OnUpdateRange(ID_VIEW_RULER, ID_VIEW_STATUSBAR,
+                  [this](CCmdUI* pCmdUI) { OnUpdateToggleBar(pCmdUI); });
 }
+
+UINT CMainFrame::FileButtonCommand(int windowIndex) {
+    return kFirstChildId + static_cast<UINT>(windowIndex) - kChildIdToCommand;
+}
+
+int CMainFrame::WindowIndexOf(CKolvaDoc* pDoc) const {
+    CView* view = pDoc ? pDoc->m_pFirstView : nullptr;
+    CFrameWnd* frame = view ? view->GetParentFrame() : nullptr;
+    auto it = std::find(m_children.begin(), m_children.end(), frame);
+    return it == m_children.end() ? -1 : static_cast<int>(it - m_children.begin());
+}
+
+bool CMainFrame::InSyncGroup(CKolvaDoc*) const {
+    return false;
+}
+
+CWindowPeer::Button CMainFrame::MakeFileButton(CKolvaDoc* pDoc) const {
+    CWindowPeer::Button button;
+    button.m_nID = FileButtonCommand(WindowIndexOf(pDoc));
+    button.m_strLabel = pDoc->m_strBarLabel;
+    button.m_nImage = InSyncGroup(pDoc) ? 1 : 0;
+    button.m_bCheckStyle = true;
+    return button;
+}
+
+void CMainFrame::ShowFileBarIfWanted() {
+    m_wndFileBar.ShowWindow(!m_wndFileBar.GetButtons().empty() && Settings().bFileBarVisible == 1);
+    RecalcLayout();
+}
+
+void CMainFrame::AddFileButton(CKolvaDoc* pDoc) {
+    if (!pDoc) pDoc = dynamic_cast<CKolvaDoc*>(GetActiveDocument());
+    if (!pDoc || pDoc->m_nBarIndex >= 0) return;
+    pDoc->m_nBarIndex = static_cast<int>(m_fileBarLabels.size());
+    m_fileBarLabels.push_back(pDoc->m_strBarLabel);
+    AppendFileButton(pDoc);
+    ShowFileBarIfWanted();
+}
+
+void CMainFrame::AppendFileButton(CKolvaDoc* pDoc) {
+    if (WindowIndexOf(pDoc) < 0) return;
+    std::vector<CWindowPeer::Button> buttons = m_wndFileBar.GetButtons();
+    buttons.push_back(MakeFileButton(pDoc));
+    buttons.push_back(CWindowPeer::Button());
+    m_wndFileBar.SetButtons(buttons);
+}
+
+void CMainFrame::RefreshFileButton(CKolvaDoc* pDoc) {
+    pDoc->m_nBarIndex = static_cast<int>(m_fileBarLabels.size());
+    m_fileBarLabels.push_back(pDoc->m_strBarLabel);
+    if (WindowIndexOf(pDoc) < 0) return;
+    CWindowPeer::Button fresh = MakeFileButton(pDoc);
+    std::vector<CWindowPeer::Button> buttons = m_wndFileBar.GetButtons();
+    for (CWindowPeer::Button& b : buttons)
+        if (b.m_nID == fresh.m_nID) b = fresh;
+    m_wndFileBar.SetButtons(buttons);
+}
+
+void CMainFrame::RebuildFileBar() {
+    m_wndFileBar.SetButtons({});
+    m_wndFileBar.ShowWindow(false);
+    if (CMultiDocTemplate* docs = KolvaApp()->GetDocTemplate())
+        for (CDocument* doc : docs->GetDocuments())
+            if (auto* kd = dynamic_cast<CKolvaDoc*>(doc)) AppendFileButton(kd);
+    if (!m_wndFileBar.GetButtons().empty()) ShowFileBarIfWanted();
+}
+
+void CMainFrame::OnFileButton(UINT id) {
+    size_t index = id + kChildIdToCommand - kFirstChildId;
+    if (index >= m_children.size()) return;
+    CMDIChildWnd* child = m_children[index];
+    if (GetKeyState(VK_CONTROL) < 0)
+        return; // group membership by Ctrl+click comes with synchronized scrolling
+    MDIActivate(child);
+}
+
+void CMainFrame::OnUpdateFileButton(CCmdUI* pCmdUI) {
+    size_t index = pCmdUI->m_nID + kChildIdToCommand - kFirstChildId;
+    pCmdUI->Enable(true);
+    pCmdUI->SetCheck(index < m_children.size() && m_children[index] == MDIGetActive());
+}
+
+void CMainFrame::OnToggleBar(UINT id) {
+    AppSettings& s = Settings();
+    int& setting = id == ID_VIEW_RULER     ? s.bIndicatorVisible
+                   : id == ID_VIEW_FILEBAR ? s.bFileBarVisible
+                                           : s.bStatusBarVisible;
+    setting = setting == 1 ? 0 : 1;
+    if (id == ID_VIEW_FILEBAR) {
+        ShowFileBarIfWanted();
+        return;
+    }
+    for (CMDIChildWnd* child : m_children)
+        if (auto* frame = dynamic_cast<CChildFrame*>(child)) {
+            CWnd& bar = id == ID_VIEW_RULER ? static_cast<CWnd&>(frame->m_wndRulerBar)
+                                            : static_cast<CWnd&>(frame->m_wndStatusBar);
+            bar.ShowWindow(setting == 1);
+            frame->RecalcLayout();
+            if (CView* view = frame->GetActiveView())
+                view->OnSize(SIZE_RESTORED, view->GetClientRect().Width(),
+                             view->GetClientRect().Height());
+        }
+}
+
+void CMainFrame::OnUpdateToggleBar(CCmdUI* pCmdUI) {
+    AppSettings& s = Settings();
+    int setting = pCmdUI->m_nID == ID_VIEW_RULER     ? s.bIndicatorVisible
+                  : pCmdUI->m_nID == ID_VIEW_FILEBAR ? s.bFileBarVisible
+                                                     : s.bStatusBarVisible;
+    pCmdUI->SetCheck(setting == 1);
+}
+
+void CMainFrame::OnDocumentClosed(CKolvaDoc*) {}
+
+void CMainFrame::RefreshSearchDialogs(CView*) {}
 
 bool CMainFrame::Create(const AppSettings& settings) {
     CSize size;
@@ -59,6 +195,16 @@ void CMainFrame::OnClose() {
     }
     DestroyWindow();
     CBackend::Current().PostQuitMessage(0);
+}
+
+void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        KolvaApp()->OpenDocumentPath(path);
+}
+
+void CMainFrame::RemoveChild(CMDIChildWnd* pChild) {
+    CMDIFrameWnd::RemoveChild(pChild);
+    RebuildFileBar();
 }
 
 void CMainFrame::OnArrange(UINT id) {

@@ -1,8 +1,13 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "platform/ControlBars.h"
 #include "platform/MDIFrameWnd.h"
 
 struct AppSettings;
+class CKolvaDoc;
+class CView;
 
 // The main window: menu bar, toolbar, file-name bar and the document windows.
 class CMainFrame : public CMDIFrameWnd {
@@ -15,11 +20,36 @@ public:
     // Remembers the size and writes the settings and the last-files list, then closes the
     // documents (which may ask to be saved; a cancel keeps everything open).
     void OnClose() override;
+    void OnDropFiles(const std::vector<std::string>& paths) override;
+    // A closing document window takes its button with it.
+    void RemoveChild(CMDIChildWnd* pChild) override;
+
+    // The file-name bar: one check button per document, in the template's order.
+    void AddFileButton(CKolvaDoc* pDoc);
+    void AppendFileButton(CKolvaDoc* pDoc);
+    void RefreshFileButton(CKolvaDoc* pDoc);
+    void RebuildFileBar();
+    // The command of the button of the document window at index (window order).
+    static UINT FileButtonCommand(int windowIndex);
+
+    // A document is closing: its button and group membership go.
+    void OnDocumentClosed(CKolvaDoc* pDoc);
+    void RefreshSearchDialogs(CView* pView);
 
     CToolBar m_wndToolBar;
     CToolBar m_wndFileBar;
+    std::vector<std::string> m_fileBarLabels; // the bar's string list
 
 private:
+    void OnFileButton(UINT id);
+    void OnUpdateFileButton(CCmdUI* pCmdUI);
+    void OnToggleBar(UINT id);
+    void OnUpdateToggleBar(CCmdUI* pCmdUI);
+    void ShowFileBarIfWanted();
+    bool InSyncGroup(CKolvaDoc* pDoc) const;
+    CWindowPeer::Button MakeFileButton(CKolvaDoc* pDoc) const;
+    int WindowIndexOf(CKolvaDoc* pDoc) const;
+
     void OnArrange(UINT id);
     void OnUpdateArrange(CCmdUI* pCmdUI);
     void OnViewToolBar();

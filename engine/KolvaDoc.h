@@ -1,0 +1,44 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "engine/BinData.h"
+#include "platform/Document.h"
+
+class CDocumentHost;
+class CView;
+
+// A document: one file's data, its editing mode, saving with a one-time backup, and the
+// working copy that stands for a shortcut file.
+class CKolvaDoc : public CDocument {
+public:
+    CKolvaDoc();
+    ~CKolvaDoc() override;
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    void OnCloseDocument() override;
+
+    // The program around the documents; set once at start-up.
+    static void SetHost(CDocumentHost* pHost);
+    static CDocumentHost* Host();
+
+    int32_t m_nEditMode;
+    bool m_bNewDocument = false;
+    bool m_bSaved = false;
+    bool m_bBackupDone = false;
+    std::string m_strBarLabel;
+    CView* m_pFirstView = nullptr;
+    int32_t m_nBarIndex = -1;
+    std::unique_ptr<CBinData> m_pData;
+    bool m_bShortcutCopy = false;
+    std::string m_strShortcutPath;
+    std::string m_strWorkingCopy;
+
+private:
+    void OnFileSaveAs();
+    void MakeBackup(const std::string& path);
+    void PutBackShortcut();
+    CView* FirstView() const;
+};

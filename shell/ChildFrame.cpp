@@ -1,0 +1,80 @@
+#include "shell/ChildFrame.h"
+
+#include <cstdio>
+
+#include "engine/KolvaDoc.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/View.h"
+#include "res/Resource.h"
+#include "shell/KolvaApp.h"
+#include "shell/MainFrame.h"
+
+namespace {
+constexpr UINT kStatusBarId = 0xE801;
+constexpr UINT kRulerBarTemplate = 146;
+} // namespace
+
+bool CChildFrame::Create(CMDIFrameWnd* pFrame, const std::string& title) {
+    m_bMaximizeOnShow = pFrame->MDIGetActive() == nullptr;
+    if (!CMDIChildWnd::Create(pFrame, title)) return false;
+    if (m_bMaximizeOnShow) {
+        MDIMaximize();
+        m_bMaximizeOnShow = false;
+    }
+    return true;
+}
+
+void CChildFrame::OnCreate() {
+    if (m_wndStatusBar.Create(this, kStatusBarId)) m_wndStatusBar.SetPanes({100, 30, 30, 120});
+    m_wndStatusBar.SetPaneText(kPaneMessage, CResourceSet::Current().LoadString(IDS_IDLE_MESSAGE));
+    m_wndStatusBar.SetPaneText(kPaneMode, "MODE");
+    m_wndStatusBar.SetPaneText(kPaneJCode, "JCode");
+    m_wndStatusBar.SetPaneText(kPaneAddress, "Address");
+    const AppSettings* settings = KolvaApp() ? KolvaApp()->m_pOptions.get() : nullptr;
+    m_wndStatusBar.ShowWindow(!settings || settings->bStatusBarVisible == 1);
+}
+
+void CChildFrame::OnUpdateFrameTitle() {
+    if (CDocument* doc = GetActiveDocument()) SetWindowText(doc->GetTitle());
+    if (CKolvaApp* app = KolvaApp(); app && app->MainFrame()) app->MainFrame()->RebuildFileBar();
+}
+
+bool CChildFrame::CreateRulerBar() {
+    if (m_wndRulerBar.IsCreated()) return true;
+    return m_wndRulerBar.Create(this, kRulerBarTemplate, kRulerBarTemplate);
+}
+
+CKolvaDoc* CChildFrame::ActiveDoc() const {
+    return dynamic_cast<CKolvaDoc*>(GetActiveDocument());
+}
+
+const char* CChildFrame::ModeText(int mode) {
+    static const char* const texts[] = {"VIEW", "上書", "挿入"};
+    return mode >= 0 && mode <= 2 ? texts[mode] : nullptr;
+}
+
+const char* CChildFrame::JCodeText(int code) {
+    static const char* const texts[] = {"SJIS", "Uni", "ASCII"};
+    return code >= 0 && code <= 2 ? texts[code] : nullptr;
+}
+
+std::string CChildFrame::FormatAddress(int caret, int size) {
+    int width = size >= 0xFFFF ? 6 : 4;
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*X/%0*X", width, static_cast<unsigned>(caret), width,
+                  static_cast<unsigned>(size));
+    return text;
+}
+
+void CChildFrame::UpdateIndicators() {
+    CView* view = GetActiveView();
+    m_pIndicatorView = view;
+    CKolvaDoc* doc = ActiveDoc();
+    if (!view || !doc) return;
+    if (const char* mode = ModeText(doc->m_nEditMode)) m_wndStatusBar.SetPaneText(kPaneMode, mode);
+    if (const char* code = JCodeText(KolvaApp()->ViewJCode(view)))
+        m_wndStatusBar.SetPaneText(kPaneJCode, code);
+    if (doc->m_pData)
+        m_wndStatusBar.SetPaneText(
+            kPaneAddress, FormatAddress(doc->m_pData->m_nCaret, doc->m_pData->GetDataLength()));
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+#include "platform/ControlBars.h"
+#include "platform/MDIChildWnd.h"
+
+class CKolvaDoc;
+
+// A document window: the view, its address ruler bar at the top and a status bar with the
+// mode, character code and caret address of the active view.
+class CChildFrame : public CMDIChildWnd {
+public:
+    enum Pane { kPaneMessage, kPaneMode, kPaneJCode, kPaneAddress };
+
+    bool Create(CMDIFrameWnd* pFrame, const std::string& title) override;
+    void OnCreate() override;
+    void OnUpdateFrameTitle() override;
+    bool CreateRulerBar();
+    // The indicator panes for the active view, as at idle time.
+    void UpdateIndicators();
+
+    // "caret/size" in hexadecimal, six digits from 65535 bytes up, else four.
+    static std::string FormatAddress(int caret, int size);
+    static const char* ModeText(int mode);
+    static const char* JCodeText(int code);
+
+    CStatusBar m_wndStatusBar;
+    CDialogBar m_wndRulerBar;
+    bool m_bMaximizeOnShow = false;
+    CView* m_pIndicatorView = nullptr;
+
+private:
+    CKolvaDoc* ActiveDoc() const;
+};

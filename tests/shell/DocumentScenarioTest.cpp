@@ -1,0 +1,230 @@
+// Opening, saving and closing documents through the application, on the recording backend.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "engine/KolvaDoc.h"
+#include "platform/Afx.h"
+#include "platform/DocTemplate.h"
+#include "platform/VirtualKeys.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "res/Resource.h"
+#include "shell/ChildFrame.h"
+#include "shell/KolvaApp.h"
+#include "shell/MainFrame.h"
+#include "tests/TestSupport.h"
+
+namespace {
+class DocumentScenarioTest : public ::testing::Test {
+protected:
+    void Start(std::vector<std::string> args = {}) {
+        m_app.m_argv = std::move(args);
+        ASSERT_TRUE(m_app.InitInstance());
+    }
+    std::vector<CDocument*> Docs() { return m_app.GetDocTemplate()->GetDocuments(); }
+    CKolvaDoc* Doc(size_t i) { return dynamic_cast<CKolvaDoc*>(Docs().at(i)); }
+    std::vector<std::string> Labels() {
+        std::vector<std::string> out;
+        for (const auto& b : m_app.MainFrame()->m_wndFileBar.GetButtons())
+            if (b.m_nID) out.push_back(b.m_strLabel);
+        return out;
+    }
+    bool Save(CKolvaDoc* doc) { return doc->DoFileSave(); }
+
+    CHeadlessBackend m_backend;
+    TempDir m_dir;
+    CKolvaApp m_app;
+};
+} // namespace
+
+TEST_F(DocumentScenarioTest, CommandLineOpensEachArgumentInOrder) {
+    std::string a = m_dir.Write("a.bin", Str("AAAA")), b = m_dir.Write("b.bin", Str("BB"));
+    Start({a, "/x", b});
+    ASSERT_EQ(Docs().size(), 3u);
+    EXPECT_EQ(Doc(0)->GetPathName(), a);
+    EXPECT_EQ(Doc(1)->GetPathName(), "-x"); // no such file: a new empty document of that name
+    EXPECT_EQ(Doc(1)->m_pData->GetDataLength(), 0);
+    EXPECT_EQ(Doc(1)->m_strBarLabel, "-x");
+    EXPECT_EQ(Doc(2)->m_pData->GetDataLength(), 2);
+    EXPECT_EQ(m_app.MainFrame()->GetChildren().size(), 3u);
+}
+
+TEST_F(DocumentScenarioTest, EleventhDocumentIsRefused) {
+    Start();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_FILE_NEW).m_bEnabled);
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_FILE_OPEN).m_bEnabled);
+    std::string path = m_dir.Write("c.bin", Str("C"));
+    EXPECT_EQ(m_app.OpenDocumentPath(path), nullptr);
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText,
+              "開いているﾌｧｲﾙが多すぎるため、" + path + " を開けませんでした。");
+    EXPECT_EQ(m_backend.m_messages[0].m_nType & MB_ICONMASK, MB_ICONSTOP);
+    EXPECT_EQ(Docs().size(), 10u);
+}
+
+TEST_F(DocumentScenarioTest, NewDocumentStartsInInsertModeAndIsUntitled) {
+    Start();
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    CKolvaDoc* doc = Doc(0);
+    EXPECT_EQ(doc->m_nEditMode, 2);
+    EXPECT_TRUE(doc->m_bNewDocument);
+    EXPECT_EQ(doc->GetTitle(), "無題");
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_FILE_SAVE).m_bEnabled); // no path
+    EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_FILE_SAVE_AS).m_bEnabled);
+}
+
+TEST_F(DocumentScenarioTest, BackupIsMadeOncePerPath) {
+    std::string path = m_dir.Write("d.bin", Str("one"));
+    Start({path});
+    CKolvaDoc* doc = Doc(0);
+    doc->m_pData->m_nCaret = 0;
+    doc->m_pData->OverwriteAtCaret('1');
+    doc->SetModifiedFlag();
+    EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_FILE_SAVE).m_bEnabled);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_SAVE));
+    EXPECT_EQ(TempDir::Read(path + ".bak"), Str("one"));
+    EXPECT_EQ(TempDir::Read(path), Str("1ne"));
+    doc->m_pData->OverwriteAtCaret('2');
+    ASSERT_TRUE(Save(doc));
+    EXPECT_EQ(TempDir::Read(path + ".bak"), Str("one")); // the second save keeps the backup
+    EXPECT_EQ(TempDir::Read(path), Str("2ne"));
+    // Save As starts a new cycle: the file already under the new name is the one backed up.
+    std::string other = m_dir.Write("e.bin", Str("old e"));
+    m_backend.QueueFileName(other);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_SAVE_AS));
+    EXPECT_EQ(TempDir::Read(other + ".bak"), Str("old e"));
+    EXPECT_EQ(TempDir::Read(other), Str("2ne"));
+    EXPECT_EQ(doc->GetPathName(), other);
+    EXPECT_EQ(doc->GetTitle(), other);
+    EXPECT_EQ(doc->m_strBarLabel, "e.bin");
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"e.bin"}));
+}
+
+TEST_F(DocumentScenarioTest, BackupOffMakesAndDeletesNone) {
+    m_backend.m_profile.WriteInt("Settings", "bBackup", 0);
+    std::string path = m_dir.Write("f.bin", Str("abc"));
+    std::string stale = m_dir.Write("f.bin.bak", Str("stale"));
+    Start({path});
+    Doc(0)->m_pData->InsertAtCaret('x');
+    ASSERT_TRUE(Save(Doc(0)));
+    EXPECT_EQ(TempDir::Read(stale), Str("stale"));
+    EXPECT_EQ(TempDir::Read(path), Str("xabc"));
+}
+
+TEST_F(DocumentScenarioTest, FailedSaveReportsAndKeepsTheFile) {
+    std::string path = m_dir.Write("g.bin", Str("keep"));
+    chmod(path.c_str(), 0444);
+    m_backend.m_profile.WriteInt("Settings", "bBackup", 0);
+    Start({path});
+    EXPECT_EQ(Doc(0)->m_pData->m_nAllowedMode, 0);
+    EXPECT_FALSE(Save(Doc(0)));
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText, "無効なﾌｧｲﾙ名です。");
+    EXPECT_EQ(TempDir::Read(path), Str("keep"));
+}
+
+TEST_F(DocumentScenarioTest, FailedOpenLeavesNoWindowAndNoButton) {
+    std::string path = m_dir.Write("big.bin", PositionPattern((1 << 20) + 5));
+    m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
+    Start({path});
+    ASSERT_EQ(Docs().size(), 1u);
+    EXPECT_TRUE(Doc(0)->m_pData->m_bOffMemory);
+    // The first document holds the file: a second open is refused with a message.
+    m_backend.m_messages.clear();
+    EXPECT_EQ(m_app.OpenDocumentPath(path), nullptr);
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_NE(m_backend.m_messages[0].m_strText.find("使用中"), std::string::npos);
+    EXPECT_EQ(Docs().size(), 1u);
+    EXPECT_EQ(m_app.MainFrame()->GetChildren().size(), 1u);
+    EXPECT_EQ(Labels().size(), 1u);
+}
+
+TEST_F(DocumentScenarioTest, FileBarFollowsOpenAndClose) {
+    std::string a = m_dir.Write("a.bin", Str("A")), b = m_dir.Write("b.bin", Str("B"));
+    Start({a, b});
+    // Labels come from the documents' titles at their first update.
+    for (CDocument* d : Docs())
+        dynamic_cast<CKolvaDoc*>(d)->m_strBarLabel = d->GetTitle();
+    m_app.MainFrame()->RebuildFileBar();
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"a.bin", "b.bin"}));
+    auto buttons = m_app.MainFrame()->m_wndFileBar.GetButtons();
+    ASSERT_EQ(buttons.size(), 4u);
+    EXPECT_EQ(buttons[0].m_nID, ID_FILEBAR_FIRST);
+    EXPECT_EQ(buttons[2].m_nID, ID_FILEBAR_FIRST + 1);
+    EXPECT_EQ(buttons[1].m_nID, 0u);
+    EXPECT_TRUE(m_app.MainFrame()->m_wndFileBar.IsWindowVisible());
+    // The active window's button is checked; a click activates another window.
+    EXPECT_EQ(m_app.MainFrame()->QueryCommand(ID_FILEBAR_FIRST + 1).m_nCheck, 1);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
+    EXPECT_EQ(m_app.MainFrame()->GetActiveDocument(), Doc(0));
+    Doc(0)->OnCloseDocument();
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"b.bin"}));
+    Doc(0)->OnCloseDocument();
+    EXPECT_TRUE(Labels().empty());
+    EXPECT_FALSE(m_app.MainFrame()->m_wndFileBar.IsWindowVisible());
+}
+
+TEST_F(DocumentScenarioTest, ExitWritesSettingsAndLastFilesEvenWhenCancelled) {
+    std::string a = m_dir.Write("a.bin", Str("A"));
+    m_backend.m_profile.WriteInt("Settings", "bReadLastFiles", 1);
+    Start({a});
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    Doc(1)->SetModifiedFlag();
+    m_backend.QueueAnswer(IDCANCEL);
+    m_app.MainFrame()->SendCommand(ID_APP_EXIT);
+    EXPECT_FALSE(m_backend.m_bQuitPosted);
+    EXPECT_EQ(Docs().size(), 2u); // cancelled: every document stays
+    EXPECT_EQ(m_backend.m_profile.GetString("Last Params", "File0", ""), a);
+    EXPECT_EQ(m_backend.m_profile.GetString("Last Params", "File1", "x"), "");
+    EXPECT_EQ(m_backend.m_profile.GetInt("Settings", "bReadLastFiles", 0), 1);
+}
+
+TEST_F(DocumentScenarioTest, LastFilesAreReopenedOnlyWithoutArguments) {
+    std::string a = m_dir.Write("a.bin", Str("A"));
+    m_backend.m_profile.WriteInt("Settings", "bReadLastFiles", 1);
+    m_backend.m_profile.WriteString("Last Params", "File0", a);
+    m_backend.m_profile.WriteString("Last Params", "File1", m_dir.Path("gone.bin"));
+    Start();
+    ASSERT_EQ(Docs().size(), 2u);
+    EXPECT_EQ(Doc(1)->GetPathName(), m_dir.Path("gone.bin")); // now a new empty document
+    EXPECT_FALSE(m_backend.m_profile.HasSection("Last Params"));
+}
+
+TEST_F(DocumentScenarioTest, ShortcutFileIsEditedThroughAWorkingCopy) {
+    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
+    std::string lnk = m_dir.Write("A.LNK", Str("LINK"));
+    Start();
+    m_backend.QueueAnswer(IDYES);
+    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(m_backend.m_messages.at(0).m_nType, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(m_backend.m_messages.at(0).m_strText.substr(0, lnk.size() + 1), lnk + " ");
+    EXPECT_TRUE(doc->m_bShortcutCopy);
+    EXPECT_EQ(doc->m_strWorkingCopy, lnk + ".Quelm");
+    doc->m_pData->m_nCaret = 4;
+    doc->m_pData->InsertAtCaret('!');
+    doc->SetModifiedFlag();
+    doc->OnCloseDocument();
+    EXPECT_EQ(TempDir::Read(lnk), Str("LINK!"));
+    EXPECT_EQ(TempDir::Read(lnk + ".bak"), Str("LINK"));
+    CFileStatus status;
+    EXPECT_FALSE(CFile::GetStatus(lnk + ".Quelm", status));
+    // No: the file opens as it is.
+    m_backend.QueueAnswer(IDNO);
+    doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_FALSE(doc->m_bShortcutCopy);
+    EXPECT_EQ(doc->GetPathName(), lnk);
+}
+
+TEST(ChildFrameIndicators, AddressTextWidensAtSixtyFourKilobytes) {
+    EXPECT_EQ(CChildFrame::FormatAddress(0x20, 300), "0020/012C");
+    EXPECT_EQ(CChildFrame::FormatAddress(0, 0), "0000/0000");
+    EXPECT_EQ(CChildFrame::FormatAddress(0, 65534), "0000/FFFE");
+    EXPECT_EQ(CChildFrame::FormatAddress(0, 65535), "000000/00FFFF");
+    EXPECT_EQ(CChildFrame::FormatAddress(0, 16777216), "000000/1000000");
+    EXPECT_STREQ(CChildFrame::ModeText(1), "上書");
+    EXPECT_EQ(CChildFrame::ModeText(3), nullptr);
+    EXPECT_STREQ(CChildFrame::JCodeText(1), "Uni");
+}
