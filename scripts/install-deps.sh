@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
+    libwxgtk3.2-dev libgtk-3-dev fonts-noto-cjk
+    xvfb xauth xdotool
 )
 
 missing=()
