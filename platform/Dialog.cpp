@@ -142,31 +142,33 @@ void CDialog::OnCancel() {
 }
 
 void CDialog::SetDlgItemText(UINT id, const std::string& text) {
-    if (m_pPeer) m_pPeer->SetItemText(id, text);
+    if (CWindowPeer* peer = ControlPeer()) peer->SetItemText(id, text);
 }
 
 std::string CDialog::GetDlgItemText(UINT id) {
-    return m_pPeer ? m_pPeer->GetItemText(id) : std::string();
+    CWindowPeer* peer = ControlPeer();
+    return peer ? peer->GetItemText(id) : std::string();
 }
 
 void CDialog::CheckDlgButton(UINT id, int state) {
-    if (m_pPeer) m_pPeer->SetItemCheck(id, state);
+    if (CWindowPeer* peer = ControlPeer()) peer->SetItemCheck(id, state);
 }
 
 int CDialog::IsDlgButtonChecked(UINT id) {
-    return m_pPeer ? m_pPeer->GetItemCheck(id) : 0;
+    CWindowPeer* peer = ControlPeer();
+    return peer ? peer->GetItemCheck(id) : 0;
 }
 
 void CDialog::EnableDlgItem(UINT id, bool bEnable) {
-    if (m_pPeer) m_pPeer->EnableItem(id, bEnable);
+    if (CWindowPeer* peer = ControlPeer()) peer->EnableItem(id, bEnable);
 }
 
 void CDialog::SetComboItems(UINT id, const std::vector<std::string>& items) {
-    if (m_pPeer) m_pPeer->SetComboItems(id, items);
+    if (CWindowPeer* peer = ControlPeer()) peer->SetComboItems(id, items);
 }
 
 void CDialog::GotoDlgCtrl(UINT id) {
-    if (m_pPeer) m_pPeer->FocusItem(id);
+    if (CWindowPeer* peer = ControlPeer()) peer->FocusItem(id);
 }
 
 void CDialog::OnCommandFromUI(UINT id) {

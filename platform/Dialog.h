@@ -54,6 +54,8 @@ public:
 
 protected:
     bool CreateDialogPeer();
+    // The window whose controls this dialog's items are.
+    virtual CWindowPeer* ControlPeer() { return m_pPeer.get(); }
 
     UINT m_nTemplateID;
     CWnd* m_pParentWnd;

@@ -53,6 +53,7 @@ struct CWindowSpec {
         DialogBar,  // a bar from a dialog template, at the top of its frame
         Control,    // a plain child window drawn by the program (for example a ruler)
         Dialog,     // a dialog from a template, modal or modeless
+        PropertySheet, // tabbed pages from templates, with OK and Cancel, modal
     };
     Kind m_kind = View;
     CWnd* m_pParent = nullptr;
@@ -62,6 +63,8 @@ struct CWindowSpec {
     const CAccelTableDef* m_pAccel = nullptr;
     const CToolBarDef* m_pToolBar = nullptr;
     const CDialogDef* m_pDialog = nullptr;
+    std::vector<const CDialogDef*> m_pages; // PropertySheet: the pages' templates in order
+    std::vector<std::string> m_pageCaptions;
     CSize m_size; // initial outer size of a main frame; 0 for the backend's default
 };
 

@@ -1,0 +1,139 @@
+// Dialogs from templates: data exchange both ways, validation, modal and modeless use, sheets.
+#include <gtest/gtest.h>
+
+#include "platform/Afx.h"
+#include "platform/Dialog.h"
+#include "platform/PropertySheet.h"
+#include "platform/headless/HeadlessBackend.h"
+
+namespace {
+constexpr UINT kEdit = 1000, kCheck = 1001, kRadioA = 1002, kRadioB = 1003, kRadioC = 1004;
+constexpr UINT kNumber = 1005;
+
+CControlDef Control(CControlDef::Kind kind, UINT id, unsigned style = 0) {
+    CControlDef c;
+    c.m_kind = kind;
+    c.m_nID = id;
+    c.m_style = style;
+    return c;
+}
+
+CResourceSet MakeResources() {
+    CResourceSet r;
+    CDialogDef dlg;
+    dlg.m_nID = 200;
+    dlg.m_caption = "テスト";
+    dlg.m_controls = {Control(CControlDef::Edit, kEdit),
+                      Control(CControlDef::CheckBox, kCheck),
+                      Control(CControlDef::RadioButton, kRadioA, CControlDef::kGroup),
+                      Control(CControlDef::RadioButton, kRadioB),
+                      Control(CControlDef::RadioButton, kRadioC),
+                      Control(CControlDef::PushButton, IDOK, CControlDef::kGroup)};
+    r.m_dialogs.push_back(dlg);
+    CDialogDef page;
+    page.m_nID = 201;
+    page.m_bChild = true;
+    page.m_controls = {Control(CControlDef::Edit, kNumber)};
+    r.m_dialogs.push_back(page);
+    return r;
+}
+
+class TestDialog : public CDialog {
+public:
+    TestDialog() : CDialog(200, nullptr) {}
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Text(pDX, kEdit, m_strText);
+        DDX_Check(pDX, kCheck, m_nCheck);
+        DDX_Radio(pDX, kRadioA, m_nRadio);
+    }
+    std::string m_strText = "初期値";
+    int m_nCheck = 1;
+    int m_nRadio = 2;
+};
+
+class NumberPage : public CPropertyPage {
+public:
+    NumberPage() : CPropertyPage(201, "数値") {}
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Text(pDX, kNumber, m_nValue);
+        DDV_MinMaxInt(pDX, m_nValue, 1, 256);
+    }
+    int m_nValue = 16;
+};
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { CResourceSet::SetCurrent(&m_resources); }
+    void TearDown() override { CResourceSet::SetCurrent(nullptr); }
+
+    CHeadlessBackend m_backend;
+    CResourceSet m_resources = MakeResources();
+};
+} // namespace
+
+TEST_F(DialogTest, ModalDialogShowsFieldsAndTakesThemBackOnOK) {
+    TestDialog dlg;
+    m_backend.QueueDialog([](CHeadlessWindowPeer& peer) {
+        EXPECT_EQ(peer.m_strText, "テスト");
+        EXPECT_EQ(peer.GetItemText(kEdit), "初期値");
+        EXPECT_EQ(peer.GetItemCheck(kCheck), 1);
+        EXPECT_EQ(peer.GetItemCheck(kRadioC), 1);
+        EXPECT_EQ(peer.GetItemCheck(kRadioA), 0);
+        peer.SetItemText(kEdit, "新しい");
+        peer.SetItemCheck(kCheck, 0);
+        peer.SetItemCheck(kRadioC, 0);
+        peer.SetItemCheck(kRadioA, 1);
+        peer.m_pOwner->OnCommandFromUI(IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strText, "新しい");
+    EXPECT_EQ(dlg.m_nCheck, 0);
+    EXPECT_EQ(dlg.m_nRadio, 0);
+    EXPECT_FALSE(dlg.IsCreated());
+}
+
+TEST_F(DialogTest, CancelLeavesTheFieldsAlone) {
+    TestDialog dlg;
+    m_backend.QueueDialog([](CHeadlessWindowPeer& peer) {
+        peer.SetItemText(kEdit, "捨てる");
+        peer.m_pOwner->OnCommandFromUI(IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_strText, "初期値");
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL); // no script: the user closes it
+}
+
+TEST_F(DialogTest, ModelessDialogHidesOnCancelAndKeepsItsWindow) {
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    CHeadlessWindowPeer* peer = m_backend.PeerOf(&dlg);
+    ASSERT_NE(peer, nullptr);
+    dlg.ShowWindow(true);
+    peer->SetItemText(kEdit, "残る");
+    dlg.OnCommandFromUI(IDCANCEL);
+    EXPECT_FALSE(peer->m_bVisible);
+    EXPECT_TRUE(dlg.IsCreated());
+    EXPECT_EQ(dlg.GetDlgItemText(kEdit), "残る");
+}
+
+TEST_F(DialogTest, SheetRefusesAValueOutOfRangeAndKeepsItOpen) {
+    NumberPage page;
+    CPropertySheet sheet("基本設定", nullptr);
+    sheet.AddPage(&page);
+    m_backend.QueueDialog([&](CHeadlessWindowPeer& peer) {
+        EXPECT_EQ(peer.m_spec.m_pageCaptions, std::vector<std::string>{"数値"});
+        EXPECT_EQ(peer.GetItemText(kNumber), "16");
+        peer.SetItemText(kNumber, "0");
+        peer.m_pOwner->OnCommandFromUI(IDOK);
+        EXPECT_TRUE(peer.m_bModal); // still open after the refusal
+        peer.SetItemText(kNumber, "x1");
+        peer.m_pOwner->OnCommandFromUI(IDOK);
+        EXPECT_TRUE(peer.m_bModal);
+        peer.SetItemText(kNumber, "64");
+        peer.m_pOwner->OnCommandFromUI(IDOK);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(page.m_nValue, 64);
+    ASSERT_EQ(m_backend.m_messages.size(), 2u);
+    EXPECT_NE(m_backend.m_messages[0].m_strText.find("256"), std::string::npos);
+}
