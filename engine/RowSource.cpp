@@ -10,3 +10,27 @@ bool CRowSource::SetSelection(int first, int last) {
     m_bSelection = true;
     return true;
 }
+
+int CRowSource::SetCaret(int pos) {
+    if (pos < 0) return -1;
+    if (pos >= GetCaretLimit()) return -2;
+    m_nCaret = pos;
+    return pos;
+}
+
+int CRowSource::SetCaretRow(int row) {
+    int bpr = GetBytesPerRow();
+    int64_t pos = int64_t(m_nCaret % bpr) + int64_t(row) * bpr;
+    if (pos < 0) return -1;
+    if (pos >= GetCaretLimit()) return -2;
+    m_nCaret = static_cast<int32_t>(pos);
+    return row;
+}
+
+int CRowSource::MoveCaretRows(int n) {
+    int bpr = GetBytesPerRow();
+    int64_t pos = int64_t(m_nCaret) + int64_t(n) * bpr;
+    if (pos < 0 || pos >= GetCaretLimit()) return -1;
+    m_nCaret = static_cast<int32_t>(pos);
+    return static_cast<int>(pos / bpr);
+}

@@ -19,6 +19,14 @@ public:
     // empty or reaches outside the caret positions clears the selection and gives false.
     bool SetSelection(int first, int last);
 
+    // Caret moves for the row view. SetCaret gives pos, or -1 below 0 and -2 past the last
+    // caret position; SetCaretRow keeps the column and gives row, -1 or -2 the same way;
+    // MoveCaretRows gives the new row, or -1 when the move would leave the caret positions.
+    // Nothing changes on failure.
+    int SetCaret(int pos);
+    int SetCaretRow(int row);
+    int MoveCaretRows(int n);
+
     int32_t m_nSelStart = -1;
     int32_t m_nSelEnd = -1;
     bool m_bSelection = false;

@@ -21,7 +21,6 @@ bool CMDIFrameWnd::LoadFrame(UINT id, CSize size) {
 
 void CMDIFrameWnd::AddChild(CMDIChildWnd* pChild) {
     m_children.push_back(pChild);
-    m_pActiveChild = pChild;
 }
 
 void CMDIFrameWnd::RemoveChild(CMDIChildWnd* pChild) {

@@ -63,7 +63,10 @@ public:
     virtual void OnPaint(CDC* /*pDC*/) {}
     virtual void OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) {}
     virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
+    virtual void OnKeyUp(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
     virtual void OnChar(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}
+    // The input method starts composing at the caret.
+    virtual void OnImeStartComposition() {}
     // A character from the input method: one byte, or a double-byte character lead << 8 | trail.
     virtual void OnImeChar(UINT /*nChar*/, UINT /*nRepCnt*/) {}
     virtual void OnLButtonDown(UINT /*nFlags*/, CPoint /*pt*/) {}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "commands/ViewCommands.h"
 #include "engine/KolvaDoc.h"
 #include "platform/Afx.h"
 #include "platform/Backend.h"
@@ -15,6 +16,7 @@
 #include "shell/ChildFrame.h"
 #include "shell/KolvaCommandLineInfo.h"
 #include "shell/MainFrame.h"
+#include "view/KolvaView.h"
 
 namespace {
 const char kShortcutPrompt[] = "%s はショートカットです。\n選択してください。\n\n"
@@ -53,6 +55,7 @@ CKolvaApp::~CKolvaApp() {
     // Documents go before the frame that holds their windows.
     if (m_pDocTemplate) m_pDocTemplate->CloseAllDocuments();
     CKolvaDoc::SetHost(nullptr);
+    CViewHost::Set(nullptr);
 }
 
 CMainFrame* CKolvaApp::MainFrame() const {
@@ -71,9 +74,14 @@ bool CKolvaApp::Startup() {
     m_pOptions->LoadSettings();
     CreateFonts();
     CKolvaDoc::SetHost(this);
+    CViewHost::Set(this);
     AddDocTemplate(new CMultiDocTemplate(
         IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CChildFrame; },
-        [] { return new CView; }));
+        [] {
+            auto* view = new CKolvaView;
+            CViewCommands::Install(*view);
+            return view;
+        }));
     m_pFrame = std::make_unique<CMainFrame>();
     if (!m_pFrame->Create(*m_pOptions)) return false;
     m_pMainWnd = m_pFrame.get();
@@ -178,8 +186,31 @@ void CKolvaApp::OnLabelChanged(CKolvaDoc* pDoc) {
     if (m_pFrame) m_pFrame->RefreshFileButton(pDoc);
 }
 
-int CKolvaApp::ViewJCode(CView*) const {
-    return -1;
+int CKolvaApp::ViewJCode(CView* pView) const {
+    auto* view = dynamic_cast<CKolvaView*>(pView);
+    return view ? view->m_nJCode : -1;
+}
+
+void CKolvaApp::UsePrinterFont(bool bPrinter) {
+    m_pCurrentFont = bPrinter ? m_pPrinterFont.get() : m_pScreenFont.get();
+}
+
+CDialogBar* CKolvaApp::CreateRulerBar(CFrameWnd* pFrame) {
+    auto* frame = dynamic_cast<CChildFrame*>(pFrame);
+    return frame && frame->CreateRulerBar() ? &frame->m_wndRulerBar : nullptr;
+}
+
+void CKolvaApp::LayoutRulerBar(CFrameWnd* pFrame, bool bShow, int nHeight) {
+    auto* frame = dynamic_cast<CChildFrame*>(pFrame);
+    if (!frame || !frame->m_wndRulerBar.IsCreated()) return;
+    CRect bar = frame->m_wndRulerBar.GetWindowRect();
+    frame->m_wndRulerBar.MoveWindow(CRect(bar.left, bar.top, bar.right, bar.top + nHeight));
+    frame->m_wndRulerBar.ShowWindow(bShow);
+    frame->RecalcLayout();
+}
+
+void CKolvaApp::RefreshSearchDialogs(CKolvaView* pView) {
+    if (m_pFrame) m_pFrame->RefreshSearchDialogs(pView);
 }
 
 void CKolvaApp::OnAppExit() {

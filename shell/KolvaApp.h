@@ -6,13 +6,14 @@
 #include "platform/Font.h"
 #include "platform/WinApp.h"
 #include "shell/AppSettings.h"
+#include "view/ViewHost.h"
 
 class CMainFrame;
 class CKolvaDoc;
 class CView;
 
 // The application object: settings, fonts, the main window and the one way files are opened.
-class CKolvaApp : public CWinApp, public CDocumentHost {
+class CKolvaApp : public CWinApp, public CDocumentHost, public CViewHost {
 public:
     CKolvaApp();
     ~CKolvaApp() override;
@@ -34,6 +35,17 @@ public:
     int MaxOnMemoryMB() override { return m_pOptions->nMaxOnMemoryFileSize; }
     void OnDocumentClosing(CKolvaDoc* pDoc) override;
     void OnLabelChanged(CKolvaDoc* pDoc) override;
+
+    // CViewHost
+    int JCodeSetting() override { return m_pOptions->nJCode; }
+    int IndicatorVisible() override { return m_pOptions->bIndicatorVisible; }
+    int AllowedMode() override { return m_pOptions->AllowedMode; }
+    CFont* GetCurrentFont() override { return m_pCurrentFont; }
+    CFont* GetScreenFont() override { return m_pScreenFont.get(); }
+    void UsePrinterFont(bool bPrinter) override;
+    CDialogBar* CreateRulerBar(CFrameWnd* pFrame) override;
+    void LayoutRulerBar(CFrameWnd* pFrame, bool bShow, int nHeight) override;
+    void RefreshSearchDialogs(CKolvaView* pView) override;
 
     // The character code a view shows, or -1 for a view that has none.
     int ViewJCode(CView* pView) const;

@@ -13,6 +13,7 @@
 #include "shell/AppSettings.h"
 #include "shell/ChildFrame.h"
 #include "shell/KolvaApp.h"
+#include "view/KolvaView.h"
 
 namespace {
 // Sizes below this are not a real window (a minimized one, or none stored yet).
@@ -40,6 +41,16 @@ CMainFrame::CMainFrame() {
     OnUpdateRange(ID_FILEBAR_FIRST, ID_FILEBAR_LAST,
                   [this](CCmdUI* pCmdUI) { OnUpdateFileButton(pCmdUI); });
     OnCommandRange(ID_VIEW_RULER, ID_VIEW_STATUSBAR, [this](UINT id) { OnToggleBar(id); });
+    OnCommand(ID_SYNC_TOGGLE, [this] { OnSyncToggle(); });
+    OnCommand(ID_SYNC_ALL, [this] { OnSyncAll(); });
+    OnCommand(ID_SYNC_RELEASE_ALL, [this] { OnSyncReleaseAll(); });
+    OnCommand(ID_SYNC_ALIGN, [this] { AlignSyncByAddress(); });
+    for (UINT id : {ID_SYNC_TOGGLE, ID_SYNC_ALL})
+        OnUpdate(id, [this](CCmdUI* pCmdUI) {
+            pCmdUI->Enable(MDIGetActive() && KolvaApp()->DocumentCount() >= 2);
+        });
+    OnUpdate(ID_SYNC_RELEASE_ALL,
+             [this](CCmdUI* pCmdUI) { pCmdUI->Enable(!m_arrSyncViews.empty()); });
     OnUpdateRange(ID_VIEW_RULER, ID_VIEW_STATUSBAR,
                   [this](CCmdUI* pCmdUI) { OnUpdateToggleBar(pCmdUI); });
 }
@@ -55,8 +66,92 @@ int CMainFrame::WindowIndexOf(CKolvaDoc* pDoc) const {
     return it == m_children.end() ? -1 : static_cast<int>(it - m_children.begin());
 }
 
-bool CMainFrame::InSyncGroup(CKolvaDoc*) const {
-    return false;
+bool CMainFrame::IsSyncMember(CRowView* pView) const {
+    return std::find(m_arrSyncViews.begin(), m_arrSyncViews.end(), pView) != m_arrSyncViews.end();
+}
+
+bool CMainFrame::InSyncGroup(CKolvaDoc* pDoc) const {
+    return pDoc && IsSyncMember(dynamic_cast<CRowView*>(pDoc->m_pFirstView));
+}
+
+CRowView* CMainFrame::ActiveRowView() const {
+    return dynamic_cast<CRowView*>(GetActiveView());
+}
+
+namespace {
+// Moves a view's caret by rows when it stays on a position that exists.
+void MoveCaretRows(CRowView* pView, int rows) {
+    if (CRowSource* source = pView->GetRowSource()) source->MoveCaretRows(rows);
+}
+
+CKolvaDoc* DocOf(CRowView* pView) {
+    return dynamic_cast<CKolvaDoc*>(pView->GetDocument());
+}
+} // namespace
+
+void CMainFrame::AddToSync(CRowView* pView) {
+    if (!pView || IsSyncMember(pView) || KolvaApp()->DocumentCount() < 2) return;
+    m_arrSyncViews.push_back(pView);
+    pView->m_pSyncViews = &m_arrSyncViews;
+    if (CKolvaDoc* doc = DocOf(pView)) RefreshFileButton(doc);
+    if (m_arrSyncViews.size() < 2 || Settings().m_bSyncscrollTYpe != 0) return;
+    int joining = pView->m_nFirstRow, first = m_arrSyncViews.front()->m_nFirstRow;
+    if (joining > first) {
+        pView->ScrollSelf(first - joining);
+        MoveCaretRows(pView, first - joining);
+    } else if (joining < first) {
+        pView->ScrollOthers(joining - first);
+    }
+}
+
+void CMainFrame::DropFromSync(CRowView* pView) {
+    m_arrSyncViews.erase(std::remove(m_arrSyncViews.begin(), m_arrSyncViews.end(), pView),
+                         m_arrSyncViews.end());
+    pView->m_pSyncViews = nullptr;
+    if (CKolvaDoc* doc = DocOf(pView)) RefreshFileButton(doc);
+}
+
+void CMainFrame::RemoveFromSync(CRowView* pView) {
+    while (pView && IsSyncMember(pView)) {
+        DropFromSync(pView);
+        // A group of one is no group.
+        pView = m_arrSyncViews.size() == 1 ? m_arrSyncViews.front() : nullptr;
+    }
+}
+
+void CMainFrame::OnSyncToggle() {
+    CRowView* view = ActiveRowView();
+    if (IsSyncMember(view))
+        RemoveFromSync(view);
+    else
+        AddToSync(view);
+}
+
+void CMainFrame::OnSyncAll() {
+    for (CDocument* doc : KolvaApp()->GetDocTemplate()->GetDocuments())
+        if (auto* kd = dynamic_cast<CKolvaDoc*>(doc))
+            AddToSync(dynamic_cast<CRowView*>(kd->m_pFirstView));
+}
+
+void CMainFrame::OnSyncReleaseAll() {
+    while (!m_arrSyncViews.empty()) {
+        DropFromSync(m_arrSyncViews.front());
+        if (m_arrSyncViews.size() == 1) RemoveFromSync(m_arrSyncViews.front());
+    }
+}
+
+void CMainFrame::AlignSyncByAddress() {
+    if (!m_arrSyncViews.empty()) {
+        int smallest = m_arrSyncViews.front()->m_nFirstRow;
+        for (CRowView* v : m_arrSyncViews)
+            smallest = std::min(smallest, v->m_nFirstRow);
+        for (CRowView* v : m_arrSyncViews) {
+            int delta = smallest - v->m_nFirstRow;
+            v->ScrollSelf(delta);
+            MoveCaretRows(v, delta);
+        }
+    }
+    Settings().m_bSyncscrollTYpe = 0;
 }
 
 CWindowPeer::Button CMainFrame::MakeFileButton(CKolvaDoc* pDoc) const {
@@ -85,7 +180,11 @@ void CMainFrame::AddFileButton(CKolvaDoc* pDoc) {
 void CMainFrame::AppendFileButton(CKolvaDoc* pDoc) {
     if (WindowIndexOf(pDoc) < 0) return;
     std::vector<CWindowPeer::Button> buttons = m_wndFileBar.GetButtons();
-    buttons.push_back(MakeFileButton(pDoc));
+    CWindowPeer::Button button = MakeFileButton(pDoc);
+    // A title refresh may have put it there already.
+    for (const CWindowPeer::Button& b : buttons)
+        if (b.m_nID == button.m_nID) return;
+    buttons.push_back(button);
     buttons.push_back(CWindowPeer::Button());
     m_wndFileBar.SetButtons(buttons);
 }
@@ -114,9 +213,19 @@ void CMainFrame::OnFileButton(UINT id) {
     size_t index = id + kChildIdToCommand - kFirstChildId;
     if (index >= m_children.size()) return;
     CMDIChildWnd* child = m_children[index];
-    if (GetKeyState(VK_CONTROL) < 0)
-        return; // group membership by Ctrl+click comes with synchronized scrolling
+    CRowView* view = dynamic_cast<CRowView*>(child->GetActiveView());
+    if (GetKeyState(VK_CONTROL) < 0) {
+        if (!view) return;
+        if (IsSyncMember(view)) {
+            DropFromSync(view);
+            if (m_arrSyncViews.size() == 1) RemoveFromSync(m_arrSyncViews.front());
+        } else {
+            AddToSync(view);
+        }
+        return;
+    }
     MDIActivate(child);
+    if (auto* hex = dynamic_cast<CKolvaView*>(view)) hex->PlaceCaret(nullptr, hex->ShapeForMode());
 }
 
 void CMainFrame::OnUpdateFileButton(CCmdUI* pCmdUI) {
@@ -155,7 +264,13 @@ void CMainFrame::OnUpdateToggleBar(CCmdUI* pCmdUI) {
     pCmdUI->SetCheck(setting == 1);
 }
 
-void CMainFrame::OnDocumentClosed(CKolvaDoc*) {}
+void CMainFrame::OnDocumentClosed(CKolvaDoc* pDoc) {
+    RemoveFromSync(dynamic_cast<CRowView*>(pDoc->m_pFirstView));
+    // The find and replace dialogs hide here once they exist; the caret follows the window
+    // that stays active.
+    auto* view = dynamic_cast<CKolvaView*>(ActiveRowView());
+    if (view && view->GetDocument() != pDoc) view->PlaceCaret(nullptr, view->ShapeForMode());
+}
 
 void CMainFrame::RefreshSearchDialogs(CView*) {}
 

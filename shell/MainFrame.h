@@ -7,6 +7,7 @@
 
 struct AppSettings;
 class CKolvaDoc;
+class CRowView;
 class CView;
 
 // The main window: menu bar, toolbar, file-name bar and the document windows.
@@ -32,6 +33,12 @@ public:
     // The command of the button of the document window at index (window order).
     static UINT FileButtonCommand(int windowIndex);
 
+    // The synchronized group: views scrolled in step.
+    void AddToSync(CRowView* pView);
+    void RemoveFromSync(CRowView* pView);
+    // Aligns the group on the smallest first row and makes the address-match type current.
+    void AlignSyncByAddress();
+
     // A document is closing: its button and group membership go.
     void OnDocumentClosed(CKolvaDoc* pDoc);
     void RefreshSearchDialogs(CView* pView);
@@ -39,6 +46,7 @@ public:
     CToolBar m_wndToolBar;
     CToolBar m_wndFileBar;
     std::vector<std::string> m_fileBarLabels; // the bar's string list
+    std::vector<CRowView*> m_arrSyncViews;    // oldest member first; not owned
 
 private:
     void OnFileButton(UINT id);
@@ -47,6 +55,13 @@ private:
     void OnUpdateToggleBar(CCmdUI* pCmdUI);
     void ShowFileBarIfWanted();
     bool InSyncGroup(CKolvaDoc* pDoc) const;
+    bool IsSyncMember(CRowView* pView) const;
+    // Takes one view out of the group, without dissolving a remaining group of one.
+    void DropFromSync(CRowView* pView);
+    CRowView* ActiveRowView() const;
+    void OnSyncToggle();
+    void OnSyncAll();
+    void OnSyncReleaseAll();
     CWindowPeer::Button MakeFileButton(CKolvaDoc* pDoc) const;
     int WindowIndexOf(CKolvaDoc* pDoc) const;
 

@@ -12,6 +12,7 @@
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"
 #include "tests/TestSupport.h"
+#include "view/RowView.h"
 
 namespace {
 class DocumentScenarioTest : public ::testing::Test {
@@ -143,10 +144,8 @@ TEST_F(DocumentScenarioTest, FailedOpenLeavesNoWindowAndNoButton) {
 TEST_F(DocumentScenarioTest, FileBarFollowsOpenAndClose) {
     std::string a = m_dir.Write("a.bin", Str("A")), b = m_dir.Write("b.bin", Str("B"));
     Start({a, b});
-    // Labels come from the documents' titles at their first update.
-    for (CDocument* d : Docs())
-        dynamic_cast<CKolvaDoc*>(d)->m_strBarLabel = d->GetTitle();
-    m_app.MainFrame()->RebuildFileBar();
+    // Labels are the file names; the windows' titles become the full paths.
+    EXPECT_EQ(Doc(0)->GetTitle(), a);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"a.bin", "b.bin"}));
     auto buttons = m_app.MainFrame()->m_wndFileBar.GetButtons();
     ASSERT_EQ(buttons.size(), 4u);
@@ -227,4 +226,73 @@ TEST(ChildFrameIndicators, AddressTextWidensAtSixtyFourKilobytes) {
     EXPECT_STREQ(CChildFrame::ModeText(1), "上書");
     EXPECT_EQ(CChildFrame::ModeText(3), nullptr);
     EXPECT_STREQ(CChildFrame::JCodeText(1), "Uni");
+}
+
+namespace {
+CRowView* ViewOf(CKolvaDoc* doc) {
+    return dynamic_cast<CRowView*>(doc->m_pFirstView);
+}
+} // namespace
+
+TEST_F(DocumentScenarioTest, AddressMatchAlignsTheGroupOnTheSmallerFirstRow) {
+    std::string a = m_dir.Write("a.bin", PositionPattern(4096));
+    std::string b = m_dir.Write("b.bin", PositionPattern(4096));
+    Start({a, b});
+    CRowView *va = ViewOf(Doc(0)), *vb = ViewOf(Doc(1));
+    ASSERT_TRUE(va && vb);
+    va->ScrollRows(va->LimitRowDelta(10));
+    Doc(0)->m_pData->m_nCaret = 320;
+    vb->ScrollRows(vb->LimitRowDelta(3));
+    ASSERT_EQ(va->m_nFirstRow, 10);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_SYNC_ALL));
+    EXPECT_EQ(va->m_nFirstRow, 3);
+    EXPECT_EQ(vb->m_nFirstRow, 3);
+    EXPECT_EQ(Doc(0)->m_pData->m_nCaret, 320 - 7 * 16);
+    for (const auto& button : m_app.MainFrame()->m_wndFileBar.GetButtons()) {
+        if (button.m_nID) {
+            EXPECT_EQ(button.m_nImage, 1); // the red line
+        }
+    }
+    // Scrolling one member moves the other.
+    vb->ScrollRows(vb->LimitRowDelta(5));
+    EXPECT_EQ(va->m_nFirstRow, 8);
+    // Taking one of two out dissolves the group.
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_SYNC_TOGGLE));
+    EXPECT_TRUE(m_app.MainFrame()->m_arrSyncViews.empty());
+    EXPECT_EQ(va->m_pSyncViews, nullptr);
+    for (const auto& button : m_app.MainFrame()->m_wndFileBar.GetButtons())
+        EXPECT_NE(button.m_nImage, 1);
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_SYNC_RELEASE_ALL).m_bEnabled);
+}
+
+TEST_F(DocumentScenarioTest, RelativeGroupKeepsItsOffsetAndOneDocumentCannotJoin) {
+    m_backend.m_profile.WriteInt("Settings", "m_bSyncscrollTYpe", 1);
+    std::string a = m_dir.Write("a.bin", PositionPattern(4096));
+    Start({a});
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_SYNC_ALL).m_bEnabled);
+    m_backend.SetKeyDown(VK_CONTROL, true);
+    m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST); // Ctrl+click: fewer than two documents
+    m_backend.SetKeyDown(VK_CONTROL, false);
+    EXPECT_TRUE(m_app.MainFrame()->m_arrSyncViews.empty());
+    std::string b = m_dir.Write("b.bin", PositionPattern(4096));
+    m_app.OpenDocumentPath(b);
+    CRowView *va = ViewOf(Doc(0)), *vb = ViewOf(Doc(1));
+    va->ScrollRows(va->LimitRowDelta(10));
+    vb->ScrollRows(vb->LimitRowDelta(3));
+    m_backend.SetKeyDown(VK_CONTROL, true);
+    m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST);
+    m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST + 1);
+    m_backend.SetKeyDown(VK_CONTROL, false);
+    EXPECT_EQ(m_app.MainFrame()->m_arrSyncViews.size(), 2u);
+    EXPECT_EQ(va->m_nFirstRow, 10);
+    va->ScrollRows(va->LimitRowDelta(-2));
+    EXPECT_EQ(va->m_nFirstRow, 8);
+    EXPECT_EQ(vb->m_nFirstRow, 1);
+    m_app.MainFrame()->SendCommand(ID_SYNC_ALIGN);
+    EXPECT_EQ(va->m_nFirstRow, 1);
+    EXPECT_EQ(m_app.m_pOptions->m_bSyncscrollTYpe, 0);
+    // Closing a member dissolves the group of two.
+    Doc(1)->OnCloseDocument();
+    EXPECT_TRUE(m_app.MainFrame()->m_arrSyncViews.empty());
+    EXPECT_EQ(va->m_pSyncViews, nullptr);
 }

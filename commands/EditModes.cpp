@@ -1,0 +1,62 @@
+#include "commands/EditModes.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "engine/KolvaDoc.h"
+#include "res/Resource.h"
+#include "view/KolvaView.h"
+#include "view/ViewHost.h"
+
+CEditModes::CEditModes(CKolvaView& view) : m_view(view) {
+    view.AddCommandHandler(ID_MODE_VIEW, [this] { SetMode(kView); });
+    view.AddCommandHandler(ID_MODE_OVERWRITE, [this] { SetMode(kOverwrite); });
+    view.AddCommandHandler(ID_MODE_INSERT, [this] { SetMode(kInsert); });
+    view.AddCommandHandler(ID_MODE_TOGGLE, [this] { OnToggle(); });
+    view.AddUpdateHandler(ID_MODE_VIEW, [this](CCmdUI* pCmdUI) { OnUpdateView(pCmdUI); });
+    view.AddUpdateHandler(ID_MODE_OVERWRITE,
+                          [this](CCmdUI* pCmdUI) { OnUpdateEditing(pCmdUI, kOverwrite); });
+    view.AddUpdateHandler(ID_MODE_INSERT,
+                          [this](CCmdUI* pCmdUI) { OnUpdateEditing(pCmdUI, kInsert); });
+}
+
+void CEditModes::Install(CKolvaView& view) {
+    view.AddCommandSet(std::make_unique<CEditModes>(view));
+}
+
+bool CEditModes::IsPermitted(const CKolvaDoc& doc, int mode) {
+    if (mode == kView || doc.m_bNewDocument) return true;
+    int dataLimit = doc.m_pData ? doc.m_pData->m_nAllowedMode : kView;
+    return std::min(CViewHost::Get().AllowedMode(), dataLimit) >= mode;
+}
+
+void CEditModes::SetMode(int mode) {
+    CKolvaDoc* doc = m_view.GetDocument();
+    if (!doc) return;
+    doc->m_nEditMode = mode;
+    m_view.OnModeChanged();
+}
+
+void CEditModes::OnToggle() {
+    CKolvaDoc* doc = m_view.GetDocument();
+    int partner = !doc                             ? kView
+                  : doc->m_nEditMode == kOverwrite ? kInsert
+                  : doc->m_nEditMode == kInsert    ? kOverwrite
+                                                   : kView;
+    if (partner == kView || !IsPermitted(*doc, partner)) return CKolvaView::Refuse();
+    SetMode(partner);
+}
+
+void CEditModes::OnUpdateView(CCmdUI* pCmdUI) {
+    CKolvaDoc* doc = m_view.GetDocument();
+    pCmdUI->Enable(true);
+    pCmdUI->SetCheck(doc && doc->m_nEditMode == kView ? 1 : 0);
+}
+
+void CEditModes::OnUpdateEditing(CCmdUI* pCmdUI, int mode) {
+    CKolvaDoc* doc = m_view.GetDocument();
+    bool permitted = doc && IsPermitted(*doc, mode);
+    if (doc && doc->m_nEditMode == mode && !permitted) SetMode(kView);
+    pCmdUI->Enable(permitted);
+    pCmdUI->SetCheck(doc && doc->m_nEditMode == mode ? 1 : 0);
+}

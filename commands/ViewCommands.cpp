@@ -1,0 +1,9 @@
+#include "commands/ViewCommands.h"
+
+#include "commands/ByteCommands.h"
+#include "commands/EditModes.h"
+
+void CViewCommands::Install(CKolvaView& view) {
+    CEditModes::Install(view);
+    CByteCommands::Install(view);
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/Wnd.h"
+
+class CFont;
+class CKolvaView;
+
+// The one-row window above the rows that shows the column header and scrolls sideways with
+// its view.
+class CAddressRuler : public CWnd {
+public:
+    static constexpr UINT kControlId = 0xFFFF;
+
+    bool Create(CWnd* pParent);
+    void SetRulerFont(CFont* pFont);
+    CFont* GetRulerFont() const { return m_pFont; }
+    void ScrollBy(int dx, int dy);
+    void OnPaint(CDC* pDC) override;
+
+    CKolvaView* m_pView = nullptr;
+
+private:
+    CFont* m_pFont = nullptr;
+};
