@@ -1,12 +1,12 @@
 #include "platform/ControlBars.h"
 
 bool CToolBar::Create(CWnd* pParent, UINT id, const CToolBarDef* pDef) {
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::ToolBar;
-    spec.m_pParent = pParent;
-    spec.m_nID = id;
-    spec.m_pToolBar = pDef;
-    if (!CreatePeer(spec)) return false;
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::ToolBar;
+    request.m_pParent = pParent;
+    request.m_nID = id;
+    request.m_pToolBar = pDef;
+    if (!CreatePeer(request)) return false;
     if (pDef) {
         std::vector<CWindowPeer::Button> buttons;
         int image = 0;
@@ -36,11 +36,11 @@ void CToolBar::OnUpdateFromUI(CCmdUI* pCmdUI) {
 }
 
 bool CStatusBar::Create(CWnd* pParent, UINT id) {
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::StatusBar;
-    spec.m_pParent = pParent;
-    spec.m_nID = id;
-    return CreatePeer(spec);
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::StatusBar;
+    request.m_pParent = pParent;
+    request.m_nID = id;
+    return CreatePeer(request);
 }
 
 void CStatusBar::SetPanes(const std::vector<int>& widths) {
@@ -60,10 +60,10 @@ std::string CStatusBar::GetPaneText(int index) const {
 }
 
 bool CDialogBar::Create(CWnd* pParent, UINT templateId, UINT id) {
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::DialogBar;
-    spec.m_pParent = pParent;
-    spec.m_nID = id;
-    spec.m_pDialog = CResourceSet::Current().FindDialog(templateId);
-    return spec.m_pDialog && CreatePeer(spec);
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::DialogBar;
+    request.m_pParent = pParent;
+    request.m_nID = id;
+    request.m_pDialog = CResourceSet::Current().FindDialog(templateId);
+    return request.m_pDialog && CreatePeer(request);
 }

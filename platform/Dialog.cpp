@@ -85,14 +85,14 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high) {
 }
 
 bool CDialog::CreateDialogPeer() {
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::Dialog;
-    spec.m_pParent = m_pParentWnd;
-    spec.m_nID = m_nTemplateID;
-    spec.m_pDialog = CResourceSet::Current().FindDialog(m_nTemplateID);
-    if (!spec.m_pDialog) return false;
-    spec.m_strTitle = spec.m_pDialog->m_caption;
-    if (!CreatePeer(spec)) return false;
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::Dialog;
+    request.m_pParent = m_pParentWnd;
+    request.m_nID = m_nTemplateID;
+    request.m_pDialog = CResourceSet::Current().FindDialog(m_nTemplateID);
+    if (!request.m_pDialog) return false;
+    request.m_strTitle = request.m_pDialog->m_caption;
+    if (!CreatePeer(request)) return false;
     OnInitDialog();
     return true;
 }

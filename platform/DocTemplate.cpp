@@ -28,11 +28,11 @@ bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     }
     CView* view = m_viewFactory();
     pDoc->AddView(view);
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::View;
-    spec.m_pParent = frame;
-    spec.m_nID = 0xE900; // the framework's first pane
-    if (!view->CreatePeer(spec)) {
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::View;
+    request.m_pParent = frame;
+    request.m_nID = 0xE900; // the framework's first pane
+    if (!view->CreatePeer(request)) {
         pDoc->RemoveView(view);
         delete view;
         frame->DestroyWindow();

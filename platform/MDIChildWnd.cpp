@@ -9,11 +9,11 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
 }
 
 bool CMDIChildWnd::Create(CMDIFrameWnd* pFrame, const std::string& title) {
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::ChildFrame;
-    spec.m_pParent = pFrame;
-    spec.m_strTitle = title;
-    if (!CreatePeer(spec)) return false;
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::ChildFrame;
+    request.m_pParent = pFrame;
+    request.m_strTitle = title;
+    if (!CreatePeer(request)) return false;
     pFrame->AddChild(this);
     return true;
 }

@@ -9,14 +9,14 @@
 
 bool CMDIFrameWnd::LoadFrame(UINT id, CSize size) {
     const CResourceSet& res = CResourceSet::Current();
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::MainFrame;
-    spec.m_nID = id;
-    spec.m_strTitle = AfxGetApp() ? AfxGetApp()->m_pszAppName : std::string();
-    spec.m_pMenu = res.FindMenu(id);
-    spec.m_pAccel = res.FindAccelerators(id);
-    spec.m_size = size;
-    return CreatePeer(spec);
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::MainFrame;
+    request.m_nID = id;
+    request.m_strTitle = AfxGetApp() ? AfxGetApp()->m_pszAppName : std::string();
+    request.m_pMenu = res.FindMenu(id);
+    request.m_pAccel = res.FindAccelerators(id);
+    request.m_size = size;
+    return CreatePeer(request);
 }
 
 void CMDIFrameWnd::AddChild(CMDIChildWnd* pChild) {

@@ -12,17 +12,17 @@ void CPropertySheet::AddPage(CPropertyPage* pPage) {
 }
 
 int CPropertySheet::DoModal() {
-    CWindowSpec spec;
-    spec.m_kind = CWindowSpec::PropertySheet;
-    spec.m_pParent = m_pParentWnd;
-    spec.m_strTitle = m_strCaption;
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::PropertySheet;
+    request.m_pParent = m_pParentWnd;
+    request.m_strTitle = m_strCaption;
     for (CPropertyPage* page : m_pages) {
         const CDialogDef* def = CResourceSet::Current().FindDialog(page->GetTemplateID());
         if (!def) return -1;
-        spec.m_pages.push_back(def);
-        spec.m_pageCaptions.push_back(page->GetCaption());
+        request.m_pages.push_back(def);
+        request.m_pageCaptions.push_back(page->GetCaption());
     }
-    if (!CreatePeer(spec)) return -1;
+    if (!CreatePeer(request)) return -1;
     for (CPropertyPage* page : m_pages)
         page->OnInitDialog();
     int result = m_pPeer->RunModal();

@@ -6,10 +6,10 @@ CWnd::~CWnd() {
     if (m_pPeer) m_pPeer->Destroy();
 }
 
-bool CWnd::CreatePeer(const CWindowSpec& spec) {
-    m_pParent = spec.m_pParent;
-    m_nID = spec.m_nID;
-    m_pPeer = CBackend::Current().CreateWindowPeer(this, spec);
+bool CWnd::CreatePeer(const CWindowSpec& request) {
+    m_pParent = request.m_pParent;
+    m_nID = request.m_nID;
+    m_pPeer = CBackend::Current().CreateWindowPeer(this, request);
     if (!m_pPeer) return false;
     OnCreate();
     return true;

@@ -35,8 +35,8 @@ void CHeadlessBackend::Beep(unsigned type) {
 }
 
 std::unique_ptr<CWindowPeer> CHeadlessBackend::CreateWindowPeer(CWnd* pOwner,
-                                                                const CWindowSpec& spec) {
-    return std::make_unique<CHeadlessWindowPeer>(this, pOwner, spec);
+                                                                const CWindowSpec& request) {
+    return std::make_unique<CHeadlessWindowPeer>(this, pOwner, request);
 }
 
 short CHeadlessBackend::GetKeyState(int vk) {

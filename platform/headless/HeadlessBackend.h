@@ -31,7 +31,8 @@ public:
     void Beep(unsigned type) override;
     CClipboard& Clipboard() override { return m_clipboard; }
     CProfileStore& Profile() override { return m_profile; }
-    std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner, const CWindowSpec& spec) override;
+    std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner,
+                                                  const CWindowSpec& request) override;
     short GetKeyState(int vk) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
     bool ShellOpen(const std::string& target) override;

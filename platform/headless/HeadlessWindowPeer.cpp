@@ -18,10 +18,10 @@ void CollectCommands(const std::vector<CMenuItemDef>& items, std::vector<UINT>& 
 } // namespace
 
 CHeadlessWindowPeer::CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner,
-                                         const CWindowSpec& spec)
-    : m_pBackend(pBackend), m_pOwner(pOwner), m_spec(spec), m_strText(spec.m_strTitle) {
-    if (spec.m_kind == CWindowSpec::MainFrame && spec.m_size.cx > 0 && spec.m_size.cy > 0)
-        m_window = CRect(0, 0, spec.m_size.cx, spec.m_size.cy);
+                                         const CWindowSpec& request)
+    : m_pBackend(pBackend), m_pOwner(pOwner), m_spec(request), m_strText(request.m_strTitle) {
+    if (request.m_kind == CWindowSpec::MainFrame && request.m_size.cx > 0 && request.m_size.cy > 0)
+        m_window = CRect(0, 0, request.m_size.cx, request.m_size.cy);
     m_grid.Resize(m_client.Width() / CHeadlessDC::kCharWidth,
                   m_client.Height() / CHeadlessDC::kCharHeight);
     pBackend->Register(this);

@@ -14,7 +14,7 @@ class CHeadlessBackend;
 // deliver input to its owner.
 class CHeadlessWindowPeer : public CWindowPeer {
 public:
-    CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner, const CWindowSpec& spec);
+    CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner, const CWindowSpec& request);
     ~CHeadlessWindowPeer() override;
 
     CRect GetClientRect() override { return m_client; }
