@@ -1,0 +1,59 @@
+#include "platform/wx/WxApplication.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/init.h>
+
+#include "platform/WinApp.h"
+#include "platform/wx/WxBackend.h"
+#include "platform/wx/WxProfileStore.h"
+
+namespace {
+const char kVendor[] = "Marlox";
+
+// The wx application object: the program's application object does the work.
+class CWxApp : public wxApp {
+public:
+    explicit CWxApp(CWinApp& app) : m_app(app) {
+        Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+            event.Skip();
+            m_app.OnIdle();
+        });
+    }
+    // The program reads its own command line.
+    bool OnInit() override { return true; }
+
+private:
+    CWinApp& m_app;
+};
+} // namespace
+
+int RunWxApplication(CWinApp& app, int argc, char** argv) {
+    // Before GTK starts: overlay scroll bars would cover the view's last column.
+    setenv("GTK_OVERLAY_SCROLLING", "0", 0);
+    CWxBackend::QuietDiagnostics();
+    app.m_argv.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
+    wxApp::SetInstance(new CWxApp(app));
+    if (!wxEntryStart(argc, argv)) {
+        std::fputs("Quelm: the window system could not be started\n", stderr);
+        return 1;
+    }
+    wxTheApp->SetVendorName(kVendor);
+    wxTheApp->SetAppName(wxString::FromUTF8(app.m_pszAppName));
+    int code = 0;
+    {
+        CWxBackend backend(CWxProfileStore::DefaultPath(kVendor, app.m_pszAppName));
+        bool started = wxTheApp->CallOnInit() && app.InitInstance();
+        if (started && !backend.IsQuitPosted()) wxTheApp->OnRun();
+        int exitCode = app.ExitInstance();
+        // What the program put on the clipboard outlives it when a clipboard manager runs.
+        wxTheClipboard->Flush();
+        code = !started ? 1 : backend.GetQuitCode() != 0 ? backend.GetQuitCode() : exitCode;
+        wxTheApp->OnExit();
+    }
+    wxEntryCleanup();
+    return code;
+}

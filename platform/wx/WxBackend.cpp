@@ -1,0 +1,206 @@
+#include "platform/wx/WxBackend.h"
+
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/settings.h>
+#include <wx/utils.h>
+// After the message dialog's common part.
+#include <wx/generic/msgdlgg.h>
+
+#include "platform/Afx.h"
+#include "platform/VirtualKeys.h"
+#include "platform/Wnd.h"
+#include "platform/wx/WxCanvasPeer.h"
+#include "platform/wx/WxChildFramePeer.h"
+#include "platform/wx/WxDialogBarPeer.h"
+#include "platform/wx/WxDialogPeer.h"
+#include "platform/wx/WxKeyMap.h"
+#include "platform/wx/WxMainFramePeer.h"
+#include "platform/wx/WxProfileStore.h"
+#include "platform/wx/WxStatusBarPeer.h"
+#include "platform/wx/WxToolBarPeer.h"
+#include "platform/wx/WxViewPeer.h"
+
+namespace {
+void PrintAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                 const wxString& msg) {
+    std::fprintf(
+        stderr, "wx assertion failed: %s:%d %s: %s %s\n", static_cast<const char*>(file.utf8_str()),
+        line, static_cast<const char*>(func.utf8_str()), static_cast<const char*>(cond.utf8_str()),
+        static_cast<const char*>(msg.utf8_str()));
+}
+
+std::unique_ptr<CWxWindowPeer> MakePeer(CWnd* pOwner, const CWindowSpec& ws,
+                                        CWxWindowPeer* parent) {
+    wxWindow* host = parent ? parent->ChildParent(ws.m_kind) : nullptr;
+    switch (ws.m_kind) {
+    case CWindowSpec::MainFrame:
+        return std::make_unique<CWxMainFramePeer>(pOwner, ws);
+    case CWindowSpec::Dialog:
+        return ws.m_pDialog ? std::make_unique<CWxDialogPeer>(pOwner, host, ws) : nullptr;
+    case CWindowSpec::PropertySheet:
+        return ws.m_pages.empty() ? nullptr : std::make_unique<CWxDialogPeer>(pOwner, host, ws);
+    default:
+        break;
+    }
+    if (!host) return nullptr; // the other kinds live inside a window
+    switch (ws.m_kind) {
+    case CWindowSpec::ChildFrame: {
+        auto* main = dynamic_cast<CWxMainFramePeer*>(parent);
+        return main ? std::make_unique<CWxChildFramePeer>(pOwner, main->GetBook(), ws) : nullptr;
+    }
+    case CWindowSpec::View:
+        return std::make_unique<CWxViewPeer>(pOwner, host);
+    case CWindowSpec::ToolBar:
+        return std::make_unique<CWxToolBarPeer>(pOwner, host, ws);
+    case CWindowSpec::StatusBar:
+        return std::make_unique<CWxStatusBarPeer>(pOwner, host);
+    case CWindowSpec::DialogBar:
+        return std::make_unique<CWxDialogBarPeer>(pOwner, host, ws);
+    case CWindowSpec::Control:
+        return std::make_unique<CWxCanvasPeer>(pOwner, host);
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
+CWxBackend::CWxBackend(std::string profilePath)
+    : m_pPrevious(CBackend::SetCurrent(this)), m_strProfilePath(std::move(profilePath)) {
+    QuietDiagnostics();
+}
+
+CWxBackend::~CWxBackend() {
+    CBackend::SetCurrent(m_pPrevious);
+}
+
+void CWxBackend::QuietDiagnostics() {
+    wxSetAssertHandler(PrintAssert);
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    wxLog::SetLogLevel(wxLOG_Info); // no debugging chatter
+}
+
+CProfileStore& CWxBackend::Profile() {
+    if (!m_pProfile) m_pProfile = std::make_unique<CWxProfileStore>(m_strProfilePath);
+    return *m_pProfile;
+}
+
+long CWxBackend::MessageBoxStyle(unsigned type) {
+    long style = wxCENTRE;
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        style |= wxOK | wxCANCEL;
+        break;
+    case MB_YESNO:
+        style |= wxYES_NO;
+        break;
+    case MB_YESNOCANCEL:
+        style |= wxYES_NO | wxCANCEL;
+        break;
+    default:
+        style |= wxOK;
+        break;
+    }
+    switch (type & MB_ICONMASK) {
+    case MB_ICONSTOP:
+        style |= wxICON_ERROR;
+        break;
+    case MB_ICONQUESTION:
+        style |= wxICON_QUESTION;
+        break;
+    case MB_ICONEXCLAMATION:
+        style |= wxICON_EXCLAMATION;
+        break;
+    case MB_ICONINFORMATION:
+        style |= wxICON_INFORMATION;
+        break;
+    default:
+        break;
+    }
+    return style;
+}
+
+int CWxBackend::MessageBoxAnswer(int wxAnswer, unsigned type) {
+    switch (wxAnswer) {
+    case wxID_YES:
+        return IDYES;
+    case wxID_NO:
+        return IDNO;
+    case wxID_OK:
+        return IDOK;
+    default:
+        // A box closed without an answer: a yes/no box says no, an OK box OK.
+        switch (type & MB_TYPEMASK) {
+        case MB_YESNO:
+            return IDNO;
+        case MB_OK:
+            return IDOK;
+        default:
+            return IDCANCEL;
+        }
+    }
+}
+
+int CWxBackend::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
+    wxGenericMessageDialog dialog(CWxWindowPeer::DialogOwner(nullptr), wxString::FromUTF8(text),
+                                  wxString::FromUTF8(caption), MessageBoxStyle(type));
+    dialog.SetYesNoCancelLabels(wxString::FromUTF8("はい(&Y)"), wxString::FromUTF8("いいえ(&N)"),
+                                wxString::FromUTF8("キャンセル"));
+    dialog.SetOKCancelLabels("OK", wxString::FromUTF8("キャンセル"));
+    return MessageBoxAnswer(dialog.ShowModal(), type);
+}
+
+void CWxBackend::Beep(unsigned) {
+    wxBell();
+}
+
+std::unique_ptr<CWindowPeer> CWxBackend::CreateWindowPeer(CWnd* pOwner, const CWindowSpec& ws) {
+    CWxWindowPeer* parent = CWxWindowPeer::Of(ws.m_pParent);
+    std::unique_ptr<CWxWindowPeer> peer = MakePeer(pOwner, ws, parent);
+    if (peer && parent) parent->AdoptChild(peer->GetWindow(), ws.m_kind);
+    return peer;
+}
+
+short CWxBackend::GetKeyState(int vk) {
+    bool down = false;
+    if (vk == static_cast<int>(VK_LBUTTON))
+        down = wxGetMouseState().LeftIsDown();
+    else if (int key = CWxKeyMap::WxKey(static_cast<unsigned>(vk)))
+        down = wxGetKeyState(static_cast<wxKeyCode>(key));
+    return down ? static_cast<short>(0x8000) : 0;
+}
+
+COLORREF CWxBackend::GetSysColor(int index) {
+    // wx numbers the system colours as the platform the program was designed on does.
+    if (index < 0 || index >= wxSYS_COLOUR_MAX) return CBackend::GetSysColor(index);
+    wxColour c = wxSystemSettings::GetColour(static_cast<wxSystemColour>(index));
+    return RGB(c.Red(), c.Green(), c.Blue());
+}
+
+bool CWxBackend::GetFileName(bool bOpen, const std::string& initial, std::string& path) {
+    wxFileName start(wxString::FromUTF8(initial));
+    long style = bOpen ? wxFD_OPEN | wxFD_FILE_MUST_EXIST : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
+    wxFileDialog dialog(CWxWindowPeer::DialogOwner(nullptr),
+                        wxString::FromUTF8(bOpen ? "開く" : "名前を付けて保存"), start.GetPath(),
+                        start.GetFullName(), "*", style);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    path = dialog.GetPath().utf8_str();
+    return true;
+}
+
+bool CWxBackend::ShellOpen(const std::string& target) {
+    wxString where = wxString::FromUTF8(target);
+    if (where.Contains("://")) return wxLaunchDefaultBrowser(where);
+    return wxLaunchDefaultApplication(where);
+}
+
+void CWxBackend::PostQuitMessage(int code) {
+    m_bQuitPosted = true;
+    m_nQuitCode = code;
+    if (wxTheApp) wxTheApp->ExitMainLoop();
+}

@@ -1,0 +1,139 @@
+#include "platform/wx/WxCanvasPeer.h"
+
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+
+#include "platform/DC.h"
+#include "platform/Wnd.h"
+#include "platform/wx/WxDC.h"
+#include "platform/wx/WxKeyMap.h"
+
+CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWindowPeer(pOwner) {
+    auto* window = new wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                style | wxWANTS_CHARS | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE);
+    window->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Attach(window);
+    window->Bind(wxEVT_PAINT, &CWxCanvasPeer::OnPaint, this);
+    window->Bind(wxEVT_SIZE, &CWxCanvasPeer::OnSize, this);
+    window->Bind(wxEVT_KEY_DOWN, &CWxCanvasPeer::OnKey, this);
+    window->Bind(wxEVT_KEY_UP, &CWxCanvasPeer::OnKey, this);
+    window->Bind(wxEVT_CHAR, &CWxCanvasPeer::OnChar, this);
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_MOTION})
+        window->Bind(type, &CWxCanvasPeer::OnMouse, this);
+    window->Bind(wxEVT_MOUSEWHEEL, &CWxCanvasPeer::OnWheel, this);
+    window->Bind(wxEVT_SET_FOCUS, &CWxCanvasPeer::OnFocus, this);
+    window->Bind(wxEVT_KILL_FOCUS, &CWxCanvasPeer::OnFocus, this);
+    StartDelivery();
+}
+
+void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
+    m_bDirty = true;
+    m_bErase = m_bErase || bErase;
+    CWxWindowPeer::Invalidate(pRect, false);
+}
+
+void CWxCanvasPeer::ScrollWindow(int /*dx*/, int /*dy*/) {
+    // The program repaints the whole window on every paint, so a scroll is a repaint.
+    Invalidate(nullptr, false);
+}
+
+void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
+    wxWindow* window = m_pWindow;
+    wxPaintDC dc(window);
+    wxSize size = window->GetClientSize();
+    if (size.x <= 0 || size.y <= 0) return;
+    if (!m_picture.IsOk() || m_picture.GetSize() != size) {
+        m_picture.Create(size, 24);
+        m_bDirty = m_bErase = true;
+    }
+    if (m_bDirty) Render();
+    dc.DrawBitmap(m_picture, 0, 0);
+    DrawOverlay(dc, m_picture);
+}
+
+void CWxCanvasPeer::Render() {
+    wxMemoryDC memory(m_picture);
+    CWxDC dc(memory);
+    if (m_bErase)
+        dc.FillSolidRect(CRect(0, 0, m_picture.GetWidth(), m_picture.GetHeight()),
+                         GetSysColor(COLOR_WINDOW));
+    // Cleared first: the owner may invalidate again while it paints.
+    m_bDirty = m_bErase = false;
+    if (m_pOwner) m_pOwner->OnPaint(&dc);
+}
+
+void CWxCanvasPeer::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    m_bDirty = m_bErase = true;
+    wxSize size = m_pWindow->GetClientSize();
+    if (m_pOwner) m_pOwner->OnSize(SIZE_RESTORED, size.x, size.y);
+}
+
+void CWxCanvasPeer::OnKey(wxKeyEvent& event) {
+    // Skipped in every case: the character follows from it, and the input method sees it.
+    event.Skip();
+    unsigned vk = CWxKeyMap::VirtualKey(event.GetKeyCode());
+    if (!m_pOwner || vk == 0 || KeysBelongToInputMethod() || IsSystemKey(event)) return;
+    if (event.GetEventType() == wxEVT_KEY_DOWN)
+        m_pOwner->OnKeyDown(vk, 1, 0);
+    else
+        m_pOwner->OnKeyUp(vk, 1, 0);
+}
+
+void CWxCanvasPeer::OnChar(wxKeyEvent& event) {
+    CWxKeyMap::Char c = CWxKeyMap::TranslateChar(static_cast<unsigned>(event.GetUnicodeKey()));
+    // What is no typed character goes on to the menu bar's mnemonics; the window takes every
+    // character, Tab included.
+    if (!m_pOwner || c.m_kind == CWxKeyMap::Char::None || IsSystemKey(event)) {
+        event.Skip();
+        return;
+    }
+    if (c.m_kind == CWxKeyMap::Char::Plain)
+        m_pOwner->OnChar(c.m_nCode, 1, 0);
+    else if (c.m_kind == CWxKeyMap::Char::Ime)
+        m_pOwner->OnImeChar(c.m_nCode, 1);
+}
+
+bool CWxCanvasPeer::IsSystemKey(const wxKeyEvent& event) {
+    // With Alt (but not AltGr, which comes with Ctrl) keys belong to the menus and the system.
+    return event.GetKeyCode() == WXK_ALT || (event.AltDown() && !event.ControlDown());
+}
+
+void CWxCanvasPeer::OnMouse(wxMouseEvent& event) {
+    wxEventType type = event.GetEventType();
+    if (type == wxEVT_LEFT_DOWN && !m_pWindow->HasFocus()) m_pWindow->SetFocus();
+    if (!m_pOwner) return;
+    UINT flags = CWxKeyMap::MouseFlags(event.LeftIsDown(), event.RightIsDown(), event.ShiftDown(),
+                                       event.ControlDown());
+    CPoint pt(event.GetX(), event.GetY());
+    if (type == wxEVT_LEFT_DOWN)
+        m_pOwner->OnLButtonDown(flags, pt);
+    else if (type == wxEVT_LEFT_UP)
+        m_pOwner->OnLButtonUp(flags, pt);
+    else if (type == wxEVT_LEFT_DCLICK)
+        m_pOwner->OnLButtonDblClk(flags, pt);
+    else
+        m_pOwner->OnMouseMove(flags, pt);
+}
+
+void CWxCanvasPeer::OnWheel(wxMouseEvent& event) {
+    if (!m_pOwner || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || event.GetWheelDelta() == 0)
+        return;
+    int zDelta = event.GetWheelRotation() * 120 / event.GetWheelDelta();
+    UINT flags = CWxKeyMap::MouseFlags(event.LeftIsDown(), event.RightIsDown(), event.ShiftDown(),
+                                       event.ControlDown());
+    // Wheel messages carry screen coordinates.
+    wxPoint screen = m_pWindow->ClientToScreen(event.GetPosition());
+    m_pOwner->OnMouseWheel(flags, zDelta, CPoint(screen.x, screen.y));
+}
+
+void CWxCanvasPeer::OnFocus(wxFocusEvent& event) {
+    event.Skip();
+    bool focused = event.GetEventType() == wxEVT_SET_FOCUS;
+    FocusChanged(focused);
+    if (!m_pOwner) return;
+    if (focused)
+        m_pOwner->OnSetFocus();
+    else
+        m_pOwner->OnKillFocus();
+}

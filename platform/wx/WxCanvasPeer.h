@@ -1,0 +1,39 @@
+#pragma once
+#include <wx/bitmap.h>
+
+#include "platform/wx/WxWindowPeer.h"
+
+class wxDC;
+
+// A window the program paints itself (a control such as a ruler, and the base of views). The
+// program paints into an off-screen bitmap, which keeps its pixels between paints as a window
+// does; keys, characters, the mouse, focus and size go to the owner.
+class CWxCanvasPeer : public CWxWindowPeer {
+public:
+    CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style = 0);
+
+    void Invalidate(const CRect* pRect, bool bErase) override;
+    void ScrollWindow(int dx, int dy) override;
+
+protected:
+    // Drawn over the program's picture on the screen (the caret).
+    virtual void DrawOverlay(wxDC& /*dc*/, const wxBitmap& /*picture*/) {}
+    virtual void FocusChanged(bool /*bFocused*/) {}
+    // While true, keys go to the input method only.
+    virtual bool KeysBelongToInputMethod() { return false; }
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void Render();
+    void OnSize(wxSizeEvent& event);
+    void OnKey(wxKeyEvent& event);
+    void OnChar(wxKeyEvent& event);
+    static bool IsSystemKey(const wxKeyEvent& event);
+    void OnMouse(wxMouseEvent& event);
+    void OnWheel(wxMouseEvent& event);
+    void OnFocus(wxFocusEvent& event);
+
+    wxBitmap m_picture;
+    bool m_bDirty = true;
+    bool m_bErase = true;
+};

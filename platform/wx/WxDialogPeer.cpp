@@ -1,0 +1,189 @@
+#include "platform/wx/WxDialogPeer.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/dialog.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
+
+#include "platform/Afx.h"
+#include "platform/Wnd.h"
+#include "platform/wx/WxCommandIds.h"
+#include "platform/wx/WxDialogBuilder.h"
+#include "platform/wx/WxSpinArrows.h"
+
+namespace {
+UINT DefaultButton(const CWindowSpec& ws) {
+    if (ws.m_pDialog)
+        for (const CControlDef& c : ws.m_pDialog->m_controls)
+            if (c.m_kind == CControlDef::DefPushButton) return c.m_nID;
+    return IDOK;
+}
+
+wxArrayString Strings(const std::vector<std::string>& items) {
+    wxArrayString out;
+    for (const std::string& s : items)
+        out.Add(CWxWindowPeer::Utf8(s));
+    return out;
+}
+
+long SelectedRow(wxListCtrl* list) {
+    return list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+} // namespace
+
+CWxDialogPeer::CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws)
+    : CWxWindowPeer(pOwner), m_nDefaultID(DefaultButton(ws)) {
+    auto* dialog = new wxDialog(DialogOwner(parent), wxID_ANY, Utf8(ws.m_strTitle));
+    Attach(dialog);
+    if (ws.m_pDialog) {
+        CWxDialogBuilder builder(dialog);
+        builder.Build(*ws.m_pDialog);
+        dialog->SetClientSize(builder.ToPixels(ws.m_pDialog->m_size));
+    } else {
+        BuildSheet(dialog, ws);
+    }
+    ForwardControlCommands(dialog);
+    dialog->Bind(wxEVT_CHAR_HOOK, &CWxDialogPeer::OnCharHook, this);
+    dialog->Bind(wxEVT_CLOSE_WINDOW, &CWxDialogPeer::OnClose, this);
+    StartDelivery();
+}
+
+void CWxDialogPeer::BuildSheet(wxDialog* dialog, const CWindowSpec& ws) {
+    auto* tabs = new wxNotebook(dialog, wxID_ANY);
+    for (size_t i = 0; i < ws.m_pages.size(); ++i) {
+        auto* page = new wxPanel(tabs, wxID_ANY);
+        CWxDialogBuilder builder(page);
+        builder.Build(*ws.m_pages[i]);
+        page->SetMinSize(builder.ToPixels(ws.m_pages[i]->m_size));
+        tabs->AddPage(page, i < ws.m_pageCaptions.size() ? Utf8(ws.m_pageCaptions[i]) : wxString());
+    }
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* ok = new wxButton(dialog, CWxCommandIds::ToWx(IDOK), "OK");
+    ok->SetDefault();
+    buttons->Add(ok, 0, wxRIGHT, 6);
+    buttons->Add(
+        new wxButton(dialog, CWxCommandIds::ToWx(IDCANCEL), wxString::FromUTF8("キャンセル")));
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(tabs, 1, wxEXPAND | wxALL, 6);
+    column->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 6);
+    dialog->SetSizerAndFit(column);
+}
+
+wxDialog* CWxDialogPeer::Dialog() const {
+    return static_cast<wxDialog*>(m_pWindow.get());
+}
+
+wxWindow* CWxDialogPeer::Item(UINT id) const {
+    return Dialog() ? Dialog()->FindWindow(CWxCommandIds::ToWx(id)) : nullptr;
+}
+
+int CWxDialogPeer::RunModal() {
+    if (!Dialog()) return 0;
+    Dialog()->CentreOnParent();
+    return Dialog()->ShowModal();
+}
+
+void CWxDialogPeer::EndModal(int result) {
+    if (Dialog() && Dialog()->IsModal()) Dialog()->EndModal(result);
+}
+
+void CWxDialogPeer::OnCharHook(wxKeyEvent& event) {
+    wxWindow* focus = wxWindow::FindFocus();
+    auto* text = dynamic_cast<wxTextCtrl*>(focus);
+    bool enter = event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER;
+    // A focused button takes Enter itself, a multi-line edit makes a line of it.
+    if (enter && (dynamic_cast<wxButton*>(focus) || (text && text->IsMultiLine()))) enter = false;
+    UINT command = event.GetKeyCode() == WXK_ESCAPE ? IDCANCEL : enter ? m_nDefaultID : 0;
+    if (command == 0 || !m_pOwner) {
+        event.Skip();
+        return;
+    }
+    m_pOwner->OnCommandFromUI(command);
+}
+
+void CWxDialogPeer::OnClose(wxCloseEvent& event) {
+    if (!m_pOwner || !event.CanVeto()) {
+        event.Skip();
+        return;
+    }
+    event.Veto();
+    m_pOwner->OnClose();
+}
+
+void CWxDialogPeer::SetItemText(UINT id, const std::string& text) {
+    wxWindow* item = Item(id);
+    wxString value = Utf8(text);
+    if (auto* combo = dynamic_cast<wxComboBox*>(item); combo && combo->HasFlag(wxCB_READONLY))
+        combo->SetStringSelection(value);
+    else if (auto* entry = dynamic_cast<wxTextEntry*>(item))
+        entry->ChangeValue(value);
+    else if (auto* list = dynamic_cast<wxListBox*>(item))
+        list->SetStringSelection(value);
+    else if (item)
+        item->SetLabel(value);
+}
+
+std::string CWxDialogPeer::GetItemText(UINT id) {
+    wxWindow* item = Item(id);
+    if (auto* entry = dynamic_cast<wxTextEntry*>(item)) return Utf8(entry->GetValue());
+    if (auto* list = dynamic_cast<wxListBox*>(item)) return Utf8(list->GetStringSelection());
+    if (auto* view = dynamic_cast<wxListCtrl*>(item)) {
+        long row = SelectedRow(view);
+        return row < 0 ? std::string() : Utf8(view->GetItemText(row));
+    }
+    return item ? Utf8(item->GetLabel()) : std::string();
+}
+
+void CWxDialogPeer::SetItemCheck(UINT id, int state) {
+    wxWindow* item = Item(id);
+    if (auto* check = dynamic_cast<wxCheckBox*>(item)) check->SetValue(state != 0);
+    // A radio button is cleared by checking another of its group.
+    if (auto* radio = dynamic_cast<wxRadioButton*>(item); radio && state) radio->SetValue(true);
+}
+
+int CWxDialogPeer::GetItemCheck(UINT id) {
+    wxWindow* item = Item(id);
+    if (auto* check = dynamic_cast<wxCheckBox*>(item)) return check->GetValue() ? 1 : 0;
+    if (auto* radio = dynamic_cast<wxRadioButton*>(item)) return radio->GetValue() ? 1 : 0;
+    return 0;
+}
+
+void CWxDialogPeer::EnableItem(UINT id, bool bEnable) {
+    if (wxWindow* item = Item(id)) item->Enable(bEnable);
+}
+
+void CWxDialogPeer::SetComboItems(UINT id, const std::vector<std::string>& items) {
+    wxWindow* item = Item(id);
+    if (auto* view = dynamic_cast<wxListCtrl*>(item)) {
+        view->DeleteAllItems();
+        for (size_t i = 0; i < items.size(); ++i)
+            view->InsertItem(static_cast<long>(i), Utf8(items[i]));
+        return;
+    }
+    auto* container = dynamic_cast<wxItemContainer*>(item);
+    if (!container) return;
+    // Replacing the list keeps what the edit part shows.
+    auto* entry = item->HasFlag(wxCB_READONLY) ? nullptr : dynamic_cast<wxTextEntry*>(item);
+    wxString text = entry ? entry->GetValue() : wxString();
+    container->Set(Strings(items));
+    if (entry) entry->ChangeValue(text);
+}
+
+void CWxDialogPeer::SetSpinRange(UINT id, int low, int high) {
+    if (auto* spin = dynamic_cast<CWxSpinArrows*>(Item(id))) spin->SetRange(low, high);
+}
+
+void CWxDialogPeer::FocusItem(UINT id) {
+    wxWindow* item = Item(id);
+    if (!item) return;
+    item->SetFocus();
+    if (auto* entry = dynamic_cast<wxTextEntry*>(item)) entry->SelectAll();
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include "platform/wx/WxWindowPeer.h"
+
+class wxDialog;
+
+// A dialog from a template, modal or modeless, or a property sheet: the pages' templates on
+// tabs above OK and Cancel. Buttons, check boxes and radio buttons send their ids to the owner
+// as commands; Escape sends IDCANCEL and Enter the default button.
+class CWxDialogPeer : public CWxWindowPeer {
+public:
+    CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
+
+    int RunModal() override;
+    void EndModal(int result) override;
+    void SetItemText(UINT id, const std::string& text) override;
+    std::string GetItemText(UINT id) override;
+    void SetItemCheck(UINT id, int state) override;
+    int GetItemCheck(UINT id) override;
+    void EnableItem(UINT id, bool bEnable) override;
+    void SetComboItems(UINT id, const std::vector<std::string>& items) override;
+    void SetSpinRange(UINT id, int low, int high) override;
+    void FocusItem(UINT id) override;
+
+private:
+    wxDialog* Dialog() const;
+    void BuildSheet(wxDialog* dialog, const CWindowSpec& ws);
+    wxWindow* Item(UINT id) const;
+    void OnCharHook(wxKeyEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    UINT m_nDefaultID;
+};

@@ -1,0 +1,67 @@
+#include "platform/wx/WxFontMapper.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <tuple>
+
+#include <pango/pango.h>
+#include <wx/fontenum.h>
+
+namespace {
+// In order of preference; the last is a fontconfig alias that always resolves.
+const char* const kMonospaceFaces[] = {
+    "Noto Sans Mono CJK JP",
+    "Source Han Code JP",
+    "Noto Sans Mono CJK SC",
+    "VL Gothic",
+    "IPAGothic",
+    "Takao Gothic",
+    "DejaVu Sans Mono",
+    "Monospace",
+};
+
+bool IsInstalled(const std::string& face) {
+    return wxFontEnumerator::IsValidFacename(wxString::FromUTF8(face));
+}
+} // namespace
+
+const std::string& CWxFontMapper::BestMonospaceFace() {
+    static const std::string best = [] {
+        for (const char* face : kMonospaceFaces)
+            if (IsInstalled(face)) return std::string(face);
+        return std::string("Monospace");
+    }();
+    return best;
+}
+
+std::string CWxFontMapper::ResolveFace(const std::string& face) {
+    if (face.empty() || face == "FixedSys" || !IsInstalled(face)) return BestMonospaceFace();
+    return face;
+}
+
+wxFont CWxFontMapper::Realize(const CLogFont& lf, double pixelsPerUnit) {
+    // Views select their font on every paint.
+    static std::map<std::tuple<std::string, int, int, double>, wxFont> cache;
+    auto key = std::make_tuple(lf.m_strFaceName, lf.m_nHeight, lf.m_nWeight, pixelsPerUnit);
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, Create(lf, pixelsPerUnit)).first;
+    return it->second;
+}
+
+wxFont CWxFontMapper::Create(const CLogFont& lf, double pixelsPerUnit) {
+    // Pango takes an absolute size in pixels; wx's own pixel sizes round to whole points.
+    double pixels = std::abs(lf.m_nHeight) * pixelsPerUnit;
+    if (pixels < 1) pixels = 1;
+    PangoFontDescription* desc = pango_font_description_new();
+    pango_font_description_set_family(desc, ResolveFace(lf.m_strFaceName).c_str());
+    pango_font_description_set_absolute_size(desc, pixels * PANGO_SCALE);
+    pango_font_description_set_weight(
+        desc, static_cast<PangoWeight>(lf.m_nWeight > 0 ? lf.m_nWeight : 400));
+    char* text = pango_font_description_to_string(desc);
+    wxFont font;
+    font.SetNativeFontInfo(wxString::FromUTF8(text));
+    g_free(text);
+    pango_font_description_free(desc);
+    return font;
+}

@@ -1,0 +1,131 @@
+#include "platform/wx/WxMainFramePeer.h"
+
+#include <wx/frame.h>
+#include <wx/sizer.h>
+
+#include "platform/MDIChildWnd.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/wx/WxCommandIds.h"
+#include "platform/wx/WxDocumentBook.h"
+#include "platform/wx/WxFileDropTarget.h"
+#include "platform/wx/WxKeyMap.h"
+#include "platform/wx/WxMenuBar.h"
+
+namespace {
+const wxSize kDefaultSize(960, 720);
+} // namespace
+
+CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWindowPeer(pOwner) {
+    wxSize size =
+        ws.m_size.cx > 0 && ws.m_size.cy > 0 ? wxSize(ws.m_size.cx, ws.m_size.cy) : kDefaultSize;
+    auto* frame = new wxFrame(nullptr, wxID_ANY, Utf8(ws.m_strTitle), wxDefaultPosition, size);
+    Attach(frame);
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    m_pBars = new wxBoxSizer(wxVERTICAL);
+    m_pBook = new CWxDocumentBook(frame);
+    column->Add(m_pBars, 0, wxEXPAND);
+    column->Add(m_pBook, 1, wxEXPAND);
+    frame->SetSizer(column);
+    if (ws.m_pMenu) {
+        m_pMenu = std::make_unique<CWxMenuBar>(*ws.m_pMenu);
+        frame->SetMenuBar(m_pMenu->GetBar());
+    }
+    if (ws.m_pAccel) {
+        std::vector<wxAcceleratorEntry> keys = CWxKeyMap::Accelerators(*ws.m_pAccel);
+        frame->SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
+    }
+    frame->SetDropTarget(new CWxFileDropTarget([this](const auto& paths) { OnDropFiles(paths); }));
+    frame->Bind(wxEVT_MENU, &CWxMainFramePeer::OnMenu, this);
+    frame->Bind(wxEVT_MENU_OPEN, &CWxMainFramePeer::OnMenuOpen, this);
+    frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
+    m_pBook->Bind(wxEVT_AUINOTEBOOK_PAGE_CHANGED, &CWxMainFramePeer::OnPageChanged, this);
+    m_pBook->Bind(wxEVT_AUINOTEBOOK_PAGE_CLOSE, &CWxMainFramePeer::OnPageClose, this);
+    StartDelivery();
+}
+
+CWxMainFramePeer::~CWxMainFramePeer() = default;
+
+wxWindow* CWxMainFramePeer::ChildParent(int kind) {
+    return kind == CWindowSpec::ChildFrame ? static_cast<wxWindow*>(m_pBook) : m_pWindow.get();
+}
+
+void CWxMainFramePeer::AdoptChild(wxWindow* child, int kind) {
+    if (kind != CWindowSpec::ToolBar && kind != CWindowSpec::DialogBar) return;
+    m_pBars->Add(child, 0, wxEXPAND);
+    RecalcLayout();
+}
+
+void CWxMainFramePeer::UpdateCommandUI() {
+    if (m_pMenu) m_pMenu->Update(m_pOwner);
+}
+
+void CWxMainFramePeer::RecalcLayout() {
+    if (m_pWindow) m_pWindow->Layout();
+}
+
+void CWxMainFramePeer::ActivateChild(CWnd* pChild) {
+    CWxWindowPeer* child = Of(pChild);
+    if (!m_pBook || !child || !child->GetWindow()) return;
+    int index = m_pBook->FindPage(child->GetWindow());
+    if (index != wxNOT_FOUND && index != m_pBook->GetSelection())
+        m_pBook->SetSelection(static_cast<size_t>(index));
+}
+
+void CWxMainFramePeer::MaximizeChild(CWnd* pChild) {
+    if (m_pBook) m_pBook->Arrange(CWxDocumentBook::Tabs);
+    ActivateChild(pChild);
+}
+
+void CWxMainFramePeer::ArrangeChildren(int how) {
+    if (!m_pBook) return;
+    m_pBook->Arrange(how == 1   ? CWxDocumentBook::Rows
+                     : how == 2 ? CWxDocumentBook::Columns
+                                : CWxDocumentBook::Tabs);
+}
+
+void CWxMainFramePeer::SetRecentFiles(const std::vector<std::string>& paths) {
+    if (m_pMenu) m_pMenu->SetRecentFiles(paths);
+}
+
+void CWxMainFramePeer::OnMenu(wxCommandEvent& event) {
+    if (m_pOwner) m_pOwner->OnCommandFromUI(CWxCommandIds::FromWx(event.GetId()));
+}
+
+void CWxMainFramePeer::OnMenuOpen(wxMenuEvent& event) {
+    event.Skip();
+    UpdateCommandUI();
+}
+
+void CWxMainFramePeer::OnClose(wxCloseEvent& event) {
+    if (!m_pOwner || !event.CanVeto()) {
+        event.Skip();
+        return;
+    }
+    // The owner decides, and destroys the window when it agrees.
+    event.Veto();
+    m_pOwner->OnClose();
+}
+
+void CWxMainFramePeer::OnPageChanged(wxAuiNotebookEvent& event) {
+    event.Skip();
+    auto* frame = dynamic_cast<CMDIFrameWnd*>(m_pOwner);
+    int page = m_pBook ? m_pBook->GetSelection() : wxNOT_FOUND;
+    if (!frame || page == wxNOT_FOUND) return;
+    CWxWindowPeer* child = OfWindow(m_pBook->GetPage(static_cast<size_t>(page)));
+    if (auto* wnd = child ? dynamic_cast<CMDIChildWnd*>(child->GetOwner()) : nullptr)
+        frame->OnChildActivated(wnd);
+}
+
+void CWxMainFramePeer::OnPageClose(wxAuiNotebookEvent& event) {
+    // The document window's owner decides whether it closes.
+    event.Veto();
+    wxWeakRef<wxWindow> page = m_pBook->GetPage(static_cast<size_t>(event.GetSelection()));
+    CallAfter([page] {
+        CWxWindowPeer* child = page ? OfWindow(page) : nullptr;
+        if (child && child->GetOwner()) child->GetOwner()->OnClose();
+    });
+}
+
+void CWxMainFramePeer::OnDropFiles(const std::vector<std::string>& paths) {
+    if (m_pOwner) m_pOwner->OnDropFiles(paths);
+}

@@ -1,0 +1,5 @@
+#include "platform/wx/WxTimer.h"
+
+void CWxTimer::Notify() {
+    m_fn();
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <map>
+#include <vector>
+
+#include "platform/wx/WxWindowPeer.h"
+
+class wxToolBar;
+
+// A toolbar. Buttons of a toolbar resource show the pictures of their commands; buttons the
+// program sets itself (the file-name bar) are check buttons with a label and one of two
+// marker pictures. Enabling and check marks follow the owner's command states at idle time.
+class CWxToolBarPeer : public CWxWindowPeer {
+public:
+    CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
+
+    void SetButtons(const std::vector<Button>& buttons) override;
+    void SetButtonImage(int index, int image) override;
+    void UpdateCommandUI() override;
+
+private:
+    wxToolBar* Bar() const;
+    wxBitmap ImageOf(const Button& button) const;
+    void OnTool(wxCommandEvent& event);
+
+    bool m_bMarkers;
+    std::vector<Button> m_buttons;
+    std::map<UINT, bool> m_checked; // the check marks the owner last asked for
+};

@@ -1,0 +1,174 @@
+#include "platform/wx/WxViewPeer.h"
+
+#include <algorithm>
+#include <climits>
+
+#include <gtk/gtk.h>
+#include <wx/dcmemory.h>
+
+#include "platform/Font.h"
+#include "platform/Wnd.h"
+#include "platform/wx/WxRasterOp.h"
+#include "platform/wx/WxTimer.h"
+
+namespace {
+int Orientation(int bar) {
+    return bar == SB_VERT ? wxVERTICAL : wxHORIZONTAL;
+}
+
+wxRect WxRect(const CRect& r) {
+    return wxRect(r.left, r.top, r.Width(), r.Height());
+}
+
+UINT ScrollCode(wxEventType type) {
+    if (type == wxEVT_SCROLLWIN_TOP) return SB_TOP;
+    if (type == wxEVT_SCROLLWIN_BOTTOM) return SB_BOTTOM;
+    if (type == wxEVT_SCROLLWIN_LINEUP) return SB_LINEUP;
+    if (type == wxEVT_SCROLLWIN_LINEDOWN) return SB_LINEDOWN;
+    if (type == wxEVT_SCROLLWIN_PAGEUP) return SB_PAGEUP;
+    if (type == wxEVT_SCROLLWIN_PAGEDOWN) return SB_PAGEDOWN;
+    if (type == wxEVT_SCROLLWIN_THUMBTRACK) return SB_THUMBTRACK;
+    return SB_THUMBPOSITION;
+}
+} // namespace
+
+CWxViewPeer::CWxViewPeer(CWnd* pOwner, wxWindow* parent)
+    : CWxCanvasPeer(pOwner, parent, wxVSCROLL | wxHSCROLL), m_ime(m_pWindow, [this] {
+          if (m_pOwner) m_pOwner->OnImeStartComposition();
+      }) {
+    // Overlay scroll bars would cover the last column and row.
+    if (GTK_IS_SCROLLED_WINDOW(m_pWindow->m_widget))
+        gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(m_pWindow->m_widget), FALSE);
+    for (int bar : {SB_HORZ, SB_VERT})
+        ApplyScrollBar(bar, false);
+    for (const auto& type :
+         {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+          wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+          wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
+        m_pWindow->Bind(type, &CWxViewPeer::OnScroll, this);
+    m_pBlink =
+        std::make_unique<CWxTimer>([this] { ChangeCaret([this] { m_caret.Blink(); }, false); });
+    StartDelivery();
+}
+
+CWxViewPeer::~CWxViewPeer() = default;
+
+void CWxViewPeer::SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw) {
+    SCROLLINFO& s = m_scroll[bar & 1];
+    if (si.fMask & SIF_RANGE) {
+        s.nMin = si.nMin;
+        s.nMax = si.nMax;
+    }
+    if (si.fMask & SIF_PAGE) s.nPage = si.nPage;
+    if (si.fMask & SIF_POS) s.nPos = si.nPos;
+    // The position stays within the range less the page, as the system keeps it.
+    int top = std::max(s.nMin, s.nMax - std::max(static_cast<int>(s.nPage) - 1, 0));
+    s.nPos = std::clamp(s.nPos, s.nMin, top);
+    ApplyScrollBar(bar & 1, bRedraw);
+}
+
+bool CWxViewPeer::GetScrollInfo(int bar, SCROLLINFO& si) {
+    UINT mask = si.fMask;
+    si = m_scroll[bar & 1];
+    si.fMask = mask;
+    return true;
+}
+
+void CWxViewPeer::ShowScrollBar(int bar, bool bShow) {
+    for (int b : {SB_HORZ, SB_VERT})
+        if (bar == b || bar == 3) { // 3: both bars
+            m_bScrollShown[b] = bShow;
+            ApplyScrollBar(b, true);
+        }
+}
+
+void CWxViewPeer::ApplyScrollBar(int bar, bool bRedraw) {
+    if (!m_pWindow) return;
+    const SCROLLINFO& s = m_scroll[bar];
+    long long range = static_cast<long long>(s.nMax) - s.nMin + 1;
+    if (!m_bScrollShown[bar] || range <= 0) {
+        m_pWindow->SetScrollbar(Orientation(bar), 0, 0, 0, bRedraw);
+        return;
+    }
+    m_pWindow->SetScrollbar(Orientation(bar), s.nPos - s.nMin, static_cast<int>(s.nPage),
+                            static_cast<int>(std::min<long long>(range, INT_MAX)), bRedraw);
+}
+
+void CWxViewPeer::OnScroll(wxScrollWinEvent& event) {
+    int bar = event.GetOrientation() == wxVERTICAL ? SB_VERT : SB_HORZ;
+    SCROLLINFO& s = m_scroll[bar];
+    wxEventType type = event.GetEventType();
+    UINT code = ScrollCode(type);
+    bool thumb = code == SB_THUMBTRACK || code == SB_THUMBPOSITION;
+    UINT pos = thumb ? static_cast<UINT>(event.GetPosition() + s.nMin) : 0;
+    if (thumb) s.nTrackPos = static_cast<int>(pos);
+    if (!m_pOwner) return;
+    auto send = [this, bar](UINT c, UINT p) {
+        if (bar == SB_VERT)
+            m_pOwner->OnVScroll(c, p);
+        else
+            m_pOwner->OnHScroll(c, p);
+    };
+    send(code, pos);
+    if (code == SB_THUMBPOSITION) send(SB_ENDSCROLL, 0);
+    // The bar shows what the program made of the scroll, as the system's bars do; while the
+    // thumb is dragged it follows the pointer.
+    if (code != SB_THUMBTRACK) ApplyScrollBar(bar, true);
+}
+
+template <typename F> void CWxViewPeer::ChangeCaret(F change, bool bRestartBlink) {
+    bool wasDrawn = m_caret.IsDrawn();
+    CRect before = m_caret.Rect();
+    change();
+    if (m_pWindow) {
+        if (wasDrawn) m_pWindow->RefreshRect(WxRect(before), false);
+        if (m_caret.IsDrawn()) m_pWindow->RefreshRect(WxRect(m_caret.Rect()), false);
+    }
+    if (!m_caret.IsActive())
+        m_pBlink->Stop();
+    else if (bRestartBlink || !m_pBlink->IsRunning())
+        m_pBlink->Start(CWxCaret::kBlinkMs);
+}
+
+void CWxViewPeer::CreateCaret(int w, int h) {
+    ChangeCaret([&] { m_caret.Create(w, h); }, true);
+}
+
+void CWxViewPeer::SetCaretPos(CPoint pt) {
+    ChangeCaret([&] { m_caret.SetPos(pt); }, true);
+}
+
+void CWxViewPeer::ShowCaret() {
+    ChangeCaret([&] { m_caret.Show(); }, true);
+}
+
+void CWxViewPeer::HideCaret() {
+    ChangeCaret([&] { m_caret.Hide(); }, true);
+}
+
+void CWxViewPeer::DestroyCaret() {
+    ChangeCaret([&] { m_caret.Destroy(); }, true);
+}
+
+void CWxViewPeer::FocusChanged(bool bFocused) {
+    if (bFocused) m_ime.Connect();
+    ChangeCaret([&] { m_caret.SetFocus(bFocused); }, true);
+}
+
+void CWxViewPeer::SetImeCompositionWindow(CPoint pt, const CFont* pFont) {
+    int height = m_caret.Exists() ? m_caret.Rect().Height() : 0;
+    if (height <= 0 && pFont) height = std::abs(pFont->GetLogFont().m_nHeight);
+    m_ime.SetCursorLocation(pt.x, pt.y, 1, std::max(height, 1));
+}
+
+void CWxViewPeer::DrawOverlay(wxDC& dc, const wxBitmap& picture) {
+    if (!m_caret.IsDrawn()) return;
+    wxRect r = WxRect(m_caret.Rect()).Intersect(wxRect(picture.GetSize()));
+    if (r.IsEmpty()) return;
+    wxBitmap piece = picture.GetSubBitmap(r);
+    {
+        wxMemoryDC memory(piece);
+        CWxRasterOp::Apply(memory, wxRect(r.GetSize()), 0, CWxRasterOp::Invert);
+    }
+    dc.DrawBitmap(piece, r.x, r.y);
+}

@@ -1,0 +1,37 @@
+#include "platform/wx/probe/WxOffscreen.h"
+
+#include <wx/dcmemory.h>
+
+#include "platform/wx/WxDC.h"
+
+CWxOffscreen::CWxOffscreen(int w, int h)
+    : m_pBitmap(std::make_unique<wxBitmap>(w, h, 24)),
+      m_pMemory(std::make_unique<wxMemoryDC>(*m_pBitmap)),
+      m_pDC(std::make_unique<CWxDC>(*m_pMemory)) {
+    m_pMemory->SetBackground(*wxWHITE_BRUSH);
+    m_pMemory->Clear();
+}
+
+CWxOffscreen::~CWxOffscreen() = default;
+
+CDC& CWxOffscreen::DC() {
+    return *m_pDC;
+}
+
+CWxProbe::Pixels CWxOffscreen::Pixels() {
+    m_pMemory->SelectObject(wxNullBitmap);
+    wxImage image = m_pBitmap->ConvertToImage();
+    m_pMemory->SelectObject(*m_pBitmap);
+    CWxProbe::Pixels pixels;
+    pixels.m_nWidth = image.GetWidth();
+    pixels.m_nHeight = image.GetHeight();
+    const unsigned char* p = image.GetData();
+    for (int i = 0; i < pixels.m_nWidth * pixels.m_nHeight; ++i, p += 3)
+        pixels.m_data.push_back(RGB(p[0], p[1], p[2]));
+    return pixels;
+}
+
+CSize CWxOffscreen::PixelsPerInch() const {
+    wxSize ppi = m_pMemory->GetPPI();
+    return CSize(ppi.x, ppi.y);
+}

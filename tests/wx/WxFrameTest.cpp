@@ -1,0 +1,158 @@
+// The main window, its document windows and its toolbars on the real window system.
+#include <gtest/gtest.h>
+
+#include "WxTestSupport.h"
+#include "platform/ControlBars.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/wx/WxBackend.h"
+
+namespace {
+constexpr UINT kMain = 128, kNew = 57600, kSave = 57603, kMark = 32828;
+
+class TestFrame : public CMDIFrameWnd {
+public:
+    TestFrame() {
+        OnCommand(kNew, [this] { m_commands.push_back(kNew); });
+        OnCommand(kMark, [this] { m_commands.push_back(kMark); });
+        OnUpdate(kMark, [](CCmdUI* ui) { ui->SetCheck(1); });
+    }
+    void OnClose() override { ++m_nCloseRequests; }
+    void OnDropFiles(const std::vector<std::string>& paths) override { m_dropped = paths; }
+    std::vector<UINT> m_commands;
+    std::vector<std::string> m_dropped;
+    int m_nCloseRequests = 0;
+};
+
+class WxFrameTest : public testing::Test {
+protected:
+    WxFrameTest() : m_backend(m_dir.Path("Quelm.conf")) {
+        CMenuDef menu;
+        menu.m_nID = kMain;
+        menu.m_popups = {CMenuItemDef::Sub("File", {CMenuItemDef::Item(kNew, "New\tCtrl+N")})};
+        m_resources.m_menus = {menu};
+        CToolBarDef bar;
+        bar.m_nID = kMain;
+        bar.m_buttons = {kNew, kSave, 0, kMark};
+        m_resources.m_toolbars = {bar};
+        CResourceSet::SetCurrent(&m_resources);
+        EXPECT_TRUE(m_frame.LoadFrame(kMain, CSize(800, 600)));
+        m_frame.ShowWindow(true);
+    }
+    ~WxFrameTest() override {
+        for (CMDIChildWnd* child : m_children) {
+            child->DestroyWindow();
+            delete child;
+        }
+        m_frame.DestroyWindow();
+        CWxProbe::Pump(50);
+        CResourceSet::SetCurrent(nullptr);
+    }
+    CMDIChildWnd* AddChild(const std::string& title) {
+        auto* child = new CMDIChildWnd;
+        EXPECT_TRUE(child->Create(&m_frame, title));
+        m_children.push_back(child);
+        return child;
+    }
+
+    WxTempDir m_dir;
+    CWxBackend m_backend;
+    CResourceSet m_resources;
+    TestFrame m_frame;
+    std::vector<CMDIChildWnd*> m_children;
+};
+} // namespace
+
+TEST_F(WxFrameTest, MenuAndAcceleratorCommandsReachTheOwnerWithTheirIds) {
+    CWxProbe::MenuCommand(m_frame, kNew);
+    EXPECT_EQ(m_frame.m_commands, std::vector<UINT>{kNew});
+}
+
+TEST_F(WxFrameTest, TheCloseBoxAsksTheOwner) {
+    EXPECT_TRUE(CWxProbe::RequestClose(m_frame));
+    EXPECT_EQ(m_frame.m_nCloseRequests, 1);
+    EXPECT_TRUE(m_frame.IsWindowVisible());
+}
+
+TEST_F(WxFrameTest, FilesDroppedOnTheWindowReachTheOwner) {
+    std::vector<std::string> paths = {"/tmp/a.bin", "/home/利用者/データ.bin"};
+    EXPECT_TRUE(CWxProbe::DropFiles(m_frame, paths));
+    EXPECT_EQ(m_frame.m_dropped, paths);
+}
+
+TEST_F(WxFrameTest, DocumentWindowsArePagesThatReportActivation) {
+    CMDIChildWnd* a = AddChild("a.bin");
+    CMDIChildWnd* b = AddChild("b.bin");
+    CMDIChildWnd* c = AddChild("c.bin");
+    ASSERT_EQ(CWxProbe::PageCount(m_frame), 3);
+    m_frame.MDIActivate(b);
+    EXPECT_EQ(CWxProbe::SelectedPage(m_frame), CWxProbe::PageIndex(m_frame, *b));
+    // The user picks a tab: the frame learns which window is active.
+    CWxProbe::ClickPage(m_frame, 0);
+    EXPECT_EQ(m_frame.MDIGetActive(), a);
+    c->SetWindowText("/data/c.bin");
+    EXPECT_EQ(CWxProbe::PageText(m_frame, 2), "/data/c.bin");
+    EXPECT_EQ(c->GetWindowText(), "/data/c.bin");
+    b->DestroyWindow();
+    EXPECT_EQ(CWxProbe::PageCount(m_frame), 2);
+    EXPECT_EQ(CWxProbe::PageIndex(m_frame, *c), 1);
+}
+
+TEST_F(WxFrameTest, WindowsTileSideBySideOrStackedAndReturnToTabs) {
+    std::vector<CMDIChildWnd*> children = {AddChild("a"), AddChild("b"), AddChild("c")};
+    CWxProbe::Pump(100);
+    m_frame.MDITile(false); // side by side
+    CWxProbe::Pump(100);
+    EXPECT_EQ(CWxProbe::PaneCount(m_frame), 3);
+    CRect r0 = children[0]->GetWindowRect(), r1 = children[1]->GetWindowRect(),
+          r2 = children[2]->GetWindowRect();
+    EXPECT_LE(r0.right, r1.left);
+    EXPECT_LE(r1.right, r2.left);
+    EXPECT_EQ(r0.top, r2.top);
+    EXPECT_NEAR(r0.Width(), r2.Width(), 30); // shares of about the same size
+    m_frame.MDITile(true);                   // one above the other
+    CWxProbe::Pump(100);
+    EXPECT_EQ(CWxProbe::PaneCount(m_frame), 3);
+    r0 = children[0]->GetWindowRect();
+    r2 = children[2]->GetWindowRect();
+    EXPECT_LE(r0.bottom, r2.top);
+    EXPECT_EQ(r0.left, r2.left);
+    m_frame.GetPeer()->MaximizeChild(children[1]);
+    EXPECT_EQ(CWxProbe::PaneCount(m_frame), 1);
+    for (size_t i = 0; i < children.size(); ++i) // in their order again
+        EXPECT_EQ(CWxProbe::PageIndex(m_frame, *children[i]), static_cast<int>(i));
+    EXPECT_EQ(m_frame.MDIGetActive(), children[1]);
+}
+
+TEST_F(WxFrameTest, ToolbarButtonsFollowTheRoutingAndSendCommands) {
+    CToolBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, 59392, m_resources.FindToolBar(kMain)));
+    CWxProbe::Pump(100);
+    EXPECT_EQ(CWxProbe::ToolCount(bar), 4);
+    EXPECT_TRUE(CWxProbe::ToolState(bar, kNew).m_bEnabled);
+    EXPECT_FALSE(CWxProbe::ToolState(bar, kSave).m_bEnabled); // nothing handles it
+    EXPECT_TRUE(CWxProbe::ToolState(bar, kMark).m_bChecked);
+    EXPECT_FALSE(CWxProbe::ToolState(bar, kNew).m_bChecked);
+    CWxProbe::ClickTool(bar, kNew);
+    CWxProbe::Pump(50);
+    EXPECT_EQ(m_frame.m_commands, std::vector<UINT>{kNew});
+    EXPECT_FALSE(CWxProbe::ToolState(bar, kNew).m_bChecked); // the click does not latch it
+    bar.DestroyWindow();
+}
+
+TEST_F(WxFrameTest, FileBarButtonsShowLabelsAndMarkers) {
+    CToolBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, 59392, nullptr));
+    bar.SetButtons({{32843, "a.bin", 0, true}, {0, "", -1, false}, {32844, "b.bin", 1, true}});
+    ASSERT_EQ(CWxProbe::ToolCount(bar), 3);
+    CWxProbe::Tool a = CWxProbe::ToolState(bar, 32843);
+    EXPECT_EQ(a.m_strLabel, "a.bin");
+    EXPECT_TRUE(a.m_bCheckStyle);
+    EXPECT_FALSE(a.m_bMarkerShown);
+    EXPECT_TRUE(CWxProbe::ToolState(bar, 32844).m_bMarkerShown);
+    bar.GetPeer()->SetButtonImage(0, 1);
+    EXPECT_TRUE(CWxProbe::ToolState(bar, 32843).m_bMarkerShown);
+    bar.GetPeer()->SetButtonImage(2, 0);
+    EXPECT_FALSE(CWxProbe::ToolState(bar, 32844).m_bMarkerShown);
+    bar.DestroyWindow();
+}

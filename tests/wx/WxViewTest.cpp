@@ -1,0 +1,160 @@
+// A view on the real window system: painting, scroll bars, keys, characters and the caret.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "WxTestSupport.h"
+#include "platform/MDIChildWnd.h"
+#include "platform/MDIFrameWnd.h"
+#include "platform/View.h"
+#include "platform/VirtualKeys.h"
+#include "platform/wx/WxBackend.h"
+
+namespace {
+class RecordingView : public CView {
+public:
+    void OnDraw(CDC* pDC) override {
+        ++m_nPaints;
+        if (m_bDrawBlock) pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
+    }
+    void OnKeyDown(UINT nChar, UINT, UINT) override { Record("key", nChar); }
+    void OnKeyUp(UINT nChar, UINT, UINT) override { Record("up", nChar); }
+    void OnChar(UINT nChar, UINT, UINT) override { Record("char", nChar); }
+    void OnImeChar(UINT nChar, UINT) override { Record("ime", nChar); }
+    void OnVScroll(UINT code, UINT pos) override { Record("v", code, pos); }
+    void OnHScroll(UINT code, UINT pos) override { Record("h", code, pos); }
+
+    int m_nPaints = 0;
+    bool m_bDrawBlock = false;
+    std::vector<std::string> m_events;
+
+private:
+    void Record(const char* what, UINT a) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%s %X", what, a);
+        m_events.push_back(text);
+    }
+    void Record(const char* what, UINT a, UINT b) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%s %u %u", what, a, b);
+        m_events.push_back(text);
+    }
+};
+
+class WxViewTest : public testing::Test {
+protected:
+    WxViewTest() : m_backend(m_dir.Path("Quelm.conf")) {
+        EXPECT_TRUE(m_frame.LoadFrame(128, CSize(640, 480)));
+        m_frame.ShowWindow(true);
+        EXPECT_TRUE(m_child.Create(&m_frame, "view"));
+        CWindowSpec ws;
+        ws.m_kind = CWindowSpec::View;
+        ws.m_pParent = &m_child;
+        EXPECT_TRUE(m_view.CreatePeer(ws));
+        m_child.SetActiveView(&m_view); // the document window destroys its view
+        CWxProbe::Pump(150);
+    }
+    ~WxViewTest() override {
+        m_child.DestroyWindow();
+        m_frame.DestroyWindow();
+        CWxProbe::Pump(50);
+    }
+    SCROLLINFO Range(int min, int max, UINT page, int pos) {
+        SCROLLINFO si;
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMin = min;
+        si.nMax = max;
+        si.nPage = page;
+        si.nPos = pos;
+        return si;
+    }
+
+    WxTempDir m_dir;
+    CWxBackend m_backend;
+    CMDIFrameWnd m_frame;
+    CMDIChildWnd m_child;
+    RecordingView& m_view = *new RecordingView;
+};
+} // namespace
+
+TEST_F(WxViewTest, ScrollBarsKeepThirtyTwoBitPositionsWithinTheRange) {
+    m_view.SetScrollInfo(SB_VERT, Range(0, 0x7FFFFFF0, 100, 0x7FFFFFF0));
+    SCROLLINFO back;
+    ASSERT_TRUE(m_view.GetScrollInfo(SB_VERT, back));
+    EXPECT_EQ(back.nPos, 0x7FFFFFF0 - 99); // the last page, as the system keeps it
+    EXPECT_EQ(back.nMax, 0x7FFFFFF0);
+    EXPECT_EQ(CWxProbe::ScrollPos(m_view, SB_VERT), 0x7FFFFFF0 - 99);
+    EXPECT_EQ(CWxProbe::ScrollRange(m_view, SB_VERT), 0x7FFFFFF1);
+    SCROLLINFO pos;
+    pos.fMask = SIF_POS;
+    pos.nPos = -5;
+    m_view.SetScrollInfo(SB_VERT, pos);
+    EXPECT_EQ(m_view.GetScrollPos(SB_VERT), 0);
+}
+
+TEST_F(WxViewTest, ScrollEventsCarryTheThumbPositionAndEnd) {
+    m_view.SetScrollInfo(SB_VERT, Range(10, 1500000000, 50, 10));
+    m_view.SetScrollInfo(SB_HORZ, Range(0, 200, 50, 0));
+    CWxProbe::Scroll(m_view, SB_VERT, CWxProbe::Track, 1234567);
+    SCROLLINFO back;
+    m_view.GetScrollInfo(SB_VERT, back, SIF_TRACKPOS);
+    EXPECT_EQ(back.nTrackPos, 1234567 + 10);
+    EXPECT_EQ(back.nPos, 10); // the program's position stays until it sets one
+    CWxProbe::Scroll(m_view, SB_VERT, CWxProbe::Release, 99);
+    CWxProbe::Scroll(m_view, SB_HORZ, CWxProbe::LineDown);
+    CWxProbe::Scroll(m_view, SB_VERT, CWxProbe::PageUp);
+    CWxProbe::Scroll(m_view, SB_VERT, CWxProbe::Bottom);
+    EXPECT_EQ(m_view.m_events, (std::vector<std::string>{"v 5 1234577", "v 4 109", "v 8 0", "h 1 0",
+                                                         "v 2 0", "v 7 0"}));
+    // The bar shows where the program keeps the position, not where the thumb was let go.
+    EXPECT_EQ(CWxProbe::ScrollPos(m_view, SB_VERT), 0);
+}
+
+TEST_F(WxViewTest, KeysAndCharactersArriveAsThePlatformsMessages) {
+    CWxProbe::Key(m_view, VK_LEFT);
+    CWxProbe::Key(m_view, 'A');
+    CWxProbe::Key(m_view, VK_F3);
+    CWxProbe::Key(m_view, VK_SHIFT, false);
+    CWxProbe::Char(m_view, 'a');
+    CWxProbe::Char(m_view, 0); // a key without a character
+    CWxProbe::Char(m_view, 0x3042);
+    CWxProbe::Char(m_view, 0xFF71);
+    CWxProbe::Char(m_view, 'x', true); // Alt with a letter is no typed character
+    CWxProbe::Char(m_view, 9);
+    EXPECT_EQ(m_view.m_events,
+              (std::vector<std::string>{"key 25", "key 41", "key 72", "up 10", "char 61",
+                                        "ime 82A0", "ime B1", "char 9"}));
+}
+
+TEST_F(WxViewTest, PaintingKeepsPixelsUnlessErased) {
+    m_view.m_bDrawBlock = true;
+    m_view.Invalidate(false);
+    EXPECT_EQ(CWxProbe::Capture(m_view).At(45, 5), RGB(0, 0, 0));
+    int paints = m_view.m_nPaints;
+    EXPECT_GT(paints, 0);
+    // Not drawn again: without erasing, the old pixels stay as on the system it was made for.
+    m_view.m_bDrawBlock = false;
+    m_view.Invalidate(false);
+    EXPECT_EQ(CWxProbe::Capture(m_view).At(45, 5), RGB(0, 0, 0));
+    m_view.Invalidate(true);
+    EXPECT_EQ(CWxProbe::Capture(m_view).At(45, 5), GetSysColor(COLOR_WINDOW));
+    EXPECT_GT(m_view.m_nPaints, paints);
+}
+
+TEST_F(WxViewTest, TheCaretInvertsItsPixelsWhileFocusedAndShown) {
+    CWxProbe::Focus(m_view, true);
+    m_view.CreateSolidCaret(8, 16);
+    m_view.SetCaretPos(CPoint(10, 4));
+    COLORREF window = GetSysColor(COLOR_WINDOW);
+    COLORREF inverted = window ^ 0xFFFFFF;
+    EXPECT_EQ(CWxProbe::Capture(m_view).At(12, 6), window); // not shown yet
+    m_view.ShowCaret();
+    CWxProbe::Pixels shown = CWxProbe::Capture(m_view);
+    EXPECT_EQ(shown.At(10, 4), inverted);
+    EXPECT_EQ(shown.At(17, 19), inverted);
+    EXPECT_EQ(shown.At(18, 6), window);
+    EXPECT_EQ(shown.At(12, 20), window);
+    EXPECT_EQ(shown.At(9, 6), window);
+    CWxProbe::Focus(m_view, false);
+    EXPECT_EQ(CWxProbe::Capture(m_view).At(12, 6), window);
+}
