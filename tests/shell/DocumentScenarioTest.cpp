@@ -296,3 +296,15 @@ TEST_F(DocumentScenarioTest, RelativeGroupKeepsItsOffsetAndOneDocumentCannotJoin
     EXPECT_TRUE(m_app.MainFrame()->m_arrSyncViews.empty());
     EXPECT_EQ(va->m_pSyncViews, nullptr);
 }
+
+TEST_F(DocumentScenarioTest, CtrlHomeAndEndReachTheViewAsCommands) {
+    std::string a = m_dir.Write("a.bin", PositionPattern(4096));
+    Start({a});
+    CRowView* view = ViewOf(Doc(0));
+    m_backend.PressKey(VK_END, FCONTROL);
+    EXPECT_EQ(Doc(0)->m_pData->m_nCaret, 4096); // after the last byte
+    EXPECT_GE(view->m_nLastRow, 4096 / 16);
+    m_backend.PressKey(VK_HOME, FCONTROL);
+    EXPECT_EQ(Doc(0)->m_pData->m_nCaret, 0);
+    EXPECT_EQ(view->m_nFirstRow, 0);
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "view/ViewCommandSet.h"
+
+class CKolvaView;
+
+// Jumps of the caret to the start and the end of the data (Ctrl+Home, Ctrl+End): the
+// accelerators turn those keys into commands before the view sees them.
+class CNavigationCommands : public CViewCommandSet {
+public:
+    explicit CNavigationCommands(CKolvaView& view);
+    static void Install(CKolvaView& view);
+
+private:
+    void GoTo(bool bEnd);
+
+    CKolvaView& m_view;
+};
