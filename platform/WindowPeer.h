@@ -40,6 +40,26 @@ struct SCROLLINFO {
     UINT nPage = 0;
     int nPos = 0;
     int nTrackPos = 0;
+
+    // Takes the fields the change's mask names; the position stays within the range less the
+    // page, as the system keeps it.
+    void Apply(const SCROLLINFO& change) {
+        if (change.fMask & SIF_RANGE) {
+            nMin = change.nMin;
+            nMax = change.nMax;
+        }
+        if (change.fMask & SIF_PAGE) nPage = change.nPage;
+        if (change.fMask & SIF_POS) nPos = change.nPos;
+        int top = nMax - (static_cast<int>(nPage) > 1 ? static_cast<int>(nPage) - 1 : 0);
+        if (top < nMin) top = nMin;
+        nPos = nPos < nMin ? nMin : nPos > top ? top : nPos;
+    }
+    // Everything, with the caller's mask kept.
+    void CopyTo(SCROLLINFO& out) const {
+        UINT mask = out.fMask;
+        out = *this;
+        out.fMask = mask;
+    }
 };
 
 // What kind of window the backend is asked to make, and what to build it from.

@@ -54,23 +54,12 @@ CWxViewPeer::CWxViewPeer(CWnd* pOwner, wxWindow* parent)
 CWxViewPeer::~CWxViewPeer() = default;
 
 void CWxViewPeer::SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw) {
-    SCROLLINFO& s = m_scroll[bar & 1];
-    if (si.fMask & SIF_RANGE) {
-        s.nMin = si.nMin;
-        s.nMax = si.nMax;
-    }
-    if (si.fMask & SIF_PAGE) s.nPage = si.nPage;
-    if (si.fMask & SIF_POS) s.nPos = si.nPos;
-    // The position stays within the range less the page, as the system keeps it.
-    int top = std::max(s.nMin, s.nMax - std::max(static_cast<int>(s.nPage) - 1, 0));
-    s.nPos = std::clamp(s.nPos, s.nMin, top);
+    m_scroll[bar & 1].Apply(si);
     ApplyScrollBar(bar & 1, bRedraw);
 }
 
 bool CWxViewPeer::GetScrollInfo(int bar, SCROLLINFO& si) {
-    UINT mask = si.fMask;
-    si = m_scroll[bar & 1];
-    si.fMask = mask;
+    m_scroll[bar & 1].CopyTo(si);
     return true;
 }
 
