@@ -42,5 +42,9 @@ void CPropertySheet::OnCommandFromUI(UINT id) {
         for (CPropertyPage* page : m_pages)
             page->OnCancel();
         m_pPeer->EndModal(IDCANCEL);
+    } else {
+        // A page's own controls: the page that handles the command.
+        for (CPropertyPage* page : m_pages)
+            if (page->RunCommand(id)) return;
     }
 }

@@ -53,7 +53,9 @@ public:
 
 class NumberPage : public CPropertyPage {
 public:
-    NumberPage() : CPropertyPage(201, "数値") {}
+    NumberPage() : CPropertyPage(201, "数値") {
+        OnCommand(kNumber, [this] { SetDlgItemText(kNumber, "128"); });
+    }
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Text(pDX, kNumber, m_nValue);
         DDV_MinMaxInt(pDX, m_nValue, 1, 256);
@@ -129,6 +131,8 @@ TEST_F(DialogTest, SheetRefusesAValueOutOfRangeAndKeepsItOpen) {
         peer.SetItemText(kNumber, "x1");
         peer.m_pOwner->OnCommandFromUI(IDOK);
         EXPECT_TRUE(peer.m_bModal);
+        peer.m_pOwner->OnCommandFromUI(kNumber); // reaches the page's handler
+        EXPECT_EQ(peer.GetItemText(kNumber), "128");
         peer.SetItemText(kNumber, "64");
         peer.m_pOwner->OnCommandFromUI(IDOK);
     });
