@@ -167,6 +167,10 @@ void CDialog::SetComboItems(UINT id, const std::vector<std::string>& items) {
     if (CWindowPeer* peer = ControlPeer()) peer->SetComboItems(id, items);
 }
 
+void CDialog::SetSpinRange(UINT id, int low, int high) {
+    if (CWindowPeer* peer = ControlPeer()) peer->SetSpinRange(id, low, high);
+}
+
 void CDialog::GotoDlgCtrl(UINT id) {
     if (CWindowPeer* peer = ControlPeer()) peer->FocusItem(id);
 }

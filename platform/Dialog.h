@@ -47,6 +47,8 @@ public:
     int IsDlgButtonChecked(UINT id);
     void EnableDlgItem(UINT id, bool bEnable);
     void SetComboItems(UINT id, const std::vector<std::string>& items);
+    // The range of the up-down control id, which steps the control before it.
+    void SetSpinRange(UINT id, int low, int high);
     void GotoDlgCtrl(UINT id);
 
     void OnCommandFromUI(UINT id) override;

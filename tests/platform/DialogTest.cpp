@@ -56,6 +56,10 @@ public:
     NumberPage() : CPropertyPage(201, "数値") {
         OnCommand(kNumber, [this] { SetDlgItemText(kNumber, "128"); });
     }
+    bool OnInitDialog() override {
+        SetSpinRange(kNumber + 1, 1, 256);
+        return CPropertyPage::OnInitDialog();
+    }
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Text(pDX, kNumber, m_nValue);
         DDV_MinMaxInt(pDX, m_nValue, 1, 256);
@@ -125,6 +129,7 @@ TEST_F(DialogTest, SheetRefusesAValueOutOfRangeAndKeepsItOpen) {
     m_backend.QueueDialog([&](CHeadlessWindowPeer& peer) {
         EXPECT_EQ(peer.m_spec.m_pageCaptions, std::vector<std::string>{"数値"});
         EXPECT_EQ(peer.GetItemText(kNumber), "16");
+        EXPECT_EQ(peer.m_items[kNumber + 1].m_nHigh, 256);
         peer.SetItemText(kNumber, "0");
         peer.m_pOwner->OnCommandFromUI(IDOK);
         EXPECT_TRUE(peer.m_bModal); // still open after the refusal
