@@ -8,7 +8,7 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 
 echo "== build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_BENCH=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_BENCH=ON -DQUELM_WX=ON >/dev/null
 cmake --build build -j"$jobs"
 
 echo "== sanitizer build"
