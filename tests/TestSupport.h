@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/BinData.h"
+#include "tests/TempDir.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -25,30 +26,6 @@ inline Bytes Content(CBinData& data) {
 inline Bytes Str(const std::string& s) {
     return Bytes(s.begin(), s.end());
 }
-
-// A folder removed with everything in it when the test ends.
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/quelm-test-XXXXXX";
-        m_path = mkdtemp(pattern);
-    }
-    ~TempDir() { std::system(("rm -rf '" + m_path + "'").c_str()); }
-    std::string Path(const std::string& name) const { return m_path + "/" + name; }
-    std::string Write(const std::string& name, const Bytes& bytes) const {
-        std::ofstream out(Path(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        return Path(name);
-    }
-    static Bytes Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    std::string m_path;
-};
 
 // Bytes whose value tells their position, so a wrong window shows as a wrong value.
 inline Bytes PositionPattern(size_t n) {

@@ -73,7 +73,7 @@ protected:
         CResourceSet::SetCurrent(nullptr);
     }
 
-    WxTempDir m_dir;
+    TempDir m_dir;
     CWxBackend m_backend;
     CResourceSet m_resources;
     TestDialog m_dialog;

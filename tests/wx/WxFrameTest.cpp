@@ -55,7 +55,7 @@ protected:
         return child;
     }
 
-    WxTempDir m_dir;
+    TempDir m_dir;
     CWxBackend m_backend;
     CResourceSet m_resources;
     TestFrame m_frame;

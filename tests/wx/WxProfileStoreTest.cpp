@@ -18,7 +18,7 @@ std::string FileText(const std::string& path) {
 
 class WxProfileStoreTest : public testing::Test {
 protected:
-    WxTempDir m_dir;
+    TempDir m_dir;
     // A folder that does not exist yet: the store makes it.
     std::string m_path = m_dir.Path("Marlox/Quelm.conf");
 };

@@ -69,7 +69,7 @@ protected:
         return si;
     }
 
-    WxTempDir m_dir;
+    TempDir m_dir;
     CWxBackend m_backend;
     CMDIFrameWnd m_frame;
     CMDIChildWnd m_child;
