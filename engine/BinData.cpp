@@ -116,13 +116,16 @@ bool CBinData::ReadWhole(uint8_t* store, CFileException* pError) {
     return true;
 }
 
-int CBinData::SaveFile(const std::string& path, CFileException* pError) {
+int CBinData::SaveFile(const std::string& path, CFileException* pError,
+                       const std::string& backupPath, bool* pBackupMade) {
+    if (pBackupMade) *pBackupMade = false;
     if (m_nAllowedMode == 0 || m_bOffMemory) return 1;
     CAtomicFile file;
     int n = GetSize();
-    if (!file.Open(path, pError) || (n > 0 && !file.Write(GetData(), size_t(n), pError)) ||
-        !file.Commit(pError))
-        return 1;
+    if (!file.Open(path, pError)) return 1;
+    file.SetBackupPath(backupPath);
+    if ((n > 0 && !file.Write(GetData(), size_t(n), pError)) || !file.Commit(pError)) return 1;
+    if (pBackupMade) *pBackupMade = file.BackupMade();
     return 0;
 }
 

@@ -23,7 +23,11 @@ public:
 
     // Loading, saving and the window. LoadFile and SaveFile return 0 on success, 1 on failure.
     int LoadFile(const std::string& path, CFileException* pError);
-    int SaveFile(const std::string& path, CFileException* pError);
+    // SaveFile replaces the file atomically (CAtomicFile); a non-empty backupPath keeps the old
+    // content under that name, made only once the new content is safely on the disk.
+    // *pBackupMade tells whether it was made.
+    int SaveFile(const std::string& path, CFileException* pError,
+                 const std::string& backupPath = std::string(), bool* pBackupMade = nullptr);
     void UpdateLayout();
     // Off-memory: makes bytes pos to pos + n - 1 present in the store. Throws CFileException
     // when the file cannot be read or has become shorter than it was.

@@ -1,6 +1,7 @@
 #include "engine/KolvaDoc.h"
 
 #include "engine/DocumentHost.h"
+#include "platform/Afx.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
 #include "platform/View.h"
@@ -11,6 +12,10 @@ CDocumentHost* g_pHost = nullptr;
 constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;
 constexpr UINT kDumpToFile = 32840;
+
+const char kChangedOnDisk[] =
+    "%1 はこのファイルを開いた後 (または最後に保存した後) にほかのプログラムによって変更されています。\n"
+    "上書きして保存しますか?";
 } // namespace
 
 void CKolvaDoc::SetHost(CDocumentHost* pHost) {
@@ -54,33 +59,72 @@ bool CKolvaDoc::OnOpenDocument(const std::string& path) {
     }
     SetModifiedFlag(false);
     m_pFirstView = FirstView();
+    m_diskStamp.m_bValid = false;
+    if (!m_pData->m_bOffMemory) TakeDiskStamp(path);
     return true;
 }
 
-void CKolvaDoc::MakeBackup(const std::string& path) {
-    if (m_bBackupDone || m_bShortcutCopy || !g_pHost || g_pHost->BackupSetting() != 1) return;
-    std::string backup = path + ".bak";
-    CFile::Remove(backup);
-    CFile::Rename(path, backup);
-    m_bBackupDone = true;
+void CKolvaDoc::TakeDiskStamp(const std::string& path) {
+    CFileStatus status;
+    m_diskStamp.m_bValid = CFile::GetStatus(path, status);
+    m_diskStamp.m_strPath = path;
+    m_diskStamp.m_size = status.m_size;
+    m_diskStamp.m_mtime = status.m_mtime;
+    m_diskStamp.m_ino = status.m_ino;
+    m_diskStamp.m_dev = status.m_dev;
+}
+
+bool CKolvaDoc::ConfirmOverwriteOfChangedFile(const std::string& path) {
+    if (!m_diskStamp.m_bValid || m_diskStamp.m_strPath != path) return true;
+    CFileStatus now;
+    if (!CFile::GetStatus(path, now)) return true; // gone: nothing of another program is lost
+    if (now.m_size == m_diskStamp.m_size && now.m_mtime == m_diskStamp.m_mtime &&
+        now.m_ino == m_diskStamp.m_ino && now.m_dev == m_diskStamp.m_dev)
+        return true;
+    std::string text = kChangedOnDisk;
+    text.replace(text.find("%1"), 2, path);
+    return AfxMessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool CKolvaDoc::OnSaveDocument(const std::string& path) {
-    MakeBackup(path);
+    // Before anything is written: a whole-loaded file that another program changed since it was
+    // loaded or last saved is overwritten only when the user says so.
+    if (m_pData && m_pData->m_nAllowedMode != 0 && !m_pData->m_bOffMemory &&
+        !ConfirmOverwriteOfChangedFile(path))
+        return false;
+    // The one-time backup is made inside the save, from the old content, only after the new
+    // content is safely on the disk.
+    bool backup = !m_bBackupDone && !m_bShortcutCopy && g_pHost && g_pHost->BackupSetting() == 1;
     CFileException error;
-    if (!m_pData || m_pData->SaveFile(path, &error) != 0) {
+    if (!m_pData || m_pData->SaveFile(path, &error, backup ? path + ".bak" : std::string()) != 0) {
         ReportSaveLoadException(path, &error, true);
         return false;
     }
+    if (backup) m_bBackupDone = true;
     m_bSaved = true;
     SetModifiedFlag(false);
+    TakeDiskStamp(path);
+    return true;
+}
+
+bool CKolvaDoc::SaveModified() {
+    if (!CDocument::SaveModified()) return false;
+    // Answered No: the changes are discarded, never written back over the shortcut file.
+    if (m_bShortcutCopy && IsModified()) SetModifiedFlag(false);
     return true;
 }
 
 void CKolvaDoc::OnFileSaveAs() {
+    // A new name starts a new backup cycle; a cancelled or failed Save As keeps the old one
+    // (and what was saved of a shortcut working copy still goes back).
+    bool backupDone = m_bBackupDone, saved = m_bSaved;
     m_bBackupDone = false;
     m_bSaved = false;
-    if (!DoSave(std::string())) return;
+    if (!DoSave(std::string())) {
+        m_bBackupDone = backupDone;
+        m_bSaved = saved;
+        return;
+    }
     m_strBarLabel = GetTitle();
     if (!GetPathName().empty()) SetTitle(GetPathName());
     if (g_pHost) g_pHost->OnLabelChanged(this);

@@ -19,6 +19,9 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
     void OnCloseDocument() override;
+    // The framework's prompt; a shortcut working copy whose changes the user declines is no
+    // longer modified, so closing does not carry them back over the shortcut file.
+    bool SaveModified() override;
 
     // The program around the documents; set once at start-up.
     static void SetHost(CDocumentHost* pHost);
@@ -38,7 +41,20 @@ public:
 
 private:
     void OnFileSaveAs();
-    void MakeBackup(const std::string& path);
+    // The file as this document last read or wrote it: size, time and identity.
+    void TakeDiskStamp(const std::string& path);
+    // False when the file at path was changed by another program since then and the user
+    // declines to overwrite it.
+    bool ConfirmOverwriteOfChangedFile(const std::string& path);
     void PutBackShortcut();
     CView* FirstView() const;
+
+    struct DiskStamp {
+        bool m_bValid = false;
+        std::string m_strPath;
+        int64_t m_size = 0;
+        int64_t m_mtime = 0;
+        uint64_t m_ino = 0;
+        uint64_t m_dev = 0;
+    } m_diskStamp;
 };

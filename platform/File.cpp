@@ -123,6 +123,9 @@ bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
     if (::stat(path.c_str(), &st) != 0) return false;
     status.m_size = st.st_size;
     status.m_mode = st.st_mode & 07777;
+    status.m_mtime = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    status.m_ino = st.st_ino;
+    status.m_dev = st.st_dev;
     // No write bit at all is the read-only attribute; the superuser ignores access(W_OK).
     status.m_bReadOnly =
         (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;

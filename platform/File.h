@@ -8,6 +8,9 @@ struct CFileStatus {
     int64_t m_size = 0;
     bool m_bReadOnly = false; // the file carries the read-only attribute
     unsigned m_mode = 0;      // permission bits
+    int64_t m_mtime = 0;      // time of the last change of the content, in nanoseconds
+    uint64_t m_ino = 0;       // the file's identity: inode and device
+    uint64_t m_dev = 0;
 };
 
 // A file on disk. Sharing modes are advisory locks: an exclusive open fails while another open

@@ -64,13 +64,18 @@ std::string CFileException::GetErrorMessage() const {
     case lockViolation:
         return f + " は他で使用中のため開けません。";
     case diskFull:
-        return "ディスクがいっぱいです。";
+        return f.empty() ? "ディスクがいっぱいです。"
+                         : "ディスクがいっぱいのため、" + f + " に書き込めません。";
     case endOfFile:
         return f + " の終わりを越えて読み込もうとしました。";
     case fileTooLarge:
         return f + " は 2GB 以上あるため開けません。";
     case fileChanged:
         return f + " はほかのプログラムによって短くされたため、これ以上読み込めません。";
+    case readOnlyFile:
+        return f + " は読み取り専用のため、上書きできません。";
+    case tempNotCreated:
+        return f + " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。";
     case genericException:
         break;
     }

@@ -21,6 +21,8 @@ public:
         endOfFile,
         fileTooLarge,
         fileChanged,
+        readOnlyFile,   // the file to be replaced is read-only
+        tempNotCreated, // the folder takes no new file (the temporary file of a save)
     };
 
     CFileException() = default;

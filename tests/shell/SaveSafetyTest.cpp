@@ -1,0 +1,321 @@
+// Saving must never lose or weaken the user's file: the backup inside the atomic save, kept
+// modes, owners and links, refused non-files, read-only targets, full disks, long names, files
+// changed by another program, and the shortcut working copy. The backup stays on (the default)
+// in every case.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+
+#include "engine/KolvaDoc.h"
+#include "platform/Afx.h"
+#include "platform/DocTemplate.h"
+#include "platform/File.h"
+#include "platform/FrameWnd.h"
+#include "platform/View.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "res/Resource.h"
+#include "shell/KolvaApp.h"
+#include "shell/MainFrame.h"
+#include "tests/TestSupport.h"
+
+namespace {
+struct stat StatOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) st.st_mode = 0;
+    return st;
+}
+struct stat LstatOf(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) st.st_mode = 0;
+    return st;
+}
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+// The names in a folder, "." and ".." left out, sorted.
+std::string Listing(const std::string& dir) {
+    std::string out;
+    FILE* p = ::popen(("ls -A '" + dir + "' | sort | tr '\\n' ' '").c_str(), "r");
+    char buf[4096];
+    while (size_t n = std::fread(buf, 1, sizeof buf, p))
+        out.append(buf, n);
+    ::pclose(p);
+    return out;
+}
+
+class SaveSafetyTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (!m_mount.empty()) ::umount2(m_mount.c_str(), MNT_DETACH);
+    }
+    void Start(std::vector<std::string> args = {}) {
+        m_app.m_argv = std::move(args);
+        ASSERT_TRUE(m_app.InitInstance());
+    }
+    std::vector<CDocument*> Docs() { return m_app.GetDocTemplate()->GetDocuments(); }
+    CKolvaDoc* Doc(size_t i) { return dynamic_cast<CKolvaDoc*>(Docs().at(i)); }
+    // Overwrites the first byte with b and marks the document modified, as typing does.
+    void Edit(CKolvaDoc* doc, uint8_t b) {
+        doc->m_pData->m_nCaret = 0;
+        doc->m_pData->OverwriteAtCaret(b);
+        doc->SetModifiedFlag();
+    }
+    CKolvaDoc* NewDocWith(const std::string& text) {
+        EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+        CKolvaDoc* doc = Doc(Docs().size() - 1);
+        for (char c : text)
+            doc->m_pData->InsertAtCaret(static_cast<uint8_t>(c));
+        doc->SetModifiedFlag();
+        return doc;
+    }
+    // Save As through the document's command; true when it reported no failure and took the name.
+    bool SaveAs(CKolvaDoc* doc, const std::string& path) {
+        size_t messages = m_backend.m_messages.size();
+        m_backend.QueueFileName(path);
+        doc->RunCommand(ID_FILE_SAVE_AS);
+        return m_backend.m_messages.size() == messages && doc->GetPathName() == path;
+    }
+    std::string LastMessage() {
+        return m_backend.m_messages.empty() ? std::string() : m_backend.m_messages.back().m_strText;
+    }
+
+    CHeadlessBackend m_backend;
+    TempDir m_dir;
+    CKolvaApp m_app;
+    std::string m_mount;
+};
+} // namespace
+
+TEST_F(SaveSafetyTest, ModesAreKept) {
+    std::string secret = m_dir.Write("secret.bin", Str("pass"));
+    std::string script = m_dir.Write("run.sh", Str("#!/bin/sh"));
+    ::chmod(secret.c_str(), 0600);
+    ::chmod(script.c_str(), 0755);
+    Start({secret, script});
+    Edit(Doc(0), 'P');
+    Edit(Doc(1), '%');
+    ASSERT_TRUE(Doc(0)->DoFileSave());
+    ASSERT_TRUE(Doc(1)->DoFileSave());
+    EXPECT_EQ(StatOf(secret).st_mode & 07777, 0600u);
+    EXPECT_EQ(StatOf(script).st_mode & 07777, 0755u);
+    EXPECT_EQ(TempDir::Read(secret), Str("Pass"));
+    EXPECT_EQ(TempDir::Read(secret + ".bak"), Str("pass"));
+    EXPECT_EQ(TempDir::Read(script + ".bak"), Str("#!/bin/sh"));
+    EXPECT_TRUE(m_backend.m_messages.empty());
+}
+
+TEST_F(SaveSafetyTest, SavingThroughALinkKeepsTheLinkAndBacksUpTheContent) {
+    std::string real = m_dir.Write("real.bin", Str("old"));
+    ::chmod(real.c_str(), 0640);
+    std::string link = m_dir.Path("link.bin");
+    ASSERT_EQ(::symlink("real.bin", link.c_str()), 0);
+    Start({link});
+    Edit(Doc(0), 'n');
+    ASSERT_TRUE(Doc(0)->DoFileSave());
+    EXPECT_TRUE(S_ISLNK(LstatOf(link).st_mode));
+    EXPECT_EQ(TempDir::Read(real), Str("nld"));
+    EXPECT_EQ(StatOf(real).st_mode & 07777, 0640u);
+    EXPECT_TRUE(S_ISREG(LstatOf(link + ".bak").st_mode));
+    EXPECT_EQ(TempDir::Read(link + ".bak"), Str("old"));
+    EXPECT_EQ(Listing(m_dir.Path("")), "link.bin link.bin.bak real.bin ");
+}
+
+TEST_F(SaveSafetyTest, DevicesAndPipesAreRefused) {
+    std::string dev = m_dir.Path("x");
+    std::string fifo = m_dir.Path("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    bool haveDevice = ::mknod(dev.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    Start();
+    CKolvaDoc* doc = NewDocWith("data");
+    EXPECT_FALSE(SaveAs(doc, fifo)); // must not block on the pipe either
+    EXPECT_TRUE(S_ISFIFO(LstatOf(fifo).st_mode));
+    EXPECT_NE(LastMessage().find("ファイルではありません"), std::string::npos) << LastMessage();
+    if (haveDevice) {
+        EXPECT_FALSE(SaveAs(doc, dev));
+        EXPECT_TRUE(S_ISCHR(LstatOf(dev).st_mode));
+        EXPECT_NE(LastMessage().find("ファイルではありません"), std::string::npos) << LastMessage();
+    }
+    EXPECT_FALSE(Exists(dev + ".bak"));
+    EXPECT_FALSE(Exists(fifo + ".bak"));
+    EXPECT_EQ(Listing(m_dir.Path("")), haveDevice ? "pipe x " : "pipe ");
+}
+
+TEST_F(SaveSafetyTest, FailedSaveAsOntoAnExistingFileLeavesIt) {
+    // An off-memory document cannot be saved: Save As onto its own name keeps the file.
+    std::string big = m_dir.Write("big.bin", PositionPattern((1 << 20) + 5));
+    m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
+    Start({big});
+    CKolvaDoc* doc = Doc(0);
+    ASSERT_TRUE(doc->m_pData->m_bOffMemory);
+    m_backend.m_messages.clear();
+    EXPECT_FALSE(SaveAs(doc, big));
+    EXPECT_EQ(TempDir::Read(big), PositionPattern((1 << 20) + 5));
+    EXPECT_FALSE(Exists(big + ".bak"));
+    // A view-only document (its file is read-only) saved as another existing file keeps it.
+    std::string ro = m_dir.Write("ro.bin", Str("ro"));
+    ::chmod(ro.c_str(), 0444);
+    std::string other = m_dir.Write("other.bin", Str("other"));
+    doc = m_app.OpenDocumentPath(ro);
+    ASSERT_NE(doc, nullptr);
+    ASSERT_EQ(doc->m_pData->m_nAllowedMode, 0);
+    EXPECT_FALSE(SaveAs(doc, other));
+    EXPECT_EQ(TempDir::Read(other), Str("other"));
+    EXPECT_FALSE(Exists(other + ".bak"));
+    EXPECT_EQ(doc->GetPathName(), ro);
+}
+
+TEST_F(SaveSafetyTest, SaveAsOntoAReadOnlyFileIsRefused) {
+    std::string ro = m_dir.Write("ro.bin", Str("keep"));
+    ::chmod(ro.c_str(), 0444);
+    Start();
+    CKolvaDoc* doc = NewDocWith("new");
+    EXPECT_FALSE(SaveAs(doc, ro));
+    EXPECT_EQ(TempDir::Read(ro), Str("keep"));
+    EXPECT_EQ(StatOf(ro).st_mode & 07777, 0444u);
+    EXPECT_FALSE(Exists(ro + ".bak"));
+    ASSERT_FALSE(m_backend.m_messages.empty());
+    EXPECT_NE(LastMessage().find("読み取り専用"), std::string::npos) << LastMessage();
+    EXPECT_EQ(Listing(m_dir.Path("")), "ro.bin ");
+}
+
+TEST_F(SaveSafetyTest, LongNamesSave) {
+    std::string name250(250, 'a'), name255(255, 'b');
+    std::string p250 = m_dir.Write(name250, Str("old"));
+    std::string p255 = m_dir.Write(name255, Str("old"));
+    ASSERT_EQ(TempDir::Read(p255), Str("old"));
+    Start({p250, p255});
+    Edit(Doc(0), 'N');
+    Edit(Doc(1), 'M');
+    ASSERT_TRUE(Doc(0)->DoFileSave()) << LastMessage();
+    ASSERT_TRUE(Doc(1)->DoFileSave()) << LastMessage();
+    EXPECT_EQ(TempDir::Read(p250), Str("Nld"));
+    EXPECT_EQ(TempDir::Read(p250 + ".bak"), Str("old"));
+    EXPECT_EQ(TempDir::Read(p255), Str("Mld")); // its backup name cannot exist: saved without
+    EXPECT_EQ(Listing(m_dir.Path("")), name250 + " " + name250 + ".bak " + name255 + " ");
+}
+
+TEST_F(SaveSafetyTest, OwnerIsKeptWhenPermitted) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a file to another user";
+    std::string path = m_dir.Write("theirs.bin", Str("old"));
+    ASSERT_EQ(::chown(path.c_str(), 12345, 23456), 0);
+    ::chmod(path.c_str(), 0640);
+    Start({path});
+    Edit(Doc(0), 'n');
+    ASSERT_TRUE(Doc(0)->DoFileSave());
+    struct stat st = StatOf(path);
+    EXPECT_EQ(st.st_uid, 12345u);
+    EXPECT_EQ(st.st_gid, 23456u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(TempDir::Read(path), Str("nld"));
+}
+
+TEST_F(SaveSafetyTest, FileChangedOnDiskAsksBeforeOverwriting) {
+    std::string path = m_dir.Write("c.bin", Str("mine"));
+    Start({path});
+    CKolvaDoc* doc = Doc(0);
+    Edit(doc, 'M');
+    ASSERT_TRUE(doc->DoFileSave()); // unchanged on disk: no question
+    EXPECT_TRUE(m_backend.m_messages.empty());
+    m_dir.Write("c.bin", Str("theirs")); // another program writes the file
+    Edit(doc, 'X');
+    m_backend.QueueAnswer(IDNO);
+    EXPECT_FALSE(doc->DoFileSave());
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_nType & MB_TYPEMASK, MB_YESNO);
+    EXPECT_NE(m_backend.m_messages[0].m_strText.find(path), std::string::npos);
+    EXPECT_EQ(TempDir::Read(path), Str("theirs")); // No: nothing written
+    EXPECT_TRUE(doc->IsModified());
+    m_backend.QueueAnswer(IDYES);
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(TempDir::Read(path), Str("Xine"));
+    EXPECT_EQ(m_backend.m_messages.size(), 2u);
+    // Same size, new content and time (an in-place rewrite keeps the inode): asked again.
+    m_dir.Write("c.bin", Str("abcd"));
+    struct timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+    Edit(doc, 'Y');
+    m_backend.QueueAnswer(IDNO);
+    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_EQ(TempDir::Read(path), Str("abcd"));
+    EXPECT_EQ(m_backend.m_messages.size(), 3u);
+}
+
+TEST_F(SaveSafetyTest, FullDiskLeavesTheFileAndNamesTheCause) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to mount a small file system";
+    std::string dir = m_dir.Path("small");
+    ::mkdir(dir.c_str(), 0755);
+    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "mount failed: errno " << errno;
+    m_mount = dir;
+    std::string path = dir + "/f.bin";
+    {
+        Bytes bytes = PositionPattern(8192);
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    Start({path});
+    CKolvaDoc* doc = Doc(0);
+    Bytes more = PositionPattern(200000);
+    doc->m_pData->InsertAt(0, more.data(), static_cast<int>(more.size()));
+    doc->SetModifiedFlag();
+    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_NE(LastMessage().find("ディスクがいっぱい"), std::string::npos) << LastMessage();
+    EXPECT_EQ(TempDir::Read(path), PositionPattern(8192));
+    EXPECT_EQ(Listing(dir), "f.bin ");
+}
+
+TEST_F(SaveSafetyTest, ShortcutCopyAnsweredNoIsNotWrittenBack) {
+    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
+    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
+    Start();
+    m_backend.QueueAnswer(IDYES);
+    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    doc->m_pData->m_nCaret = 4;
+    doc->m_pData->InsertAtCaret('!');
+    doc->SetModifiedFlag();
+    m_backend.QueueAnswer(IDNO); // "save the changes?" No
+    doc->m_pFirstView->GetParentFrame()->OnClose();
+    EXPECT_TRUE(Docs().empty());
+    EXPECT_EQ(TempDir::Read(lnk), Str("LINK"));
+    EXPECT_EQ(Listing(m_dir.Path("")), "a.lnk ");
+}
+
+TEST_F(SaveSafetyTest, CancelledSaveAsKeepsSavedStateAndBackup) {
+    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
+    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
+    std::string path = m_dir.Write("d.bin", Str("one"));
+    Start({path});
+    // An ordinary file: a cancelled Save As does not start a new backup.
+    CKolvaDoc* doc = Doc(0);
+    Edit(doc, '1');
+    ASSERT_TRUE(doc->DoFileSave());
+    doc->RunCommand(ID_FILE_SAVE_AS); // no name chosen: cancelled
+    EXPECT_TRUE(doc->m_bSaved);
+    EXPECT_TRUE(doc->m_bBackupDone);
+    Edit(doc, '2');
+    ASSERT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(TempDir::Read(path + ".bak"), Str("one"));
+    EXPECT_EQ(TempDir::Read(path), Str("2ne"));
+    // A shortcut working copy: what was saved still goes back after a cancelled Save As.
+    m_backend.QueueAnswer(IDYES);
+    doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    Edit(doc, 'l');
+    ASSERT_TRUE(doc->DoFileSave());
+    doc->RunCommand(ID_FILE_SAVE_AS);
+    EXPECT_TRUE(doc->m_bSaved);
+    doc->m_pFirstView->GetParentFrame()->OnClose();
+    EXPECT_EQ(TempDir::Read(lnk), Str("lINK"));
+    EXPECT_EQ(TempDir::Read(lnk + ".bak"), Str("LINK"));
+    EXPECT_FALSE(Exists(lnk + ".Quelm"));
+}
