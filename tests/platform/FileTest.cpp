@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
+#include <csignal>
+#include <functional>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/AtomicFile.h"
 #include "platform/File.h"
@@ -92,4 +98,169 @@ TEST(AtomicFile, SavingThroughALinkReplacesTheTarget) {
     lstat(link.c_str(), &st);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(TempDir::Read(target), Str("new"));
+}
+
+namespace {
+// Runs body in a child process (as the user "nobody" when asUser and the tests run as root) and
+// returns what it wrote to its result string, so a changed identity or limit stays in the child.
+std::string InChild(bool asNobody, const std::function<std::string()>& body) {
+    int fds[2];
+    if (pipe(fds) != 0) return "pipe failed";
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        std::string result;
+        if (asNobody && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            result = "setuid failed";
+        else
+            result = body();
+        (void)!write(fds[1], result.data(), result.size());
+        close(fds[1]);
+        _exit(0);
+    }
+    close(fds[1]);
+    std::string out;
+    char buf[4096];
+    ssize_t n;
+    while ((n = read(fds[0], buf, sizeof buf)) > 0)
+        out.append(buf, static_cast<size_t>(n));
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return out;
+}
+
+std::string Names(const std::string& dir) {
+    std::string out;
+    FILE* p = popen(("ls -A '" + dir + "' | sort | tr '\\n' ' '").c_str(), "r");
+    char buf[4096];
+    while (size_t n = fread(buf, 1, sizeof buf, p))
+        out.append(buf, n);
+    pclose(p);
+    return out;
+}
+} // namespace
+
+TEST(AtomicFile, WritableFileInAFolderWithoutWritePermissionSaysSo) {
+    TempDir dir;
+    std::string folder = dir.Path("ro");
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    std::string path = folder + "/a.bin";
+    dir.Write("ro/a.bin", Str("old"));
+    chmod(dir.Path("").c_str(), 0755);
+    chmod(path.c_str(), 0666);
+    chmod(folder.c_str(), 0555);
+    std::string result = InChild(true, [&] {
+        CAtomicFile file;
+        CFileException err;
+        if (file.Open(path, &err)) return std::string("opened");
+        return std::to_string(err.m_cause) + " " + err.GetErrorMessage();
+    });
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(result, std::to_string(CFileException::tempNotCreated) + " " + path +
+                          " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。");
+    EXPECT_EQ(TempDir::Read(path), Str("old"));
+    EXPECT_EQ(Names(folder), "a.bin ");
+}
+
+TEST(AtomicFile, FailedWriteLeavesTargetAndNoTemporary) {
+    // A failure injected through the file-size limit: the write fails half-way.
+    TempDir dir;
+    std::string path = dir.Write("a.bin", Str("old"));
+    std::string result = InChild(false, [&] {
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = {4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::vector<char> big(100000, 'x');
+        CAtomicFile file;
+        file.SetBackupPath(path + ".bak");
+        CFileException err;
+        if (!file.Open(path, &err)) return std::string("open failed");
+        if (file.Write(big.data(), big.size(), &err) && file.Commit(&err))
+            return std::string("written");
+        return std::to_string(err.m_cause);
+    });
+    EXPECT_EQ(result, std::to_string(CFileException::fileTooLarge));
+    EXPECT_EQ(TempDir::Read(path), Str("old"));
+    EXPECT_EQ(Names(dir.Path("")), "a.bin ");
+}
+
+TEST(AtomicFile, BackupIsALinkOrACopyOfTheOldContentMadeAtCommit) {
+    TempDir dir;
+    std::string path = dir.Write("a.bin", Str("old"));
+    chmod(path.c_str(), 0604);
+    std::string stale = dir.Write("a.bin.bak", Str("stale"));
+    CAtomicFile file;
+    file.SetBackupPath(stale);
+    ASSERT_TRUE(file.Open(path, nullptr));
+    ASSERT_TRUE(file.Write("new", 3, nullptr));
+    EXPECT_EQ(TempDir::Read(stale), Str("stale")); // nothing happens before the commit
+    ASSERT_TRUE(file.Commit(nullptr));
+    EXPECT_TRUE(file.BackupMade());
+    EXPECT_EQ(TempDir::Read(stale), Str("old"));
+    struct stat st;
+    ASSERT_EQ(stat(stale.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    // A backup that cannot be made stops the save before the target is touched.
+    std::string blocked = dir.Path("b.bin");
+    dir.Write("b.bin", Str("bee"));
+    ASSERT_EQ(mkdir((blocked + ".bak").c_str(), 0755), 0);
+    CAtomicFile second;
+    second.SetBackupPath(blocked + ".bak");
+    CFileException err;
+    ASSERT_TRUE(second.Open(blocked, &err));
+    ASSERT_TRUE(second.Write("new", 3, &err));
+    EXPECT_FALSE(second.Commit(&err));
+    EXPECT_EQ(err.m_cause, CFileException::invalidFile);
+    EXPECT_EQ(TempDir::Read(blocked), Str("bee"));
+    EXPECT_EQ(Names(dir.Path("")), "a.bin a.bin.bak b.bin b.bin.bak ");
+}
+
+TEST(AtomicFile, BackupAcrossFileSystemsIsACopy) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to mount a second file system";
+    TempDir dir;
+    std::string mnt = dir.Path("m");
+    ASSERT_EQ(mkdir(mnt.c_str(), 0755), 0);
+    if (mount("tmpfs", mnt.c_str(), "tmpfs", 0, "size=1m") != 0) GTEST_SKIP() << "mount failed";
+    std::string real = mnt + "/real.bin";
+    dir.Write("m/real.bin", Str("old"));
+    std::string link = dir.Path("link.bin");
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    CAtomicFile file;
+    file.SetBackupPath(link + ".bak");
+    bool ok = file.Open(link, nullptr) && file.Write("new", 3, nullptr) && file.Commit(nullptr);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(file.BackupMade());
+    EXPECT_EQ(TempDir::Read(real), Str("new"));
+    EXPECT_EQ(TempDir::Read(link + ".bak"), Str("old"));
+    struct stat st;
+    EXPECT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    umount2(mnt.c_str(), MNT_DETACH);
+}
+
+TEST(AtomicFile, DanglingLinkCreatesItsTargetAndStaysALink) {
+    TempDir dir;
+    std::string link = dir.Path("link.bin");
+    ASSERT_EQ(symlink("new.bin", link.c_str()), 0);
+    CAtomicFile file;
+    ASSERT_TRUE(file.Open(link, nullptr));
+    ASSERT_TRUE(file.Write("abc", 3, nullptr));
+    ASSERT_TRUE(file.Commit(nullptr));
+    struct stat st;
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(TempDir::Read(dir.Path("new.bin")), Str("abc"));
+}
+
+TEST(AtomicFile, TemporaryNameIsShort) {
+    TempDir dir;
+    std::string name(255, 'n');
+    std::string path = dir.Write(name, Str("old"));
+    CAtomicFile file;
+    CFileException err;
+    ASSERT_TRUE(file.Open(path, &err)) << err.GetErrorMessage();
+    ASSERT_TRUE(file.Write("new", 3, &err));
+    ASSERT_TRUE(file.Commit(&err)) << err.GetErrorMessage();
+    EXPECT_EQ(TempDir::Read(path), Str("new"));
 }
