@@ -13,9 +13,9 @@ constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;
 constexpr UINT kDumpToFile = 32840;
 
-const char kChangedOnDisk[] =
-    "%1 はこのファイルを開いた後 (または最後に保存した後) にほかのプログラムによって変更されています。\n"
-    "上書きして保存しますか?";
+const char kChangedOnDisk[] = "%1 はこのファイルを開いた後 (または最後に保存した後) "
+                              "にほかのプログラムによって変更されています。\n"
+                              "上書きして保存しますか?";
 } // namespace
 
 void CKolvaDoc::SetHost(CDocumentHost* pHost) {

@@ -98,8 +98,7 @@ bool CAtomicFile::Open(const std::string& path, CFileException* pError) {
     int fd = ::mkstemp(buf.data());
     if (fd < 0) {
         int err = errno;
-        if (err == EACCES || err == EPERM)
-            return Fail(CFileException::tempNotCreated, err, pError);
+        if (err == EACCES || err == EPERM) return Fail(CFileException::tempNotCreated, err, pError);
         return Fail(err, pError);
     }
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);

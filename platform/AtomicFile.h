@@ -43,6 +43,6 @@ private:
     std::string m_strTarget; // the path the user named, symbolic links resolved
     std::string m_strTemp;
     std::string m_strBackup;
-    bool m_bExists = false;  // a file exists at the target
+    bool m_bExists = false; // a file exists at the target
     bool m_bBackupMade = false;
 };

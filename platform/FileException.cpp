@@ -75,7 +75,8 @@ std::string CFileException::GetErrorMessage() const {
     case readOnlyFile:
         return f + " は読み取り専用のため、上書きできません。";
     case tempNotCreated:
-        return f + " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。";
+        return f +
+               " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。";
     case genericException:
         break;
     }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <csignal>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -101,7 +101,7 @@ TEST(AtomicFile, SavingThroughALinkReplacesTheTarget) {
 }
 
 namespace {
-// Runs body in a child process (as the user "nobody" when asUser and the tests run as root) and
+// Runs body in a child process (as the user "nobody" when asNobody and the tests run as root) and
 // returns what it wrote to its result string, so a changed identity or limit stays in the child.
 std::string InChild(bool asNobody, const std::function<std::string()>& body) {
     int fds[2];
@@ -157,8 +157,11 @@ TEST(AtomicFile, WritableFileInAFolderWithoutWritePermissionSaysSo) {
         return std::to_string(err.m_cause) + " " + err.GetErrorMessage();
     });
     chmod(folder.c_str(), 0755);
-    EXPECT_EQ(result, std::to_string(CFileException::tempNotCreated) + " " + path +
-                          " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。");
+    if (result == "setuid failed") GTEST_SKIP() << "cannot become another user";
+    EXPECT_EQ(
+        result,
+        std::to_string(CFileException::tempNotCreated) + " " + path +
+            " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。");
     EXPECT_EQ(TempDir::Read(path), Str("old"));
     EXPECT_EQ(Names(folder), "a.bin ");
 }
