@@ -10,7 +10,6 @@ CDocumentHost* g_pHost = nullptr;
 
 constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;
-constexpr UINT kDumpToFile = 32840;
 } // namespace
 
 void CKolvaDoc::SetHost(CDocumentHost* pHost) {
@@ -26,8 +25,6 @@ CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : 0) {
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
     });
     OnUpdate(kFileSaveAs, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData != nullptr); });
-    OnUpdate(kDumpToFile,
-             [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData && !GetPathName().empty()); });
 }
 
 CKolvaDoc::~CKolvaDoc() = default;

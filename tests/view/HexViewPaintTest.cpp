@@ -126,3 +126,22 @@ TEST_F(HexViewPaintTest, UpdateHintsRelayoutAndDropTheSelection) {
     EXPECT_EQ(view->m_nTotalRows, 4);
     EXPECT_FALSE(Data(view).m_bSelection);
 }
+
+TEST_F(HexViewPaintTest, MarksAndRangeStayOnTheirRowsWithHundredsOfRowsVisible) {
+    CKolvaView* view = Open(Sequence(400 * 16), 300);
+    CBinData& data = Data(view);
+    for (int row : {0, 254, 255, 256, 290})
+        data.m_marks.Toggle(row * 16 + 1);
+    data.m_nRegStart = 250 * 16 + 4;
+    data.m_nRegEnd = 270 * 16 + 2;
+    data.m_bRegistered = true;
+    CCellGrid& grid = Paint(view);
+    const COLORREF kMark = RGB(0, 255, 0), kRange = RGB(255, 0, 0);
+    for (int row = 0; row < 300; ++row) {
+        bool marked = row == 0 || row == 254 || row == 255 || row == 256 || row == 290;
+        EXPECT_EQ(grid.At(14, row)->m_and == kMark, marked) << row;
+        bool inRange = row >= 250 && row <= 270;
+        EXPECT_EQ(grid.At(63, row)->m_or == kRange, inRange && row != 250) << row;
+        EXPECT_EQ(grid.At(11, row)->m_or == kRange, row > 250 && row <= 270) << row;
+    }
+}
