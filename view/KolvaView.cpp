@@ -282,6 +282,7 @@ void CKolvaView::OnDraw(CDC* pDC) {
             DrawPlainRow(pDC, data, row);
     }
     DrawOverlays(pDC, data, last);
+    m_wndRuler.FollowColumn(m_nFirstCol);
     if (IsActiveView()) PlaceCaret(pDC, 0);
 }
 

@@ -145,3 +145,19 @@ TEST_F(HexViewPaintTest, MarksAndRangeStayOnTheirRowsWithHundredsOfRowsVisible) 
         EXPECT_EQ(grid.At(11, row)->m_or == kRange, row > 250 && row <= 270) << row;
     }
 }
+
+TEST_F(HexViewPaintTest, RulerFollowsTheFirstColumnWhenAResizeMovesIt) {
+    CKolvaView* view = Open(Sequence(64), 10);
+    CHeadlessWindowPeer* ruler = Peer(&view->m_wndRuler);
+    Peer(view)->Resize(40 * 8, 10 * 16);
+    view->OnHScroll(SB_THUMBTRACK, 100); // fully right
+    ASSERT_EQ(view->m_nFirstCol, 39);
+    m_backend.PaintAll();
+    Peer(view)->Resize(41 * 8, 10 * 16); // one more column: the first one moves back
+    ASSERT_EQ(view->m_nFirstCol, 38);
+    m_backend.PaintAll();
+    std::string header = Data(view).FormatHeader();
+    EXPECT_EQ(ruler->m_grid.RowText(0).substr(0, 20), header.substr(38, 20));
+    EXPECT_EQ(Peer(view)->m_grid.RowText(0).substr(0, 20),
+              std::string(Data(view).FormatRowText(0, 0)).substr(38, 20));
+}
