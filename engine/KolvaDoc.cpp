@@ -11,8 +11,6 @@ CDocumentHost* g_pHost = nullptr;
 
 constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;
-constexpr UINT kDumpToFile = 32840;
-
 const char kChangedOnDisk[] = "%1 はこのファイルを開いた後 (または最後に保存した後) "
                               "にほかのプログラムによって変更されています。\n"
                               "上書きして保存しますか?";
@@ -31,8 +29,6 @@ CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : 0) {
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
     });
     OnUpdate(kFileSaveAs, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData != nullptr); });
-    OnUpdate(kDumpToFile,
-             [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData && !GetPathName().empty()); });
 }
 
 CKolvaDoc::~CKolvaDoc() = default;

@@ -48,7 +48,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool bMa
     doc->SetDocTemplate(this);
     m_documents.push_back(doc);
     if (path.empty())
-        doc->SetTitle(UntitledTitle());
+        doc->SetTitle(NextUntitledTitle());
     else
         doc->SetTitle(path.substr(path.find_last_of('/') + 1));
     if (!CreateFrame(doc)) {
@@ -71,6 +71,10 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool bMa
         }
     }
     return doc;
+}
+
+std::string CMultiDocTemplate::NextUntitledTitle() {
+    return UntitledTitle() + std::to_string(++m_nUntitledCount);
 }
 
 void CMultiDocTemplate::RemoveDocument(CDocument* pDoc) {

@@ -30,8 +30,10 @@ public:
     bool SaveAllModified();
     void CloseAllDocuments();
 
-    // The title the framework gives a document without a path.
+    // The title the framework gives a document without a path: numbered so that two of them
+    // (and their save prompts) can be told apart.
     static const char* UntitledTitle() { return "無題"; }
+    std::string NextUntitledTitle();
 
 private:
     bool CreateFrame(CDocument* pDoc);
@@ -41,4 +43,5 @@ private:
     FrameFactory m_frameFactory;
     ViewFactory m_viewFactory;
     std::vector<CDocument*> m_documents;
+    int m_nUntitledCount = 0;
 };

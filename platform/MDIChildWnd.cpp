@@ -27,6 +27,11 @@ void CMDIChildWnd::MDIMaximize() {
         frame->GetPeer()->MaximizeChild(this);
 }
 
+void CMDIChildWnd::OnUpdateFrameTitle() {
+    CMDIFrameWnd* frame = GetMDIFrame();
+    if (frame && frame->MDIGetActive() == this) frame->OnUpdateFrameTitle();
+}
+
 void CMDIChildWnd::OnClose() {
     CDocument* doc = GetActiveDocument();
     if (!doc) {

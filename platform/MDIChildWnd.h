@@ -11,6 +11,8 @@ public:
     virtual bool Create(CMDIFrameWnd* pFrame, const std::string& title);
     void MDIActivate();
     void MDIMaximize();
+    // The main frame's title shows the active window's document.
+    void OnUpdateFrameTitle() override;
     void OnClose() override;
     // Leaves the main frame and takes its view with it.
     void OnDestroy() override;

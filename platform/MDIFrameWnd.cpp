@@ -25,7 +25,13 @@ void CMDIFrameWnd::AddChild(CMDIChildWnd* pChild) {
 
 void CMDIFrameWnd::RemoveChild(CMDIChildWnd* pChild) {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), pChild), m_children.end());
-    if (m_pActiveChild == pChild) m_pActiveChild = m_children.empty() ? nullptr : m_children.back();
+    if (m_pActiveChild != pChild) return;
+    // The window that takes over is activated like any other, so its view gets its caret.
+    m_pActiveChild = nullptr;
+    if (m_children.empty())
+        OnUpdateFrameTitle();
+    else
+        MDIActivate(m_children.back());
 }
 
 void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* pChild) {
@@ -37,6 +43,7 @@ void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* pChild) {
         if (old) old->OnActivateView(false, now, old);
         if (now) now->OnActivateView(true, now, old);
     }
+    OnUpdateFrameTitle();
 }
 
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* pChild) {
@@ -50,6 +57,12 @@ void CMDIFrameWnd::MDICascade() {
 
 void CMDIFrameWnd::MDITile(bool bHorizontal) {
     if (m_pPeer) m_pPeer->ArrangeChildren(bHorizontal ? 1 : 2);
+}
+
+void CMDIFrameWnd::OnUpdateFrameTitle() {
+    std::string title = AfxGetApp() ? AfxGetApp()->m_pszAppName : std::string();
+    if (CDocument* doc = GetActiveDocument()) title += " - [" + doc->GetTitle() + "]";
+    SetWindowText(title);
 }
 
 CView* CMDIFrameWnd::GetActiveView() const {

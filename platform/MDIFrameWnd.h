@@ -22,6 +22,9 @@ public:
     void MDICascade();
     void MDITile(bool bHorizontal);
 
+    // "application - [document]" while a document window is active, else the application.
+    void OnUpdateFrameTitle() override;
+
     CView* GetActiveView() const override;
     CDocument* GetActiveDocument() const override;
     std::vector<CCmdTarget*> CommandChain() const;

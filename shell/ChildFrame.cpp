@@ -36,6 +36,7 @@ void CChildFrame::OnCreate() {
 
 void CChildFrame::OnUpdateFrameTitle() {
     if (CDocument* doc = GetActiveDocument()) SetWindowText(doc->GetTitle());
+    CMDIChildWnd::OnUpdateFrameTitle();
     if (CKolvaApp* app = KolvaApp(); app && app->MainFrame()) app->MainFrame()->RebuildFileBar();
 }
 

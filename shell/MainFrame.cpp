@@ -250,9 +250,8 @@ void CMainFrame::OnToggleBar(UINT id) {
                                             : static_cast<CWnd&>(frame->m_wndStatusBar);
             bar.ShowWindow(setting == 1);
             frame->RecalcLayout();
-            if (CView* view = frame->GetActiveView())
-                view->OnSize(SIZE_RESTORED, view->GetClientRect().Width(),
-                             view->GetClientRect().Height());
+            if (auto* view = dynamic_cast<CKolvaView*>(frame->GetActiveView()))
+                view->OnClientAreaChanged();
         }
 }
 

@@ -25,8 +25,13 @@ void CAddressRuler::ScrollBy(int dx, int dy) {
     UpdateWindow();
 }
 
+void CAddressRuler::FollowColumn(int firstCol) {
+    if (IsCreated() && firstCol != m_nPaintedCol) Invalidate(true);
+}
+
 void CAddressRuler::OnPaint(CDC* pDC) {
     if (!m_pView) return;
+    m_nPaintedCol = m_pView->m_nFirstCol;
     std::string text = GetWindowText();
     pDC->SelectObject(m_pFont);
     pDC->SetBkColor(GetSysColor(COLOR_BTNFACE));

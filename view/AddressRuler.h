@@ -14,10 +14,14 @@ public:
     void SetRulerFont(CFont* pFont);
     CFont* GetRulerFont() const { return m_pFont; }
     void ScrollBy(int dx, int dy);
+    // Repaints when the view's first column is no longer the one last painted (a resize
+    // moves it without a scroll).
+    void FollowColumn(int firstCol);
     void OnPaint(CDC* pDC) override;
 
     CKolvaView* m_pView = nullptr;
 
 private:
     CFont* m_pFont = nullptr;
+    int m_nPaintedCol = 0;
 };

@@ -18,6 +18,8 @@
 
 namespace {
 constexpr int kBytesPerRow = 16;
+// The most rows a highlight span can reach from the first row it was asked for.
+constexpr int kMaxSpanRows = 255;
 
 int Length(const char* text) {
     return static_cast<int>(std::strlen(text));
@@ -239,16 +241,24 @@ void CKolvaView::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
                  Length(chars) - (gap + g + 1));
 }
 
-void CKolvaView::DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, COLORREF brush,
-                           uint32_t rop) {
+void CKolvaView::DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow,
+                           COLORREF brush, uint32_t rop) {
     if (!pSpans) return;
     for (uint32_t span : *pSpans) {
         if (span == 0) continue;
         int column = span & 0xFF, width = (span >> 8) & 0xFF;
-        int row = (span >> 16) & 0xFF, rows = span >> 24;
-        CRect rect(ColumnX(column), row * m_nRowHeight, ColumnX(column + width),
-                   (row + rows) * m_nRowHeight);
+        int row = firstRow + static_cast<int>((span >> 16) & 0xFF), rows = span >> 24;
+        CRect rect(ColumnX(column), RowY(row), ColumnX(column + width), RowY(int64_t(row) + rows));
         pDC->PatBlt(rect, brush, rop);
+    }
+}
+
+void CKolvaView::DrawOverlays(CDC* pDC, CBinData* pData, int last) {
+    // A span counts its rows in 8 bits, so the rows are asked for in slices that fit.
+    for (int first = m_nFirstRow; first <= last; first += kMaxSpanRows) {
+        int sliceLast = std::min(last, first + kMaxSpanRows - 1);
+        DrawSpans(pDC, pData->GetMarkSpans(first, sliceLast), first, m_brushMark, ROP_DPa);
+        DrawSpans(pDC, pData->GetRangeSpans(first, sliceLast), first, m_brushRange, ROP_DPo);
     }
 }
 
@@ -271,8 +281,8 @@ void CKolvaView::OnDraw(CDC* pDC) {
         else
             DrawPlainRow(pDC, data, row);
     }
-    DrawSpans(pDC, data->GetMarkSpans(m_nFirstRow, last), m_brushMark, ROP_DPa);
-    DrawSpans(pDC, data->GetRangeSpans(m_nFirstRow, last), m_brushRange, ROP_DPo);
+    DrawOverlays(pDC, data, last);
+    m_wndRuler.FollowColumn(m_nFirstCol);
     if (IsActiveView()) PlaceCaret(pDC, 0);
 }
 
@@ -330,6 +340,14 @@ void CKolvaView::RefreshAfterChange() {
         ClampAndFollow();
     }
     // Whatever changed, a hex digit typed before it no longer belongs to the byte at the caret.
+    m_nNibble = 0;
+    PlaceCaret(nullptr, ShapeForMode());
+    Invalidate(false);
+}
+
+void CKolvaView::OnClientAreaChanged() {
+    CRect client = GetClientRect();
+    OnSize(SIZE_RESTORED, client.Width(), client.Height());
     m_nNibble = 0;
     PlaceCaret(nullptr, ShapeForMode());
     Invalidate(false);
@@ -613,6 +631,7 @@ void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
         int offset = c - data->m_nHexStart;
         i = (offset - (data->m_nHexWidth == 49 && offset >= 24 ? 1 : 0)) / 3;
     }
+    int pointRow = row;
     if (i >= kBytesPerRow) {
         ++row;
         i = 0;
@@ -625,11 +644,17 @@ void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
         m_ptDrag = CPoint(x, y);
         StartDragTimer(row < m_nFirstRow ? m_nFirstRow - row : row - m_nLastRow);
     }
-    if (row > m_nTotalRows - 1) return;
+    int lastRow = m_nTotalRows - 1;
+    if (pointRow > lastRow) return;
+    // A point past the end of a short last row means the end position.
+    int target = static_cast<int>(
+        std::min<int64_t>(int64_t(row) * kBytesPerRow + i, data->GetCaretLimit() - 1));
+    row = target / kBytesPerRow;
+    i = target % kBytesPerRow;
     int column = data->m_nCaret / kBytesPerRow * kBytesPerRow + i;
     if (column < data->GetCaretLimit()) data->m_nCaret = column;
     if (ScrollRowIntoView(row)) return;
-    data->SetCaretRow(row);
+    data->SetCaret(target);
     PlaceCaret(nullptr, 0);
 }
 

@@ -57,6 +57,9 @@ public:
     // What every change of the bytes by a command is followed by: the layout follows the new
     // length, a pending hex digit is dropped, the caret is placed and the view repainted.
     void RefreshAfterChange();
+    // A bar of the document window was shown or hidden: the view lays out for its new client
+    // area, hex entry starts over, and the caret is placed and the rows repainted.
+    void OnClientAreaChanged();
     // Scrolls to the caret's row (if the group allows) and shows the caret there.
     void BringCaretIntoView();
     // The document's mode changed: hex entry starts over and the caret takes the mode's shape.
@@ -114,7 +117,11 @@ private:
     int RowY(int64_t row) const;
     void DrawPlainRow(CDC* pDC, CBinData* pData, int row);
     void DrawSelectedRow(CDC* pDC, CBinData* pData, int row);
-    void DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, COLORREF brush, uint32_t rop);
+    // Spans whose rows count from firstRow.
+    void DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow, COLORREF brush,
+                   uint32_t rop);
+    // Marks and the registered range on the rows from the first visible one to last.
+    void DrawOverlays(CDC* pDC, CBinData* pData, int last);
     void OnDeleteKey(UINT nChar);
     // Runs one of the view's own commands for a key; beeps when no command set handles it.
     void RunKeyCommand(UINT id);

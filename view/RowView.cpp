@@ -8,6 +8,9 @@
 #include "platform/VirtualKeys.h"
 
 namespace {
+// A wheel notch (120) scrolls three rows.
+constexpr int kWheelDeltaPerRow = 120 / 3;
+
 bool ControlHeld() {
     return GetKeyState(VK_CONTROL) < 0;
 }
@@ -326,6 +329,11 @@ void CRowView::OnHScroll(UINT nSBCode, UINT nPos) {
 }
 
 void CRowView::OnMouseWheel(UINT /*nFlags*/, int zDelta, CPoint /*pt*/) {
-    // Three rows a notch; turning away from the user shows earlier rows.
-    ScrollWithCaret(-(zDelta / 120) * 3);
+    // Three rows a notch; turning away from the user shows earlier rows. Touchpads send parts
+    // of a notch, which add up until they make a row; turning back starts over.
+    if ((zDelta < 0) != (m_nWheelDelta < 0)) m_nWheelDelta = 0;
+    m_nWheelDelta += zDelta;
+    int rows = m_nWheelDelta / kWheelDeltaPerRow;
+    m_nWheelDelta -= rows * kWheelDeltaPerRow;
+    if (rows != 0) ScrollWithCaret(-rows);
 }

@@ -89,4 +89,7 @@ private:
     // Page Up (-1) or Down (+1); false when nothing scrolled.
     bool ScrollPage(int direction);
     void SetBar(int bar, int total, int visible, int pos);
+
+    // Wheel turns not yet worth a row.
+    int m_nWheelDelta = 0;
 };

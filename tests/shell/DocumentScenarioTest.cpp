@@ -12,7 +12,7 @@
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"
 #include "tests/TestSupport.h"
-#include "view/RowView.h"
+#include "view/KolvaView.h"
 
 namespace {
 class DocumentScenarioTest : public ::testing::Test {
@@ -70,7 +70,7 @@ TEST_F(DocumentScenarioTest, NewDocumentStartsInInsertModeAndIsUntitled) {
     CKolvaDoc* doc = Doc(0);
     EXPECT_EQ(doc->m_nEditMode, 2);
     EXPECT_TRUE(doc->m_bNewDocument);
-    EXPECT_EQ(doc->GetTitle(), "無題");
+    EXPECT_EQ(doc->GetTitle(), "無題1");
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_FILE_SAVE).m_bEnabled); // no path
     EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_FILE_SAVE_AS).m_bEnabled);
 }
@@ -307,4 +307,56 @@ TEST_F(DocumentScenarioTest, CtrlHomeAndEndReachTheViewAsCommands) {
     m_backend.PressKey(VK_HOME, FCONTROL);
     EXPECT_EQ(Doc(0)->m_pData->m_nCaret, 0);
     EXPECT_EQ(view->m_nFirstRow, 0);
+}
+
+TEST_F(DocumentScenarioTest, BarTogglesStartHexEntryOverAndPlaceTheCaret) {
+    std::string path = m_dir.Write("a.bin", Bytes(4));
+    Start({path});
+    CKolvaDoc* doc = Doc(0);
+    auto* view = dynamic_cast<CKolvaView*>(doc->m_pFirstView);
+    doc->m_nEditMode = 1;
+    view->OnModeChanged();
+    for (UINT bar : {ID_VIEW_STATUSBAR, ID_VIEW_RULER}) {
+        m_backend.TypeChar('A');
+        ASSERT_EQ(view->m_nNibble, 1);
+        ASSERT_TRUE(m_app.MainFrame()->SendCommand(bar));
+        m_backend.TypeChar('B');
+        EXPECT_EQ(doc->m_pData->GetByte(0), 0xB0) << bar; // not 0xAB
+        EXPECT_EQ(m_backend.PeerOf(view)->m_caretPos, CPoint(12 * 8, 0)) << bar;
+        m_backend.TypeChar('0');
+        doc->m_pData->m_nCaret = 0;
+        view->OnModeChanged();
+    }
+}
+
+TEST_F(DocumentScenarioTest, MainTitleNamesTheActiveDocumentAndUntitledOnesAreNumbered) {
+    std::string a = m_dir.Write("a.bin", Str("A"));
+    Start({a});
+    CHeadlessWindowPeer* frame = m_backend.PeerOf(m_app.MainFrame());
+    EXPECT_EQ(frame->m_strText, "Quelm - [" + a + "]");
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    EXPECT_EQ(Doc(1)->GetTitle(), "無題1");
+    EXPECT_EQ(Doc(2)->GetTitle(), "無題2");
+    EXPECT_EQ(frame->m_strText, "Quelm - [無題2]");
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
+    EXPECT_EQ(frame->m_strText, "Quelm - [" + a + "]");
+    // Two unsaved new documents are asked about by their own names.
+    for (CKolvaDoc* doc : {Doc(1), Doc(2)})
+        doc->SetModifiedFlag();
+    m_backend.QueueAnswer(IDNO);
+    m_backend.QueueAnswer(IDNO);
+    ASSERT_TRUE(m_app.GetDocTemplate()->SaveAllModified());
+    ASSERT_EQ(m_backend.m_messages.size(), 2u);
+    EXPECT_NE(m_backend.m_messages[0].m_strText, m_backend.m_messages[1].m_strText);
+    EXPECT_NE(m_backend.m_messages[1].m_strText.find("無題2"), std::string::npos);
+    Doc(0)->OnCloseDocument();
+    EXPECT_EQ(frame->m_strText, "Quelm - [無題2]"); // the last window takes over
+    m_app.GetDocTemplate()->CloseAllDocuments();
+    EXPECT_EQ(frame->m_strText, "Quelm");
+}
+
+TEST_F(DocumentScenarioTest, DumpToFileStaysDisabledWhileNothingDumps) {
+    Start({m_dir.Write("a.bin", Str("A"))});
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_FILE_DUMP).m_bEnabled);
 }

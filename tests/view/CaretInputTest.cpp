@@ -194,3 +194,35 @@ TEST_F(CaretInputTest, OnlyTheActiveViewHasACaret) {
     EXPECT_EQ(Peer(second)->m_caretPos, CPoint(11 * 8, 9 * 16));
     EXPECT_EQ(Peer(second)->m_imePos, CPoint(11 * 8, 9 * 16));
 }
+
+TEST_F(CaretInputTest, PointsPastTheEndOfTheShortLastRowMeanTheEndPosition) {
+    CKolvaView* view = OpenInMode(Bytes(40), 1);
+    Data(view).m_nCaret = 5;
+    view->OnLButtonDown(MK_LBUTTON, Cell(11 + 3 * 13, 2)); // byte 13 of row 2: past byte 39
+    EXPECT_EQ(Data(view).m_nCaret, 40);
+    view->OnLButtonUp(0, Cell(0, 0));
+    view->OnLButtonDown(MK_LBUTTON, Cell(11, 0));
+    view->OnMouseMove(MK_LBUTTON, Cell(70, 2)); // the character area past the end
+    EXPECT_EQ(Data(view).m_nCaret, 40);
+    EXPECT_EQ(Selection(view), std::make_pair(0, 39));
+    view->OnMouseMove(MK_LBUTTON, Cell(60, 2)); // right of the hex area of the last row
+    EXPECT_EQ(Data(view).m_nCaret, 40);
+    view->OnMouseMove(MK_LBUTTON, Cell(11 + 3 * 7, 1)); // a full row still takes its byte
+    EXPECT_EQ(Data(view).m_nCaret, 23);
+    view->OnLButtonUp(0, Cell(0, 0));
+    view->OnLButtonDown(MK_LBUTTON, Cell(11, 5)); // below the rows: the caret stays
+    EXPECT_EQ(Data(view).m_nCaret, 23);
+}
+
+TEST_F(CaretInputTest, ClosingTheActiveDocumentActivatesTheNextView) {
+    CKolvaView* first = OpenInMode(Bytes(64), 1);
+    CKolvaView* second = Open(Bytes(64), 10, "second");
+    ASSERT_TRUE(second->IsActiveView());
+    EXPECT_FALSE(Peer(first)->m_bCaretExists);
+    second->GetDocument()->OnCloseDocument();
+    EXPECT_TRUE(first->IsActiveView());
+    EXPECT_TRUE(Peer(first)->m_bCaretExists);
+    EXPECT_GT(Peer(first)->m_nCaretShow, 0);
+    EXPECT_EQ(m_host.m_pSearchView, first);
+    EXPECT_EQ(m_backend.Focus(), Peer(first));
+}

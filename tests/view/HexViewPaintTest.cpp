@@ -126,3 +126,38 @@ TEST_F(HexViewPaintTest, UpdateHintsRelayoutAndDropTheSelection) {
     EXPECT_EQ(view->m_nTotalRows, 4);
     EXPECT_FALSE(Data(view).m_bSelection);
 }
+
+TEST_F(HexViewPaintTest, MarksAndRangeStayOnTheirRowsWithHundredsOfRowsVisible) {
+    CKolvaView* view = Open(Sequence(400 * 16), 300);
+    CBinData& data = Data(view);
+    for (int row : {0, 254, 255, 256, 290})
+        data.m_marks.Toggle(row * 16 + 1);
+    data.m_nRegStart = 250 * 16 + 4;
+    data.m_nRegEnd = 270 * 16 + 2;
+    data.m_bRegistered = true;
+    CCellGrid& grid = Paint(view);
+    const COLORREF kMark = RGB(0, 255, 0), kRange = RGB(255, 0, 0);
+    for (int row = 0; row < 300; ++row) {
+        bool marked = row == 0 || row == 254 || row == 255 || row == 256 || row == 290;
+        EXPECT_EQ(grid.At(14, row)->m_and == kMark, marked) << row;
+        bool inRange = row >= 250 && row <= 270;
+        EXPECT_EQ(grid.At(63, row)->m_or == kRange, inRange && row != 250) << row;
+        EXPECT_EQ(grid.At(11, row)->m_or == kRange, row > 250 && row <= 270) << row;
+    }
+}
+
+TEST_F(HexViewPaintTest, RulerFollowsTheFirstColumnWhenAResizeMovesIt) {
+    CKolvaView* view = Open(Sequence(64), 10);
+    CHeadlessWindowPeer* ruler = Peer(&view->m_wndRuler);
+    Peer(view)->Resize(40 * 8, 10 * 16);
+    view->OnHScroll(SB_THUMBTRACK, 100); // fully right
+    ASSERT_EQ(view->m_nFirstCol, 39);
+    m_backend.PaintAll();
+    Peer(view)->Resize(41 * 8, 10 * 16); // one more column: the first one moves back
+    ASSERT_EQ(view->m_nFirstCol, 38);
+    m_backend.PaintAll();
+    std::string header = Data(view).FormatHeader();
+    EXPECT_EQ(ruler->m_grid.RowText(0).substr(0, 20), header.substr(38, 20));
+    EXPECT_EQ(Peer(view)->m_grid.RowText(0).substr(0, 20),
+              std::string(Data(view).FormatRowText(0, 0)).substr(38, 20));
+}

@@ -150,3 +150,15 @@ TEST_F(RowViewTest, HorizontalScrollingIsOneColumnAPageAndMovesTheRuler) {
     view->OnHScroll(SB_LINELEFT, 0);
     EXPECT_EQ(view->m_nFirstCol, 38);
 }
+
+TEST_F(RowViewTest, PartsOfAWheelNotchAddUpToRows) {
+    CKolvaView* view = Open(Bytes(100 * 16), 10);
+    view->OnMouseWheel(0, -120, CPoint());
+    EXPECT_EQ(view->m_nFirstRow, 3);
+    for (int i = 0; i < 4; ++i) // a touchpad: a quarter notch at a time
+        view->OnMouseWheel(0, -30, CPoint());
+    EXPECT_EQ(view->m_nFirstRow, 6);
+    view->OnMouseWheel(0, -20, CPoint());
+    view->OnMouseWheel(0, 40, CPoint()); // turning back drops what was left over
+    EXPECT_EQ(view->m_nFirstRow, 5);
+}
