@@ -9,7 +9,7 @@
 
 #include "bench/BenchSupport.h"
 #include "engine/BinData.h"
-#include "platform/CodePage932.h"
+#include "platform/base/CodePage932.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

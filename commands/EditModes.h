@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/CmdUI.h"
+#include "platform/framework/CmdUI.h"
 #include "view/ViewCommandSet.h"
 
 class CKolvaDoc;

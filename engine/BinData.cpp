@@ -5,8 +5,8 @@
 #include <climits>
 #include <new>
 
-#include "platform/Afx.h"
-#include "platform/AtomicFile.h"
+#include "platform/base/Afx.h"
+#include "platform/base/AtomicFile.h"
 
 int32_t CBinData::s_nSearchAnchor = 0;
 

@@ -6,8 +6,8 @@
 #include "engine/MarkList.h"
 #include "engine/RowSource.h"
 #include "engine/UndoLog.h"
-#include "platform/ByteArray.h"
-#include "platform/File.h"
+#include "platform/base/ByteArray.h"
+#include "platform/base/File.h"
 
 // The data of one document: its bytes, loaded whole (on-memory) or seen through a window into
 // the file on disk (off-memory), with the caret, selection, registered range, marks, undo

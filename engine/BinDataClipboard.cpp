@@ -3,9 +3,9 @@
 
 #include "engine/BinData.h"
 #include "engine/QXClipboard.h"
-#include "platform/Afx.h"
-#include "platform/Backend.h"
-#include "platform/Clipboard.h"
+#include "platform/base/Afx.h"
+#include "platform/base/Clipboard.h"
+#include "platform/framework/Backend.h"
 
 namespace {
 const char kLimitMessage[] = "クリップボードへコピーするデータがサイズ上限を超えています";

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "engine/BinData.h"
-#include "platform/CodePage932.h"
+#include "platform/base/CodePage932.h"
 
 namespace {
 const char kHex[] = "0123456789ABCDEF";

@@ -1,10 +1,10 @@
 #include "engine/KolvaDoc.h"
 
 #include "engine/DocumentHost.h"
-#include "platform/Afx.h"
-#include "platform/File.h"
-#include "platform/FileException.h"
-#include "platform/View.h"
+#include "platform/base/Afx.h"
+#include "platform/base/File.h"
+#include "platform/base/FileException.h"
+#include "platform/framework/View.h"
 
 namespace {
 CDocumentHost* g_pHost = nullptr;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/BinData.h"
-#include "platform/Document.h"
+#include "platform/framework/Document.h"
 
 class CDocumentHost;
 class CView;

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
-#include "platform/Backend.h"
-#include "platform/Clipboard.h"
+#include "platform/base/Clipboard.h"
+#include "platform/framework/Backend.h"
 
 namespace {
 unsigned QXFormat(CClipboard& clipboard) {

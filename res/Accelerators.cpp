@@ -1,4 +1,4 @@
-#include "platform/VirtualKeys.h"
+#include "platform/base/VirtualKeys.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
 

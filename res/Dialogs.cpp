@@ -1,4 +1,4 @@
-#include "platform/Afx.h"
+#include "platform/base/Afx.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
 

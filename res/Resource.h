@@ -1,7 +1,7 @@
 #pragma once
 // Identifiers of the program's resources. Command numbers in the framework's ranges keep the
 // framework's values, so its own handlers (printing, recent files, toolbar) find them.
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 
 // Menu, accelerators, toolbar, icon and document string of the main frame and the template.
 constexpr UINT IDR_MAINFRAME = 128;

@@ -2,7 +2,7 @@
 // The program's resources as one set, built once on first use.
 #include <vector>
 
-#include "platform/ResourceTypes.h"
+#include "platform/base/ResourceTypes.h"
 
 const CResourceSet& QuelmResources();
 

@@ -1,7 +1,7 @@
 #include "shell/AppSettings.h"
 
-#include "platform/Backend.h"
-#include "platform/ProfileStore.h"
+#include "platform/base/ProfileStore.h"
+#include "platform/framework/Backend.h"
 
 namespace {
 CProfileStore& Profile() {

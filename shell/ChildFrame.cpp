@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "engine/KolvaDoc.h"
-#include "platform/MDIFrameWnd.h"
-#include "platform/View.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/View.h"
 #include "res/Resource.h"
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "platform/ControlBars.h"
-#include "platform/MDIChildWnd.h"
+#include "platform/framework/ControlBars.h"
+#include "platform/framework/MDIChildWnd.h"
 
 class CKolvaDoc;
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/DocumentHost.h"
-#include "platform/Font.h"
-#include "platform/WinApp.h"
+#include "platform/framework/Font.h"
+#include "platform/framework/WinApp.h"
 #include "shell/AppSettings.h"
 #include "view/ViewHost.h"
 

@@ -1,6 +1,6 @@
 #include "shell/KolvaCommandLineInfo.h"
 
-#include "platform/File.h"
+#include "platform/base/File.h"
 
 namespace {
 // "/" also starts every absolute path here: it is a prefix only for a switch-like word that

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "engine/KolvaDoc.h"
-#include "platform/Backend.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/View.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/Backend.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/Document.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/View.h"
 #include "res/Resource.h"
 #include "shell/AppSettings.h"
 #include "shell/ChildFrame.h"

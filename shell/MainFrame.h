@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ControlBars.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/framework/ControlBars.h"
+#include "platform/framework/MDIFrameWnd.h"
 
 struct AppSettings;
 class CKolvaDoc;

@@ -1,6 +1,6 @@
 #include "view/AddressRuler.h"
 
-#include "platform/DC.h"
+#include "platform/framework/DC.h"
 #include "view/KolvaView.h"
 
 bool CAddressRuler::Create(CWnd* pParent) {

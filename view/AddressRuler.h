@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Wnd.h"
+#include "platform/framework/Wnd.h"
 
 class CFont;
 class CKolvaView;

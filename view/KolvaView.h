@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 #include "view/AddressRuler.h"
 #include "view/RowView.h"
 #include "view/ViewCommandSet.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "engine/RowSource.h"
-#include "platform/DC.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/DC.h"
 
 namespace {
 // A wheel notch (120) scrolls three rows.

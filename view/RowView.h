@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/View.h"
+#include "platform/framework/View.h"
 
 class CFont;
 class CRowSource;

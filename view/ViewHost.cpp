@@ -1,6 +1,6 @@
 #include "view/ViewHost.h"
 
-#include "platform/Font.h"
+#include "platform/framework/Font.h"
 
 namespace {
 // Defaults of the settings, one font for both uses, and no bars or dialogs.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/Afx.h"
-#include "platform/VirtualKeys.h"
-#include "platform/Wnd.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/Wnd.h"
 
 CHeadlessBackend::CHeadlessBackend() : m_pPrevious(CBackend::SetCurrent(this)) {}
 

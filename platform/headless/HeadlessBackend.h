@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Backend.h"
+#include "platform/framework/Backend.h"
 #include "platform/headless/HeadlessWindowPeer.h"
 #include "platform/headless/MemoryClipboard.h"
 #include "platform/headless/MemoryProfileStore.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/DC.h"
+#include "platform/framework/DC.h"
 
 // What a window shows, one cell per character of the fixed 8 x 16 pixel font.
 struct CCellGrid {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "platform/Afx.h"
-#include "platform/Wnd.h"
+#include "platform/base/Afx.h"
+#include "platform/framework/Wnd.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

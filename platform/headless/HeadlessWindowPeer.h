@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/CmdUI.h"
-#include "platform/WindowPeer.h"
+#include "platform/framework/CmdUI.h"
+#include "platform/framework/WindowPeer.h"
 #include "platform/headless/HeadlessDC.h"
 
 class CHeadlessBackend;

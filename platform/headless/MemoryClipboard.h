@@ -1,7 +1,7 @@
 #pragma once
 #include <map>
 
-#include "platform/Clipboard.h"
+#include "platform/base/Clipboard.h"
 
 // A clipboard held in memory, as one process sees the system clipboard.
 class CMemoryClipboard : public CClipboard {

@@ -2,7 +2,7 @@
 #include <map>
 #include <variant>
 
-#include "platform/ProfileStore.h"
+#include "platform/base/ProfileStore.h"
 
 // A profile store held in memory; values keep their type, as in the registry.
 class CMemoryProfileStore : public CProfileStore {

@@ -7,7 +7,7 @@
 #include <wx/clipbrd.h>
 #include <wx/init.h>
 
-#include "platform/WinApp.h"
+#include "platform/framework/WinApp.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxProfileStore.h"
 

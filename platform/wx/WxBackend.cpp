@@ -12,9 +12,9 @@
 // After the message dialog's common part.
 #include <wx/generic/msgdlgg.h>
 
-#include "platform/Afx.h"
-#include "platform/VirtualKeys.h"
-#include "platform/Wnd.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxCanvasPeer.h"
 #include "platform/wx/WxChildFramePeer.h"
 #include "platform/wx/WxDialogBarPeer.h"

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Backend.h"
+#include "platform/framework/Backend.h"
 #include "platform/wx/WxClipboard.h"
 
 class CWxProfileStore;

@@ -3,8 +3,8 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
-#include "platform/DC.h"
-#include "platform/Wnd.h"
+#include "platform/framework/DC.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxDC.h"
 #include "platform/wx/WxKeyMap.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 
 // The state of a solid caret drawn by its window: shown only while it exists, is not hidden,
 // the window has the focus and the blink phase is on. Hiding counts as on the platform the

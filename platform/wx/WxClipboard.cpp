@@ -6,8 +6,8 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 
-#include "platform/Afx.h"
-#include "platform/CodePage932.h"
+#include "platform/base/Afx.h"
+#include "platform/base/CodePage932.h"
 
 namespace {
 constexpr unsigned kFirstRegistered = 0xC000;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Clipboard.h"
+#include "platform/base/Clipboard.h"
 
 class wxDataFormat;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 
 // wx takes ids below 0x7FFF only, the program's commands go up to 0xFFFF. Small ids keep their
 // value; the others get a wx id of their own, the same one for the whole run.

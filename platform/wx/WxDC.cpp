@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/CodePage932.h"
+#include "platform/base/CodePage932.h"
 #include "platform/wx/WxFontMapper.h"
 #include "platform/wx/WxRasterOp.h"
 

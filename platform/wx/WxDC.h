@@ -4,7 +4,7 @@
 #include <wx/dc.h>
 #include <wx/string.h>
 
-#include "platform/DC.h"
+#include "platform/framework/DC.h"
 
 // A device context on a wx DC. Text is code page 932 drawn on an exact cell grid: one byte
 // per cell of the font's half-width advance, a double-byte character across two cells, an

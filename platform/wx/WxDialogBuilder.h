@@ -1,7 +1,7 @@
 #pragma once
 #include <wx/gdicmn.h>
 
-#include "platform/ResourceTypes.h"
+#include "platform/base/ResourceTypes.h"
 
 class wxWindow;
 class CWxSpinArrows;

@@ -13,8 +13,8 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
-#include "platform/Afx.h"
-#include "platform/Wnd.h"
+#include "platform/base/Afx.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxDialogBuilder.h"
 #include "platform/wx/WxSpinArrows.h"

@@ -3,7 +3,7 @@
 
 #include <wx/font.h>
 
-#include "platform/Font.h"
+#include "platform/framework/Font.h"
 
 // Realises the program's logical fonts as wx fonts. "FixedSys" and faces that are not
 // installed become the best installed monospace face with Japanese glyphs.

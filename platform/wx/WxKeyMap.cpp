@@ -2,8 +2,8 @@
 
 #include <wx/defs.h>
 
-#include "platform/CodePage932.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/CodePage932.h"
+#include "platform/base/VirtualKeys.h"
 #include "platform/wx/WxCommandIds.h"
 
 namespace {

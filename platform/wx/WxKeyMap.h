@@ -3,7 +3,7 @@
 
 #include <wx/accel.h>
 
-#include "platform/ResourceTypes.h"
+#include "platform/base/ResourceTypes.h"
 
 class wxKeyEvent;
 

@@ -3,8 +3,8 @@
 #include <wx/frame.h>
 #include <wx/sizer.h>
 
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxDocumentBook.h"
 #include "platform/wx/WxFileDropTarget.h"

@@ -3,8 +3,8 @@
 #include <gtk/gtk.h>
 #include <wx/menu.h>
 
-#include "platform/CmdUI.h"
-#include "platform/Wnd.h"
+#include "platform/framework/CmdUI.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
 
 namespace {

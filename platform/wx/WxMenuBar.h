@@ -6,8 +6,8 @@
 // After the menu header: the weak reference needs the complete class.
 #include <wx/weakref.h>
 
-#include "platform/CmdUI.h"
-#include "platform/ResourceTypes.h"
+#include "platform/base/ResourceTypes.h"
+#include "platform/framework/CmdUI.h"
 
 class CWnd;
 typedef struct _GtkWidget GtkWidget;

@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/ProfileStore.h"
+#include "platform/base/ProfileStore.h"
 
 class wxFileConfig;
 

@@ -6,7 +6,7 @@
 #include <cairo.h>
 #include <wx/dc.h>
 
-#include "platform/DC.h"
+#include "platform/framework/DC.h"
 
 namespace {
 constexpr uint32_t kRgbMask = 0x00FFFFFF;

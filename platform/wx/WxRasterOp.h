@@ -3,7 +3,7 @@
 
 #include <wx/gdicmn.h>
 
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 
 class wxDC;
 

@@ -2,9 +2,9 @@
 
 #include <wx/toolbar.h>
 
-#include "platform/CmdUI.h"
-#include "platform/ResourceTypes.h"
-#include "platform/Wnd.h"
+#include "platform/base/ResourceTypes.h"
+#include "platform/framework/CmdUI.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxToolImages.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <wx/bitmap.h>
 
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 
 // Pictures of toolbar buttons: the desktop's icons for the framework's standard commands,
 // small drawn pictures for the program's own, and the two pictures of the file-name bar.

@@ -6,8 +6,8 @@
 #include <gtk/gtk.h>
 #include <wx/dcmemory.h>
 
-#include "platform/Font.h"
-#include "platform/Wnd.h"
+#include "platform/framework/Font.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxRasterOp.h"
 #include "platform/wx/WxTimer.h"
 

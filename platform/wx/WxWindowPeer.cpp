@@ -6,7 +6,7 @@
 #include <wx/dcclient.h>
 #include <wx/sizer.h>
 
-#include "platform/Wnd.h"
+#include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxDC.h"
 #include "platform/wx/WxTimer.h"

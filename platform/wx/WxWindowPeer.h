@@ -8,7 +8,7 @@
 // After the window header: the weak reference needs the complete class.
 #include <wx/weakref.h>
 
-#include "platform/WindowPeer.h"
+#include "platform/framework/WindowPeer.h"
 
 class CWnd;
 class CWxTimer;

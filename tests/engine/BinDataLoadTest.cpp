@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/Afx.h"
+#include "platform/base/Afx.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/TestSupport.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/QXClipboard.h"
-#include "platform/Afx.h"
+#include "platform/base/Afx.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/TestSupport.h"
 

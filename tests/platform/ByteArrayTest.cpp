@@ -1,4 +1,4 @@
-#include "platform/ByteArray.h"
+#include "platform/base/ByteArray.h"
 
 #include <gtest/gtest.h>
 #include <random>

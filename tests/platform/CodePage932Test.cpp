@@ -1,4 +1,4 @@
-#include "platform/CodePage932.h"
+#include "platform/base/CodePage932.h"
 
 #include <gtest/gtest.h>
 

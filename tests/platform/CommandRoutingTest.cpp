@@ -2,14 +2,14 @@
 // application in that order; enabling follows the update handlers.
 #include <gtest/gtest.h>
 
-#include "platform/Afx.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
-#include "platform/View.h"
-#include "platform/VirtualKeys.h"
-#include "platform/WinApp.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/Document.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/View.h"
+#include "platform/framework/WinApp.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

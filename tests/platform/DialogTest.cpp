@@ -1,9 +1,9 @@
 // Dialogs from templates: data exchange both ways, validation, modal and modeless use, sheets.
 #include <gtest/gtest.h>
 
-#include "platform/Afx.h"
-#include "platform/Dialog.h"
-#include "platform/PropertySheet.h"
+#include "platform/base/Afx.h"
+#include "platform/framework/Dialog.h"
+#include "platform/framework/PropertySheet.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "platform/AtomicFile.h"
-#include "platform/File.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/File.h"
 #include "tests/TestSupport.h"
 
 TEST(File, ExclusiveOpenRefusesSecondOpenWithoutTouchingTheFile) {

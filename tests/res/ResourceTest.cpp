@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/VirtualKeys.h"
+#include "platform/base/VirtualKeys.h"
 #include "res/Resources.h"
 
 // Expected values are written with the plain numbers and texts the program is known by, not with

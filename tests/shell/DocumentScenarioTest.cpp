@@ -3,9 +3,9 @@
 #include <sys/stat.h>
 
 #include "engine/KolvaDoc.h"
-#include "platform/Afx.h"
-#include "platform/DocTemplate.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/DocTemplate.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
 #include "shell/ChildFrame.h"

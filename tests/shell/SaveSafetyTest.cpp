@@ -15,11 +15,11 @@
 #include <fstream>
 
 #include "engine/KolvaDoc.h"
-#include "platform/Afx.h"
-#include "platform/DocTemplate.h"
-#include "platform/File.h"
-#include "platform/FrameWnd.h"
-#include "platform/View.h"
+#include "platform/base/Afx.h"
+#include "platform/base/File.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/FrameWnd.h"
+#include "platform/framework/View.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
 #include "shell/KolvaApp.h"

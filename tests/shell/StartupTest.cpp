@@ -1,8 +1,8 @@
 // The program started on the recording backend, as a user would see it.
 #include <gtest/gtest.h>
 
-#include "platform/DocTemplate.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/DocTemplate.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
 #include "shell/KolvaApp.h"

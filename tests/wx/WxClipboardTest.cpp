@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
-#include "platform/Afx.h"
+#include "platform/base/Afx.h"
 
 namespace {
 using Block = std::vector<uint8_t>;

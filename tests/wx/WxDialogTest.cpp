@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 #include "WxTestSupport.h"
-#include "platform/Afx.h"
-#include "platform/Dialog.h"
-#include "platform/PropertySheet.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/Dialog.h"
+#include "platform/framework/PropertySheet.h"
 #include "platform/wx/WxBackend.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
-#include "platform/ControlBars.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
+#include "platform/framework/ControlBars.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
 #include "platform/wx/WxBackend.h"
 
 namespace {

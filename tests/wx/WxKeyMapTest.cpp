@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "platform/Afx.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCommandIds.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
-#include "platform/CmdUI.h"
-#include "platform/Wnd.h"
+#include "platform/framework/CmdUI.h"
+#include "platform/framework/Wnd.h"
 
 namespace {
 using M = CMenuItemDef;

@@ -9,19 +9,19 @@
 #include <memory>
 #include <string>
 
-#include "platform/Afx.h"
-#include "platform/Backend.h"
-#include "platform/ControlBars.h"
-#include "platform/DC.h"
-#include "platform/Dialog.h"
-#include "platform/DocTemplate.h"
-#include "platform/Document.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
-#include "platform/PropertySheet.h"
-#include "platform/View.h"
-#include "platform/VirtualKeys.h"
-#include "platform/WinApp.h"
+#include "platform/base/Afx.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/Backend.h"
+#include "platform/framework/ControlBars.h"
+#include "platform/framework/DC.h"
+#include "platform/framework/Dialog.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/Document.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/PropertySheet.h"
+#include "platform/framework/View.h"
+#include "platform/framework/WinApp.h"
 #include "platform/wx/WxApplication.h"
 
 namespace {

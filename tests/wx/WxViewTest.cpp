@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "WxTestSupport.h"
-#include "platform/MDIChildWnd.h"
-#include "platform/MDIFrameWnd.h"
-#include "platform/View.h"
-#include "platform/VirtualKeys.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/View.h"
 #include "platform/wx/WxBackend.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "platform/DC.h"
+#include "platform/framework/DC.h"
 #include "platform/wx/probe/WxProbe.h"
 
 class CWxDC;

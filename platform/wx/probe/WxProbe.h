@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/base/Types.h"
 
 class CWnd;
 class CWxMenuBar;

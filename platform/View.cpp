@@ -1,7 +1,0 @@
-#include "platform/View.h"
-
-#include "platform/FrameWnd.h"
-
-CFrameWnd* CView::GetParentFrame() const {
-    return dynamic_cast<CFrameWnd*>(m_pParent);
-}

@@ -1,0 +1,155 @@
+#include "platform/base/File.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+CFile::~CFile() {
+    Close();
+}
+
+bool CFile::Open(const std::string& path, unsigned flags, CFileException* pError) {
+    Close();
+    int oflags = O_CLOEXEC;
+    if (flags & modeReadWrite)
+        oflags |= O_RDWR;
+    else if (flags & modeWrite)
+        oflags |= O_WRONLY;
+    else
+        oflags |= O_RDONLY;
+    if (flags & modeCreate) oflags |= O_CREAT;
+    auto fail = [&](int err) {
+        if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, path);
+        return false;
+    };
+    int fd = ::open(path.c_str(), oflags, 0666);
+    if (fd < 0) return fail(errno);
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return fail(EISDIR);
+    }
+    // Lock before truncating, so a refused open leaves the other holder's file intact.
+    if (flags & (shareExclusive | shareDenyWrite)) {
+        int op = (flags & shareExclusive) || (oflags & (O_WRONLY | O_RDWR)) ? LOCK_EX : LOCK_SH;
+        if (::flock(fd, op | LOCK_NB) != 0) {
+            int err = errno;
+            ::close(fd);
+            return fail(err == EWOULDBLOCK ? EWOULDBLOCK : err);
+        }
+    }
+    if ((flags & modeCreate) && ::ftruncate(fd, 0) != 0) {
+        int err = errno;
+        ::close(fd);
+        return fail(err);
+    }
+    m_fd = fd;
+    m_strPath = path;
+    return true;
+}
+
+void CFile::Close() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+void CFile::Throw(int err) const {
+    throw CFileException(CFileException::CauseFromErrno(err), err, m_strPath);
+}
+
+unsigned CFile::Read(void* buffer, unsigned n) {
+    unsigned done = 0;
+    while (done < n) {
+        ssize_t got = ::read(m_fd, static_cast<char*>(buffer) + done, n - done);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            Throw(errno);
+        }
+        if (got == 0) break;
+        done += static_cast<unsigned>(got);
+    }
+    return done;
+}
+
+unsigned CFile::ReadAt(int64_t pos, void* buffer, unsigned n) {
+    unsigned done = 0;
+    while (done < n) {
+        ssize_t got = ::pread(m_fd, static_cast<char*>(buffer) + done, n - done, pos + done);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            Throw(errno);
+        }
+        if (got == 0) break;
+        done += static_cast<unsigned>(got);
+    }
+    return done;
+}
+
+void CFile::Write(const void* buffer, unsigned n) {
+    unsigned done = 0;
+    while (done < n) {
+        ssize_t put = ::write(m_fd, static_cast<const char*>(buffer) + done, n - done);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            Throw(errno);
+        }
+        done += static_cast<unsigned>(put);
+    }
+}
+
+int64_t CFile::Seek(int64_t offset, SeekPosition from) {
+    int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : SEEK_END;
+    off_t pos = ::lseek(m_fd, offset, whence);
+    if (pos < 0) Throw(errno);
+    return pos;
+}
+
+int64_t CFile::GetLength() const {
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0) Throw(errno);
+    return st.st_size;
+}
+
+void CFile::Flush() {
+    if (::fsync(m_fd) != 0) Throw(errno);
+}
+
+bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return false;
+    status.m_size = st.st_size;
+    status.m_mode = st.st_mode & 07777;
+    status.m_mtime = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    status.m_ino = st.st_ino;
+    status.m_dev = st.st_dev;
+    // No write bit at all is the read-only attribute; the superuser ignores access(W_OK).
+    status.m_bReadOnly =
+        (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+    return true;
+}
+
+bool CFile::Rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool CFile::Remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool CFile::Copy(const std::string& from, const std::string& to) {
+    CFile in, out;
+    if (!in.Open(from, modeRead | shareDenyNone) || !out.Open(to, modeWrite | modeCreate))
+        return false;
+    try {
+        char buffer[65536];
+        while (unsigned n = in.Read(buffer, sizeof buffer))
+            out.Write(buffer, n);
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/base/FileException.h"
+
+struct CFileStatus {
+    int64_t m_size = 0;
+    bool m_bReadOnly = false; // the file carries the read-only attribute
+    unsigned m_mode = 0;      // permission bits
+    int64_t m_mtime = 0;      // time of the last change of the content, in nanoseconds
+    uint64_t m_ino = 0;       // the file's identity: inode and device
+    uint64_t m_dev = 0;
+};
+
+// A file on disk. Sharing modes are advisory locks: an exclusive open fails while another open
+// file (in this process or another instance) holds the lock, and other programs are not blocked.
+// Read, Write and Seek throw CFileException on failure.
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyNone = 0x0040,
+        modeCreate = 0x1000,
+        typeBinary = 0x8000,
+    };
+    enum SeekPosition { begin, current, end };
+
+    CFile() = default;
+    ~CFile();
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    bool Open(const std::string& path, unsigned flags, CFileException* pError = nullptr);
+    void Close();
+    bool IsOpen() const { return m_fd >= 0; }
+    const std::string& GetFilePath() const { return m_strPath; }
+
+    // Reads up to n bytes at the current position; returns how many were read (0 at the end).
+    unsigned Read(void* buffer, unsigned n);
+    // Reads up to n bytes at pos without moving the current position.
+    unsigned ReadAt(int64_t pos, void* buffer, unsigned n);
+    void Write(const void* buffer, unsigned n);
+    int64_t Seek(int64_t offset, SeekPosition from);
+    int64_t GetLength() const;
+    // Pushes written data to the disk.
+    void Flush();
+
+    static bool GetStatus(const std::string& path, CFileStatus& status);
+    static bool Rename(const std::string& from, const std::string& to);
+    static bool Remove(const std::string& path);
+    static bool Copy(const std::string& from, const std::string& to);
+
+private:
+    [[noreturn]] void Throw(int err) const;
+
+    int m_fd = -1;
+    std::string m_strPath;
+};

@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+
+#include "platform/base/Types.h"
+#include "platform/framework/Font.h"
+
+// Raster operations of a solid-brush rectangle on the destination.
+constexpr uint32_t PATCOPY = 0x00F00021;
+constexpr uint32_t PATINVERT = 0x005A0049;
+constexpr uint32_t DSTINVERT = 0x00550009;
+constexpr uint32_t ROP_DPa = 0x00A000C9; // destination AND brush
+constexpr uint32_t ROP_DPo = 0x00FA0089; // destination OR brush
+
+constexpr UINT ETO_OPAQUE = 0x0002;
+constexpr UINT ETO_CLIPPED = 0x0004;
+
+constexpr int MM_TEXT = 1;
+constexpr int MM_HIMETRIC = 3; // 0.01 mm, y grows upwards
+
+// System colours.
+constexpr int COLOR_WINDOW = 5;
+constexpr int COLOR_WINDOWTEXT = 8;
+constexpr int COLOR_HIGHLIGHT = 13;
+constexpr int COLOR_HIGHLIGHTTEXT = 14;
+constexpr int COLOR_BTNFACE = 15;
+COLORREF GetSysColor(int index);
+
+// A device context. Text is 8-bit code page 932, one byte per cell of the selected fixed-pitch
+// font: a double-byte character covers two cells.
+class CDC {
+public:
+    virtual ~CDC() = default;
+
+    virtual CFont* SelectObject(CFont* pFont) = 0;
+    virtual bool GetTextMetrics(TEXTMETRIC& tm) = 0;
+    virtual COLORREF SetTextColor(COLORREF color) = 0;
+    virtual COLORREF SetBkColor(COLORREF color) = 0;
+    virtual void TextOut(int x, int y, const char* text, int n) = 0;
+    // Fills rect with the background colour when ETO_OPAQUE is given, then draws the text.
+    virtual void ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
+                            int n) = 0;
+    virtual void FillSolidRect(const CRect& rect, COLORREF color) = 0;
+    // Combines the rectangle's pixels with a solid brush by the raster operation.
+    virtual void PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) = 0;
+    virtual int SetMapMode(int mode) = 0;
+    virtual int GetMapMode() const = 0;
+    virtual bool IsPrinting() const { return false; }
+
+    void TextOut(int x, int y, const std::string& s) {
+        TextOut(x, y, s.data(), static_cast<int>(s.size()));
+    }
+};

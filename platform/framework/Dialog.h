@@ -1,0 +1,66 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/framework/Wnd.h"
+
+class CDialog;
+
+// Moves values between a dialog's controls and its fields, in either direction.
+class CDataExchange {
+public:
+    CDataExchange(CDialog* pDlg, bool bSave) : m_pDlg(pDlg), m_bSaveAndValidate(bSave) {}
+    CDialog* m_pDlg;
+    bool m_bSaveAndValidate; // true: controls to fields
+    bool m_bFailed = false;
+};
+
+void DDX_Text(CDataExchange* pDX, UINT id, std::string& value);
+void DDX_Text(CDataExchange* pDX, UINT id, int& value);
+void DDX_Check(CDataExchange* pDX, UINT id, int& value);
+// value is the index of the checked radio button in the group that starts at id.
+void DDX_Radio(CDataExchange* pDX, UINT id, int& value);
+void DDX_CBString(CDataExchange* pDX, UINT id, std::string& value);
+// Refuses a value outside low .. high with the framework's message.
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high);
+
+// A dialog from a template: modal (DoModal) or modeless (Create).
+class CDialog : public CWnd {
+public:
+    CDialog(UINT templateId, CWnd* pParent) : m_nTemplateID(templateId), m_pParentWnd(pParent) {}
+
+    virtual int DoModal();
+    bool Create();
+    void EndDialog(int result);
+    bool UpdateData(bool bSaveAndValidate = true);
+    bool IsModal() const { return m_bModal; }
+    UINT GetTemplateID() const { return m_nTemplateID; }
+
+    virtual bool OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
+
+    void SetDlgItemText(UINT id, const std::string& text);
+    std::string GetDlgItemText(UINT id);
+    void CheckDlgButton(UINT id, int state);
+    int IsDlgButtonChecked(UINT id);
+    void EnableDlgItem(UINT id, bool bEnable);
+    void SetComboItems(UINT id, const std::vector<std::string>& items);
+    // The range of the up-down control id, which steps the control before it.
+    void SetSpinRange(UINT id, int low, int high);
+    void GotoDlgCtrl(UINT id);
+
+    void OnCommandFromUI(UINT id) override;
+    void OnClose() override { OnCancel(); }
+
+protected:
+    bool CreateDialogPeer();
+    // The window whose controls this dialog's items are.
+    virtual CWindowPeer* ControlPeer() { return m_pPeer.get(); }
+
+    UINT m_nTemplateID;
+    CWnd* m_pParentWnd;
+    bool m_bModal = false;
+    int m_nResult = 0;
+};

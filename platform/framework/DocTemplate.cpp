@@ -1,0 +1,93 @@
+#include "platform/framework/DocTemplate.h"
+
+#include <algorithm>
+
+#include "platform/framework/Document.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/View.h"
+#include "platform/framework/WinApp.h"
+
+CMultiDocTemplate::CMultiDocTemplate(UINT id, DocFactory doc, FrameFactory frame, ViewFactory view)
+    : m_nID(id), m_docFactory(std::move(doc)), m_frameFactory(std::move(frame)),
+      m_viewFactory(std::move(view)) {}
+
+CMultiDocTemplate::~CMultiDocTemplate() {
+    for (CDocument* d : m_documents)
+        delete d;
+}
+
+bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
+    CWinApp* app = AfxGetApp();
+    CMDIFrameWnd* main = app ? app->m_pMainWnd : nullptr;
+    if (!main) return false;
+    CMDIChildWnd* frame = m_frameFactory();
+    if (!frame->Create(main, pDoc->GetTitle())) {
+        delete frame;
+        return false;
+    }
+    CView* view = m_viewFactory();
+    pDoc->AddView(view);
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::View;
+    request.m_pParent = frame;
+    request.m_nID = 0xE900; // the framework's first pane
+    if (!view->CreatePeer(request)) {
+        pDoc->RemoveView(view);
+        delete view;
+        frame->DestroyWindow();
+        delete frame;
+        return false;
+    }
+    frame->SetActiveView(view);
+    return true;
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool bMakeVisible) {
+    CDocument* doc = m_docFactory();
+    doc->SetDocTemplate(this);
+    m_documents.push_back(doc);
+    if (path.empty())
+        doc->SetTitle(NextUntitledTitle());
+    else
+        doc->SetTitle(path.substr(path.find_last_of('/') + 1));
+    if (!CreateFrame(doc)) {
+        RemoveDocument(doc);
+        delete doc;
+        return nullptr;
+    }
+    bool ok = path.empty() ? doc->OnNewDocument() : doc->OnOpenDocument(path);
+    if (!ok) {
+        doc->OnCloseDocument(); // takes the window away and deletes the document
+        return nullptr;
+    }
+    if (!path.empty()) doc->SetPathName(path);
+    for (CView* v : doc->GetViews()) {
+        v->OnInitialUpdate();
+        if (CFrameWnd* frame = v->GetParentFrame()) {
+            frame->OnUpdateFrameTitle();
+            if (bMakeVisible)
+                if (auto* child = dynamic_cast<CMDIChildWnd*>(frame)) child->MDIActivate();
+        }
+    }
+    return doc;
+}
+
+std::string CMultiDocTemplate::NextUntitledTitle() {
+    return UntitledTitle() + std::to_string(++m_nUntitledCount);
+}
+
+void CMultiDocTemplate::RemoveDocument(CDocument* pDoc) {
+    m_documents.erase(std::remove(m_documents.begin(), m_documents.end(), pDoc), m_documents.end());
+}
+
+bool CMultiDocTemplate::SaveAllModified() {
+    for (CDocument* d : std::vector<CDocument*>(m_documents))
+        if (!d->SaveModified()) return false;
+    return true;
+}
+
+void CMultiDocTemplate::CloseAllDocuments() {
+    for (CDocument* d : std::vector<CDocument*>(m_documents))
+        d->OnCloseDocument();
+}

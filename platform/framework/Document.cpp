@@ -1,0 +1,131 @@
+#include "platform/framework/Document.h"
+
+#include <algorithm>
+
+#include "platform/base/Afx.h"
+#include "platform/base/FileException.h"
+#include "platform/base/ResourceTypes.h"
+#include "platform/framework/Backend.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/View.h"
+#include "platform/framework/WinApp.h"
+
+namespace {
+constexpr UINT kInvalidFileName = 61696; // "無効なﾌｧｲﾙ名です。"
+constexpr UINT kSaveChanges = 61699;     // "%1 への変更を保存しますか?"
+constexpr UINT kFileClose = 57602;
+constexpr UINT kFileSave = 57603;
+
+std::string FileTitle(const std::string& path) {
+    std::string::size_type slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
+    std::string::size_type at = text.find(what);
+    if (at != std::string::npos) text.replace(at, what.size(), with);
+    return text;
+}
+} // namespace
+
+CDocument::CDocument() {
+    OnCommand(kFileClose, [this] {
+        if (SaveModified()) OnCloseDocument();
+    });
+    OnCommand(kFileSave, [this] { DoFileSave(); });
+}
+CDocument::~CDocument() = default;
+
+void CDocument::SetPathName(const std::string& path, bool bAddToMRU) {
+    m_strPathName = path;
+    SetTitle(FileTitle(path));
+    if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(path);
+}
+
+void CDocument::SetTitle(const std::string& title) {
+    m_strTitle = title;
+    for (CView* v : m_views)
+        if (CFrameWnd* frame = v->GetParentFrame()) frame->OnUpdateFrameTitle();
+}
+
+void CDocument::AddView(CView* pView) {
+    m_views.push_back(pView);
+    pView->SetDocument(this);
+}
+
+void CDocument::RemoveView(CView* pView) {
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), pView), m_views.end());
+}
+
+void CDocument::UpdateAllViews(CView* pSender, long lHint) {
+    for (CView* v : m_views)
+        if (v != pSender) v->OnUpdate(pSender, lHint);
+}
+
+bool CDocument::OnNewDocument() {
+    m_strPathName.clear();
+    m_bModified = false;
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string&) {
+    m_bModified = false;
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string&) {
+    m_bModified = false;
+    return true;
+}
+
+void CDocument::OnCloseDocument() {
+    // Destroying a frame removes its view from the list; walk a copy.
+    std::vector<CFrameWnd*> frames;
+    for (CView* v : m_views)
+        if (CFrameWnd* frame = v->GetParentFrame()) frames.push_back(frame);
+    for (CFrameWnd* frame : frames) {
+        frame->DestroyWindow();
+        delete frame;
+    }
+    if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
+    delete this;
+}
+
+bool CDocument::SaveModified() {
+    if (!m_bModified) return true;
+    std::string name = m_strPathName.empty() ? m_strTitle : m_strPathName;
+    std::string prompt = ReplaceFirst(CResourceSet::Current().LoadString(kSaveChanges), "%1", name);
+    switch (AfxMessageBox(prompt, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDCANCEL:
+        return false;
+    case IDYES:
+        return DoFileSave();
+    default:
+        return true;
+    }
+}
+
+bool CDocument::DoFileSave() {
+    return DoSave(m_strPathName);
+}
+
+bool CDocument::DoSave(const std::string& path, bool bReplace) {
+    std::string target = path;
+    if (target.empty()) {
+        std::string initial = m_strPathName.empty() ? m_strTitle : m_strPathName;
+        if (!CBackend::Current().GetFileName(false, initial, target)) return false;
+    }
+    if (!OnSaveDocument(target)) return false;
+    if (bReplace) SetPathName(target);
+    return true;
+}
+
+void CDocument::ReportSaveLoadException(const std::string& path, const CFileException* pError,
+                                        bool) {
+    std::string text = pError ? pError->GetErrorMessage() : std::string();
+    if (text.empty()) text = CResourceSet::Current().LoadString(kInvalidFileName);
+    if (text.empty()) text = "無効なﾌｧｲﾙ名です。";
+    (void)path;
+    AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+}

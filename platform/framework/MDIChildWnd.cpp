@@ -1,0 +1,52 @@
+#include "platform/framework/MDIChildWnd.h"
+
+#include "platform/framework/Document.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/View.h"
+
+CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
+    return dynamic_cast<CMDIFrameWnd*>(m_pParent);
+}
+
+bool CMDIChildWnd::Create(CMDIFrameWnd* pFrame, const std::string& title) {
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::ChildFrame;
+    request.m_pParent = pFrame;
+    request.m_strTitle = title;
+    if (!CreatePeer(request)) return false;
+    pFrame->AddChild(this);
+    return true;
+}
+
+void CMDIChildWnd::MDIActivate() {
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->MDIActivate(this);
+}
+
+void CMDIChildWnd::MDIMaximize() {
+    if (CMDIFrameWnd* frame = GetMDIFrame(); frame && frame->GetPeer())
+        frame->GetPeer()->MaximizeChild(this);
+}
+
+void CMDIChildWnd::OnUpdateFrameTitle() {
+    CMDIFrameWnd* frame = GetMDIFrame();
+    if (frame && frame->MDIGetActive() == this) frame->OnUpdateFrameTitle();
+}
+
+void CMDIChildWnd::OnClose() {
+    CDocument* doc = GetActiveDocument();
+    if (!doc) {
+        DestroyWindow();
+        return;
+    }
+    if (doc->CanCloseFrame()) doc->OnCloseDocument();
+}
+
+void CMDIChildWnd::OnDestroy() {
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
+    if (CView* view = m_pActiveView) {
+        m_pActiveView = nullptr;
+        if (CDocument* doc = view->GetDocument()) doc->RemoveView(view);
+        view->DestroyWindow();
+        delete view;
+    }
+}
