@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Document.h"
+#include "platform/File.h"
 #include "platform/MDIChildWnd.h"
 #include "platform/MDIFrameWnd.h"
 #include "platform/View.h"
@@ -43,7 +44,26 @@ bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     return true;
 }
 
-CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool bMakeVisible) {
+CDocument* CMultiDocTemplate::FindDocument(const std::string& path) const {
+    for (CDocument* d : m_documents)
+        if (!d->GetPathName().empty() && CFile::IsSameFile(d->GetPathName(), path)) return d;
+    return nullptr;
+}
+
+void CMultiDocTemplate::ActivateDocument(CDocument* pDoc) {
+    for (CView* v : pDoc->GetViews())
+        if (auto* child = dynamic_cast<CMDIChildWnd*>(v->GetParentFrame())) {
+            child->MDIActivate();
+            return;
+        }
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& given, bool bMakeVisible) {
+    const std::string path = given.empty() ? given : CFile::GetFullPath(given);
+    if (CDocument* open = path.empty() ? nullptr : FindDocument(path)) {
+        if (bMakeVisible) ActivateDocument(open);
+        return open;
+    }
     CDocument* doc = m_docFactory();
     doc->SetDocTemplate(this);
     m_documents.push_back(doc);
