@@ -44,26 +44,23 @@ bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     return true;
 }
 
-CDocument* CMultiDocTemplate::FindDocument(const std::string& path) const {
-    for (CDocument* d : m_documents)
-        if (!d->GetPathName().empty() && CFile::IsSameFile(d->GetPathName(), path)) return d;
+CDocument* CMultiDocTemplate::ActivateIfOpen(const std::string& path) const {
+    if (path.empty()) return nullptr;
+    for (CDocument* d : m_documents) {
+        if (d->GetPathName().empty() || !CFile::IsSameFile(d->GetPathName(), path)) continue;
+        for (CView* v : d->GetViews())
+            if (auto* child = dynamic_cast<CMDIChildWnd*>(v->GetParentFrame())) {
+                child->MDIActivate();
+                break;
+            }
+        return d;
+    }
     return nullptr;
 }
 
-void CMultiDocTemplate::ActivateDocument(CDocument* pDoc) {
-    for (CView* v : pDoc->GetViews())
-        if (auto* child = dynamic_cast<CMDIChildWnd*>(v->GetParentFrame())) {
-            child->MDIActivate();
-            return;
-        }
-}
-
 CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& given, bool bMakeVisible) {
-    const std::string path = given.empty() ? given : CFile::GetFullPath(given);
-    if (CDocument* open = path.empty() ? nullptr : FindDocument(path)) {
-        if (bMakeVisible) ActivateDocument(open);
-        return open;
-    }
+    const std::string path = CFile::GetFullPath(given);
+    if (CDocument* open = ActivateIfOpen(path)) return open;
     CDocument* doc = m_docFactory();
     doc->SetDocTemplate(this);
     m_documents.push_back(doc);

@@ -26,10 +26,9 @@ public:
     // is open already is not opened again: its document's window is activated and returned.
     // Returns null when the document could not be opened; nothing of it remains then.
     CDocument* OpenDocumentFile(const std::string& path, bool bMakeVisible = true);
-    // The document open under path (or under another name of the same file), or null.
-    CDocument* FindDocument(const std::string& path) const;
-    // Brings the document's first window to the front.
-    static void ActivateDocument(CDocument* pDoc);
+    // The document open under path (or under another name of the same file), its window
+    // brought to the front; null when there is none.
+    CDocument* ActivateIfOpen(const std::string& path) const;
     void RemoveDocument(CDocument* pDoc);
     // Closes every document (after asking to save); false when the user cancelled.
     bool SaveAllModified();

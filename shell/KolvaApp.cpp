@@ -155,9 +155,7 @@ CDocument* CKolvaApp::OpenDocumentFile(const std::string& path) {
 }
 
 CKolvaDoc* CKolvaApp::ActivateIfOpen(const std::string& path) {
-    CDocument* open = path.empty() ? nullptr : m_pDocTemplate->FindDocument(path);
-    if (open) CMultiDocTemplate::ActivateDocument(open);
-    return dynamic_cast<CKolvaDoc*>(open);
+    return dynamic_cast<CKolvaDoc*>(m_pDocTemplate->ActivateIfOpen(path));
 }
 
 CKolvaDoc* CKolvaApp::OpenShortcutCopy(const std::string& path) {

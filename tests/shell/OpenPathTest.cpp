@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "engine/KolvaDoc.h"
+#include "platform/Afx.h"
 #include "platform/DocTemplate.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
@@ -167,4 +168,22 @@ TEST_F(OpenPathTest, AnOffMemoryFileOpenAgainIsBroughtToTheFrontEvenAtTheLimit) 
     EXPECT_EQ(Active(), Doc(0));
     EXPECT_TRUE(m_backend.m_messages.empty()); // neither "in use" nor "too many"
     EXPECT_EQ(Docs().size(), 10u);
+}
+
+TEST_F(OpenPathTest, AShortcutEditedThroughItsCopyIsNotCopiedAgain) {
+    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
+    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
+    Start();
+    m_backend.QueueAnswer(IDYES);
+    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    doc->m_pData->m_nCaret = 0;
+    doc->m_pData->OverwriteAtCaret('l');
+    doc->SetModifiedFlag();
+    ASSERT_TRUE(doc->DoFileSave()); // the working copy on disk now differs from the shortcut
+    m_backend.QueueAnswer(IDYES);
+    EXPECT_EQ(m_app.OpenDocumentPath(lnk), doc);
+    EXPECT_EQ(TempDir::Read(lnk + ".Quelm"), Str("lINK"));
+    EXPECT_EQ(Docs().size(), 1u);
+    EXPECT_EQ(FileButtons(), 1u);
 }
