@@ -5,6 +5,7 @@
 #include "platform/Afx.h"
 #include "platform/Backend.h"
 #include "platform/DocTemplate.h"
+#include "platform/File.h"
 #include "platform/FileException.h"
 #include "platform/MDIChildWnd.h"
 #include "platform/ResourceTypes.h"
@@ -38,9 +39,9 @@ CDocument::CDocument() {
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path, bool bAddToMRU) {
-    m_strPathName = path;
-    SetTitle(FileTitle(path));
-    if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(path);
+    m_strPathName = CFile::GetFullPath(path);
+    SetTitle(FileTitle(m_strPathName));
+    if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(m_strPathName);
 }
 
 void CDocument::SetTitle(const std::string& title) {
