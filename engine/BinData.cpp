@@ -63,8 +63,8 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
         m_file.Close();
         return 1;
     }
-    // Positions are 32-bit.
-    if (length > INT32_MAX) {
+    // Positions are 32-bit, and so is the caret limit, which is one past the length.
+    if (length >= INT32_MAX) {
         if (pError) *pError = CFileException(CFileException::fileTooLarge, EFBIG, path);
         m_file.Close();
         return 1;

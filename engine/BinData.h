@@ -109,6 +109,8 @@ public:
 private:
     void GoOffMemory(const char* message);
     bool ReadWhole(uint8_t* store, CFileException* pError);
+    // The selection starts on a caret position that still exists.
+    bool SelectionIsLive() const;
     int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }
     // The selection clipped to the bytes that exist; false when none of it does.
     bool ClippedSelection(int& first, int& count);

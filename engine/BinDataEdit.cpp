@@ -25,10 +25,16 @@ void CBinData::DeleteAtCaret() {
     if (m_nCaret >= GetSize()) m_nCaret = GetSize();
 }
 
+bool CBinData::SelectionIsLive() const {
+    // An edit since the selection was made may have left it beyond the append position.
+    return m_bSelection && m_nSelStart >= 0 && m_nSelStart <= GetDataLength() &&
+           m_nSelEnd >= m_nSelStart;
+}
+
 bool CBinData::ClippedSelection(int& first, int& count) {
     first = m_nSelStart;
     count = 0;
-    if (!m_bSelection || m_nSelStart < 0) return false;
+    if (!SelectionIsLive()) return false;
     count = std::min(m_nSelEnd, GetDataLength() - 1) - first + 1;
     return count > 0;
 }
@@ -56,7 +62,10 @@ void CBinData::DeleteSelection() {
 void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     newCount &= 0xFFFF;
     int first, count;
-    if (m_bOffMemory || !m_bSelection) return;
+    if (m_bOffMemory || !SelectionIsLive()) {
+        m_bSelection = false;
+        return;
+    }
     if (!ClippedSelection(first, count))
         count = 0; // only the append position was selected: the new bytes go at the end
     m_redo.RemoveAll();

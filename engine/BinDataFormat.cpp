@@ -83,15 +83,16 @@ void CBinData::FormatUnicodeChars(int row, char* out) {
         if (c[0] == '?') {
             out[0] = '?';
             out[1] = ' ';
-        } else if (b1 == 0) {
-            out[0] = kSub.sjis[c[0]];
-            out[1] = ' ';
         } else if (b1 == 0xFF && (b0 == 0 || (b0 >= 0x5F && b0 <= 0xDF) || b0 >= 0xE6)) {
             out[0] = static_cast<char>(c[0]);
             out[1] = ' ';
         } else if (n == 2) {
+            // Also for units below 0x100 whose Shift-JIS form has two bytes (U+00A7, U+00D7).
             out[0] = static_cast<char>(c[0]);
             out[1] = static_cast<char>(c[1]);
+        } else if (b1 == 0) {
+            out[0] = kSub.sjis[c[0]];
+            out[1] = ' ';
         } else {
             out[0] = kSub.sjis[b0];
             out[1] = kSub.sjis[b1];

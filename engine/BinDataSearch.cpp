@@ -128,7 +128,10 @@ int CBinData::FindForward(int h, const uint8_t* pattern, bool first, bool cs, in
         return ScanForward(h, pattern, cs, std::max(from, low), std::min(to, high - h + 1));
     };
     int n = std::max(m_nCaret - h + 1, low);
-    if (!first && m_nCaret <= anchor) {
+    // Only the caret behind the wrap pass's own match shows that pass is under way; an edit
+    // such as replacing the match by nothing can put the caret on the anchor before that.
+    bool behindMatch = m_bSelection && SelectionLength() == h && m_nSelEnd + 1 == m_nCaret;
+    if (!first && m_nCaret <= anchor && behindMatch && g_bWrapped) {
         g_bWrapped = true;
         int found = scan(n, anchor - h);
         return found < 0 ? -1 : SetMatch(found, h);
@@ -139,7 +142,11 @@ int CBinData::FindForward(int h, const uint8_t* pattern, bool first, bool cs, in
     }
     int found = scan(n, high - h + 1);
     g_bWrapped = found < 0;
-    if (found < 0) found = scan(low, std::min(anchor - h, n - 1));
+    // An anchor beyond the caret (left by another document) must not bring back the match just
+    // found.
+    int wrapEnd = std::min(anchor - h, n - 1);
+    if (!first && behindMatch) wrapEnd = std::min(wrapEnd, m_nSelStart - 1);
+    if (found < 0) found = scan(low, wrapEnd);
     return found < 0 ? -1 : SetMatch(found, h);
 }
 

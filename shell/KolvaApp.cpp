@@ -123,7 +123,10 @@ void CKolvaApp::OnIdle() {
             if (auto* frame = dynamic_cast<CChildFrame*>(child)) frame->UpdateIndicators();
 }
 
-CKolvaDoc* CKolvaApp::OpenDocumentPath(const std::string& path) {
+CKolvaDoc* CKolvaApp::OpenDocumentPath(const std::string& given) {
+    // Paths are kept whole, so the recent and last-file lists work from any folder.
+    const std::string path = CFile::GetFullPath(given);
+    if (CKolvaDoc* open = ActivateIfOpen(path)) return open;
     if (DocumentCount() >= m_pOptions->nMaxDocuments) {
         std::string text = CResourceSet::Current().LoadString(IDS_TOO_MANY_DOCUMENTS);
         AfxMessageBox(Substitute(text, "%1", path), MB_ICONSTOP | MB_OK);
@@ -135,7 +138,13 @@ CKolvaDoc* CKolvaApp::OpenDocumentPath(const std::string& path) {
             return OpenShortcutCopy(path);
     }
     CFileStatus status;
-    if (!CFile::GetStatus(path, status)) return NewDocumentNamed(path);
+    CFileException error;
+    if (!CFile::GetStatus(path, status, &error)) {
+        if (error.m_cause == CFileException::fileNotFound) return NewDocumentNamed(path);
+        // An existing file that cannot be reached must not look like a new, empty one.
+        AfxMessageBox(error.GetErrorMessage(), MB_ICONEXCLAMATION | MB_OK);
+        return nullptr;
+    }
     auto* doc = dynamic_cast<CKolvaDoc*>(m_pDocTemplate->OpenDocumentFile(path));
     if (doc) m_pFrame->AddFileButton(doc);
     return doc;
@@ -145,8 +154,14 @@ CDocument* CKolvaApp::OpenDocumentFile(const std::string& path) {
     return OpenDocumentPath(path);
 }
 
+CKolvaDoc* CKolvaApp::ActivateIfOpen(const std::string& path) {
+    return dynamic_cast<CKolvaDoc*>(m_pDocTemplate->ActivateIfOpen(path));
+}
+
 CKolvaDoc* CKolvaApp::OpenShortcutCopy(const std::string& path) {
     std::string copy = path + ".Quelm";
+    // Copying again would overwrite the working copy of the document that is open.
+    if (CKolvaDoc* open = ActivateIfOpen(copy)) return open;
     CFile::Copy(path, copy);
     auto* doc = dynamic_cast<CKolvaDoc*>(m_pDocTemplate->OpenDocumentFile(copy));
     if (!doc) return nullptr;

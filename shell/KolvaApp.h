@@ -23,8 +23,9 @@ public:
     bool Startup();
     CMainFrame* MainFrame() const;
 
-    // Every way of opening a file ends here: the document limit, the shortcut prompt and a
-    // missing path becoming a new document with that name.
+    // Every way of opening a file ends here: the full path name, a file already open brought
+    // to the front, the document limit, the shortcut prompt and a missing path becoming a new
+    // document with that name.
     CKolvaDoc* OpenDocumentPath(const std::string& path);
     CDocument* OpenDocumentFile(const std::string& path) override;
     int DocumentCount() const;
@@ -58,6 +59,8 @@ public:
 private:
     void CreateFonts();
     void OpenStartupFiles();
+    // The document already open under path, brought to the front; null when there is none.
+    CKolvaDoc* ActivateIfOpen(const std::string& path);
     CKolvaDoc* OpenShortcutCopy(const std::string& path);
     CKolvaDoc* NewDocumentNamed(const std::string& path);
     void OnFileNewCommand();

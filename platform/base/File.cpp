@@ -1,10 +1,12 @@
 #include "platform/base/File.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 CFile::~CFile() {
     Close();
@@ -24,12 +26,16 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* pError
         if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, path);
         return false;
     };
-    int fd = ::open(path.c_str(), oflags, 0666);
+    // Non-blocking until fstat has shown a regular file: opening a FIFO would wait for a writer.
+    int fd = ::open(path.c_str(), oflags | O_NONBLOCK | O_NOCTTY, 0666);
     if (fd < 0) return fail(errno);
     struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    int err = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (err == 0 && !S_ISREG(st.st_mode)) err = ENODEV;
+    if (err == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) err = errno;
+    if (err != 0) {
         ::close(fd);
-        return fail(EISDIR);
+        return fail(err);
     }
     // Lock before truncating, so a refused open leaves the other holder's file intact.
     if (flags & (shareExclusive | shareDenyWrite)) {
@@ -118,9 +124,13 @@ void CFile::Flush() {
     if (::fsync(m_fd) != 0) Throw(errno);
 }
 
-bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
+bool CFile::GetStatus(const std::string& path, CFileStatus& status, CFileException* pError) {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return false;
+    if (::stat(path.c_str(), &st) != 0) {
+        int err = errno;
+        if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, path);
+        return false;
+    }
     status.m_size = st.st_size;
     status.m_mode = st.st_mode & 07777;
     status.m_mtime = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
@@ -152,4 +162,38 @@ bool CFile::Copy(const std::string& from, const std::string& to) {
         return false;
     }
     return true;
+}
+
+std::string CFile::GetFullPath(const std::string& path) {
+    if (path.empty()) return path;
+    std::string full = path;
+    if (full[0] != '/') {
+        std::string cwd(PATH_MAX, '\0');
+        if (!::getcwd(&cwd[0], cwd.size())) return path;
+        full = cwd.c_str() + std::string("/") + path;
+    }
+    std::vector<std::string> parts;
+    std::string::size_type start = 1;
+    while (start <= full.size()) {
+        std::string::size_type slash = full.find('/', start);
+        if (slash == std::string::npos) slash = full.size();
+        std::string part = full.substr(start, slash - start);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(std::move(part));
+        }
+        start = slash + 1;
+    }
+    std::string result;
+    for (const std::string& part : parts)
+        result += "/" + part;
+    return result.empty() ? "/" : result;
+}
+
+bool CFile::IsSameFile(const std::string& a, const std::string& b) {
+    if (GetFullPath(a) == GetFullPath(b)) return true;
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }

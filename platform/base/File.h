@@ -15,6 +15,7 @@ struct CFileStatus {
 
 // A file on disk. Sharing modes are advisory locks: an exclusive open fails while another open
 // file (in this process or another instance) holds the lock, and other programs are not blocked.
+// Only regular files open; the open never waits (a FIFO without a writer, a device).
 // Read, Write and Seek throw CFileException on failure.
 class CFile {
 public:
@@ -50,7 +51,14 @@ public:
     // Pushes written data to the disk.
     void Flush();
 
-    static bool GetStatus(const std::string& path, CFileStatus& status);
+    // pError, when given, receives the cause of a failure (fileNotFound for a missing file).
+    static bool GetStatus(const std::string& path, CFileStatus& status,
+                          CFileException* pError = nullptr);
+    // The full path name: relative to the current folder made absolute, "." and ".." and
+    // repeated slashes taken out by the text alone (the file need not exist).
+    static std::string GetFullPath(const std::string& path);
+    // Whether two paths name one file: the same full path, or the same file on disk.
+    static bool IsSameFile(const std::string& a, const std::string& b);
     static bool Rename(const std::string& from, const std::string& to);
     static bool Remove(const std::string& path);
     static bool Copy(const std::string& from, const std::string& to);

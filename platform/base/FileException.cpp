@@ -20,6 +20,8 @@ CFileException::Cause CFileException::CauseFromErrno(int err) {
     case EROFS:
         return accessDenied;
     case EISDIR:
+    case ENODEV:
+    case ENXIO:
         return invalidFile;
     case EWOULDBLOCK:
         return sharingViolation;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/File.h"
 #include "platform/framework/Document.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
@@ -43,7 +44,23 @@ bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     return true;
 }
 
-CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool bMakeVisible) {
+CDocument* CMultiDocTemplate::ActivateIfOpen(const std::string& path) const {
+    if (path.empty()) return nullptr;
+    for (CDocument* d : m_documents) {
+        if (d->GetPathName().empty() || !CFile::IsSameFile(d->GetPathName(), path)) continue;
+        for (CView* v : d->GetViews())
+            if (auto* child = dynamic_cast<CMDIChildWnd*>(v->GetParentFrame())) {
+                child->MDIActivate();
+                break;
+            }
+        return d;
+    }
+    return nullptr;
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& given, bool bMakeVisible) {
+    const std::string path = CFile::GetFullPath(given);
+    if (CDocument* open = ActivateIfOpen(path)) return open;
     CDocument* doc = m_docFactory();
     doc->SetDocTemplate(this);
     m_documents.push_back(doc);

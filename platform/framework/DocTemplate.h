@@ -22,9 +22,13 @@ public:
 
     UINT GetResourceID() const { return m_nID; }
     const std::vector<CDocument*>& GetDocuments() const { return m_documents; }
-    // Opens path as a new document, or makes a new empty one when path is empty. Returns null
-    // when the document could not be opened; nothing of it remains then.
+    // Opens path as a new document, or makes a new empty one when path is empty. A file that
+    // is open already is not opened again: its document's window is activated and returned.
+    // Returns null when the document could not be opened; nothing of it remains then.
     CDocument* OpenDocumentFile(const std::string& path, bool bMakeVisible = true);
+    // The document open under path (or under another name of the same file), its window
+    // brought to the front; null when there is none.
+    CDocument* ActivateIfOpen(const std::string& path) const;
     void RemoveDocument(CDocument* pDoc);
     // Closes every document (after asking to save); false when the user cancelled.
     bool SaveAllModified();

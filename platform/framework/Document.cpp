@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/Afx.h"
+#include "platform/base/File.h"
 #include "platform/base/FileException.h"
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/Backend.h"
@@ -38,9 +39,9 @@ CDocument::CDocument() {
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path, bool bAddToMRU) {
-    m_strPathName = path;
-    SetTitle(FileTitle(path));
-    if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(path);
+    m_strPathName = CFile::GetFullPath(path);
+    SetTitle(FileTitle(m_strPathName));
+    if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(m_strPathName);
 }
 
 void CDocument::SetTitle(const std::string& title) {

@@ -1,3 +1,4 @@
+#include <climits>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -140,18 +141,22 @@ TEST_F(LoadTest, FileShrunkUnderneathGivesAnErrorNotStaleBytes) {
     EXPECT_EQ(data.GetByte(10), PositionPattern(11)[10]);
 }
 
-TEST_F(LoadTest, FileOfTwoGigabytesIsRefused) {
-    std::string path = m_dir.Path("huge.bin");
-    int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(ftruncate(fd, int64_t(1) << 31), 0); // sparse: nothing is written
-    close(fd);
-    CBinData data;
-    CFileException err;
-    EXPECT_EQ(data.LoadFile(path, &err), 1);
-    EXPECT_EQ(err.m_cause, CFileException::fileTooLarge);
-    EXPECT_NE(err.GetErrorMessage().find("2GB"), std::string::npos);
-    EXPECT_FALSE(data.m_file.IsOpen());
+TEST_F(LoadTest, FilesWhoseCaretLimitPassesThirtyOneBitsAreRefused) {
+    // 2^31 - 1 bytes would fit a position, but not the caret limit one past the end.
+    for (int64_t size : {int64_t(INT32_MAX), int64_t(1) << 31}) {
+        std::string path = m_dir.Path("huge" + std::to_string(size) + ".bin");
+        int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(ftruncate(fd, size), 0); // sparse: nothing is written
+        close(fd);
+        CBinData data;
+        CFileException err;
+        EXPECT_EQ(data.LoadFile(path, &err), 1) << size;
+        EXPECT_EQ(err.m_cause, CFileException::fileTooLarge) << size;
+        EXPECT_NE(err.GetErrorMessage().find("2GB"), std::string::npos);
+        EXPECT_FALSE(data.m_file.IsOpen());
+    }
+    EXPECT_TRUE(m_backend.m_messages.empty()); // not even the off-memory notice
 }
 
 TEST_F(LoadTest, SaveWritesAllBytesAndFailureKeepsTheOldFile) {

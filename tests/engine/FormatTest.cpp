@@ -93,6 +93,13 @@ TEST_F(FormatTest, UnicodeUnitsBecomeTwoColumnsEach) {
     EXPECT_EQ(Unicode({0x41, 0x00, 0x42}), "A B " + std::string(12, ' '));
 }
 
+TEST_F(FormatTest, UnicodeUnitsBelow256WithDoubleByteFormsShowBothBytes) {
+    // U+00A7, U+00B0, U+00B1 and U+00D7 are double-byte characters in Shift-JIS.
+    EXPECT_EQ(Unicode({0xA7, 0x00, 0xB0, 0x00, 0xB1, 0x00, 0xD7, 0x00}),
+              "\x81\x98\x81\x8B\x81\x7D\x81\x7E" + std::string(8, ' '));
+    EXPECT_EQ(Unicode({0x41, 0x00, 0xA7}), "A \x81\x98" + std::string(12, ' '));
+}
+
 TEST_F(FormatTest, UnicodeRowsReadEightUnitsAcrossTheRow) {
     Bytes bytes;
     const char16_t text[] = u"あいうえおかきく";

@@ -243,3 +243,26 @@ TEST_F(SearchTest, CaseInsensitiveSearchAgreesWithANaiveScan) {
         EXPECT_EQ(Find(pattern, true, true, false), expected) << text << " / " << pattern;
     }
 }
+
+TEST_F(SearchTest, ContinuedSearchAfterRemovingTheMatchFindsTheNextOne) {
+    SetText("abab");
+    EXPECT_EQ(Find("ab", true), 0);
+    m_data.ReplaceSelection(0, nullptr); // the Replace button with nothing
+    EXPECT_EQ(Content(m_data), Str("ab"));
+    EXPECT_EQ(m_data.m_nCaret, 0);
+    EXPECT_EQ(Find("ab", false), 0);
+    m_data.ReplaceSelection(0, nullptr);
+    EXPECT_EQ(Find("ab", false), -1);
+    EXPECT_TRUE(m_data.GetSize() == 0);
+}
+
+TEST_F(SearchTest, ReplacingEachMatchByNothingFromTheMiddleRemovesThemAll) {
+    SetText("abxabxab", 3);
+    std::vector<int> found;
+    for (int p = Find("ab", true); p >= 0 && found.size() < 10; p = Find("ab", false)) {
+        found.push_back(p);
+        m_data.ReplaceSelection(0, nullptr);
+    }
+    EXPECT_EQ(found, (std::vector<int>{3, 4, 0}));
+    EXPECT_EQ(Content(m_data), Str("xx"));
+}

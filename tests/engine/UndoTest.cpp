@@ -182,3 +182,31 @@ TEST_F(UndoTest, GroupIsUndoneAndRedoneInOneStep) {
     EXPECT_EQ(Content(m_data), replaced);
     EXPECT_TRUE(m_data.m_redo.IsEmpty());
 }
+
+TEST_F(UndoTest, SelectionLeftBeyondTheDataByAnEditIsNoSelection) {
+    Fill(m_data, Bytes{0x61, 0x7F, 0x42});
+    Select(3, 3); // the append position
+    m_data.m_nCaret = 0;
+    m_data.DeleteAtCaret();
+    const Bytes before = Log();
+    const uint8_t b = 0x62;
+    m_data.ReplaceSelection(1, &b);
+    EXPECT_EQ(Content(m_data), (Bytes{0x7F, 0x42}));
+    EXPECT_EQ(Log(), before);
+    EXPECT_FALSE(m_data.m_bSelection);
+    m_data.m_bSelection = true; // stale again, for the other primitives
+    m_data.DeleteSelection();
+    EXPECT_TRUE(m_data.CopyToClipboard());
+    EXPECT_EQ(Content(m_data), (Bytes{0x7F, 0x42}));
+    EXPECT_EQ(Log(), before);
+}
+
+TEST_F(UndoTest, SelectedAppendPositionTakesTheNewBytesAtTheEnd) {
+    Fill(m_data, Bytes{0x61, 0x7F});
+    Select(2, 2);
+    const uint8_t b = 0x62;
+    m_data.ReplaceSelection(1, &b);
+    EXPECT_EQ(Content(m_data), (Bytes{0x61, 0x7F, 0x62}));
+    EXPECT_TRUE(m_data.ApplyUndoStep(true) == false);
+    EXPECT_EQ(Content(m_data), (Bytes{0x61, 0x7F}));
+}

@@ -1,3 +1,4 @@
+#include <climits>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -34,6 +35,62 @@ TEST(File, OpenFailuresNameTheirCause) {
     EXPECT_EQ(err.m_cause, CFileException::fileNotFound);
     EXPECT_FALSE(f.Open(dir.Path(""), CFile::modeRead, &err));
     EXPECT_EQ(err.m_cause, CFileException::invalidFile);
+}
+
+TEST(File, OnlyRegularFilesOpenAndNothingWaits) {
+    TempDir dir;
+    std::string fifo = dir.Path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    // A blocking open of a FIFO without a writer would hang this test.
+    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
+        CFile f;
+        CFileException err;
+        EXPECT_FALSE(f.Open(path, CFile::modeRead | CFile::shareExclusive, &err)) << path;
+        EXPECT_EQ(err.m_cause, CFileException::invalidFile) << path;
+        EXPECT_EQ(err.GetErrorMessage(), path + " はファイルではありません。");
+        EXPECT_FALSE(f.IsOpen());
+    }
+    // A regular file opened this way reads as usual, without the non-blocking flag.
+    CFile f;
+    ASSERT_TRUE(f.Open(dir.Write("a.bin", Str("abc")), CFile::modeRead));
+    char buffer[4] = {};
+    EXPECT_EQ(f.Read(buffer, 4), 3u);
+}
+
+TEST(File, FullPathNamesAreMadeFromTheTextAlone) {
+    char cwd[PATH_MAX];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    const std::string here = cwd;
+    EXPECT_EQ(CFile::GetFullPath("b16.bin"), here + "/b16.bin");
+    EXPECT_EQ(CFile::GetFullPath("./x//y/../z.bin"), here + "/x/z.bin");
+    EXPECT_EQ(CFile::GetFullPath("/a/b/../../../c"), "/c");
+    EXPECT_EQ(CFile::GetFullPath("/a/./b/"), "/a/b");
+    EXPECT_EQ(CFile::GetFullPath("/"), "/");
+    EXPECT_EQ(CFile::GetFullPath(""), "");
+}
+
+TEST(File, SameFileUnderAnotherName) {
+    TempDir dir;
+    std::string a = dir.Write("a.bin", Str("A")), b = dir.Write("b.bin", Str("B"));
+    ASSERT_EQ(symlink(a.c_str(), dir.Path("link").c_str()), 0);
+    EXPECT_TRUE(CFile::IsSameFile(a, dir.Path("./x/../a.bin")));
+    EXPECT_TRUE(CFile::IsSameFile(dir.Path("link"), a));
+    EXPECT_FALSE(CFile::IsSameFile(a, b));
+    EXPECT_TRUE(CFile::IsSameFile(dir.Path("gone"), dir.Path("gone")));
+    EXPECT_FALSE(CFile::IsSameFile(dir.Path("gone"), dir.Path("other")));
+}
+
+TEST(File, StatusFailureNamesItsCause) {
+    TempDir dir;
+    std::string file = dir.Write("a.bin", Str("A"));
+    CFileStatus status;
+    CFileException err;
+    EXPECT_FALSE(CFile::GetStatus(dir.Path("missing"), status, &err));
+    EXPECT_EQ(err.m_cause, CFileException::fileNotFound);
+    EXPECT_FALSE(CFile::GetStatus(file + "/below", status, &err));
+    EXPECT_EQ(err.m_cause, CFileException::badPath);
+    EXPECT_FALSE(CFile::GetStatus("/" + std::string(PATH_MAX + 10, 'x'), status, &err));
+    EXPECT_EQ(err.m_cause, CFileException::badPath);
 }
 
 TEST(File, ReadOnlyAttributeFromPermissionBits) {

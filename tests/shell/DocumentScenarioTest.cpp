@@ -42,7 +42,8 @@ TEST_F(DocumentScenarioTest, CommandLineOpensEachArgumentInOrder) {
     Start({a, "/x", b});
     ASSERT_EQ(Docs().size(), 3u);
     EXPECT_EQ(Doc(0)->GetPathName(), a);
-    EXPECT_EQ(Doc(1)->GetPathName(), "-x"); // no such file: a new empty document of that name
+    // No such file: a new empty document of that name, in the current folder.
+    EXPECT_EQ(Doc(1)->GetPathName(), CFile::GetFullPath("-x"));
     EXPECT_EQ(Doc(1)->m_pData->GetDataLength(), 0);
     EXPECT_EQ(Doc(1)->m_strBarLabel, "-x");
     EXPECT_EQ(Doc(2)->m_pData->GetDataLength(), 2);
@@ -131,11 +132,17 @@ TEST_F(DocumentScenarioTest, FailedOpenLeavesNoWindowAndNoButton) {
     Start({path});
     ASSERT_EQ(Docs().size(), 1u);
     EXPECT_TRUE(Doc(0)->m_pData->m_bOffMemory);
-    // The first document holds the file: a second open is refused with a message.
+    // The first document holds the file: another program's open is refused.
+    CFile other;
+    CFileException error;
+    EXPECT_FALSE(other.Open(path, CFile::modeRead | CFile::shareExclusive, &error));
+    EXPECT_NE(error.GetErrorMessage().find("使用中"), std::string::npos);
+    // A folder is not a file: refused with a message.
     m_backend.m_messages.clear();
-    EXPECT_EQ(m_app.OpenDocumentPath(path), nullptr);
+    std::string folder = path.substr(0, path.find_last_of('/'));
+    EXPECT_EQ(m_app.OpenDocumentPath(folder), nullptr);
     ASSERT_EQ(m_backend.m_messages.size(), 1u);
-    EXPECT_NE(m_backend.m_messages[0].m_strText.find("使用中"), std::string::npos);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText, folder + " はファイルではありません。");
     EXPECT_EQ(Docs().size(), 1u);
     EXPECT_EQ(m_app.MainFrame()->GetChildren().size(), 1u);
     EXPECT_EQ(Labels().size(), 1u);

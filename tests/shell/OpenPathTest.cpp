@@ -1,0 +1,189 @@
+// Which paths become documents, under which names, through every way of opening.
+#include <climits>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/KolvaDoc.h"
+#include "platform/base/Afx.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "res/Resource.h"
+#include "shell/KolvaApp.h"
+#include "shell/MainFrame.h"
+#include "tests/TestSupport.h"
+
+namespace {
+class OpenPathTest : public ::testing::Test {
+protected:
+    void Start(std::vector<std::string> args = {}) {
+        m_app.m_argv = std::move(args);
+        ASSERT_TRUE(m_app.InitInstance());
+    }
+    std::vector<CDocument*> Docs() { return m_app.GetDocTemplate()->GetDocuments(); }
+    CKolvaDoc* Doc(size_t i) { return dynamic_cast<CKolvaDoc*>(Docs().at(i)); }
+    CDocument* Active() { return m_app.MainFrame()->GetActiveDocument(); }
+    size_t FileButtons() {
+        size_t n = 0;
+        for (const auto& b : m_app.MainFrame()->m_wndFileBar.GetButtons())
+            n += b.m_nID != 0;
+        return n;
+    }
+    std::vector<std::string> MessageTexts() {
+        std::vector<std::string> out;
+        for (const auto& m : m_backend.m_messages)
+            out.push_back(m.m_strText);
+        return out;
+    }
+
+    CHeadlessBackend m_backend;
+    TempDir m_dir;
+    CKolvaApp m_app;
+};
+
+// Runs the test body from another current folder and goes back afterwards.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& path) {
+        char cwd[PATH_MAX];
+        m_old = getcwd(cwd, sizeof cwd) ? cwd : "/";
+        m_ok = chdir(path.c_str()) == 0;
+    }
+    ~CurrentFolder() {
+        if (chdir(m_old.c_str()) != 0) ADD_FAILURE() << "cannot return to " << m_old;
+    }
+    bool Ok() const { return m_ok; }
+
+private:
+    std::string m_old;
+    bool m_ok;
+};
+} // namespace
+
+TEST_F(OpenPathTest, FifoAndDevicesAreRefusedWithoutWaitingAndStayOutOfTheRecentList) {
+    std::string fifo = m_dir.Path("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    m_backend.m_profile.WriteString("Recent File List", "File1", fifo);
+    Start({fifo, "/dev/zero"});
+    EXPECT_TRUE(Docs().empty());
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{fifo + " はファイルではありません。",
+                                                        "/dev/zero はファイルではありません。"}));
+    // The recent-file list and a drop go the same way; neither path is remembered.
+    m_backend.m_messages.clear();
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_MRU_FILE1));
+    m_app.MainFrame()->OnDropFiles({"/dev/null"});
+    EXPECT_EQ(m_backend.m_messages.size(), 2u);
+    EXPECT_TRUE(Docs().empty());
+    EXPECT_EQ(FileButtons(), 0u);
+    EXPECT_EQ(m_app.GetRecentFiles(), (std::vector<std::string>{fifo}));
+}
+
+TEST_F(OpenPathTest, RelativePathsBecomeFullPathNamesEverywhere) {
+    std::string a = m_dir.Write("b16.bin", Str("AB")), c = m_dir.Write("c.bin", Str("C"));
+    std::string folder = a.substr(0, a.find_last_of('/'));
+    std::string name = folder.substr(folder.find_last_of('/') + 1);
+    CurrentFolder here(folder);
+    ASSERT_TRUE(here.Ok());
+    m_backend.m_profile.WriteInt("Settings", "bReadLastFiles", 1);
+    m_backend.m_profile.WriteString("Last Params", "File0", "b16.bin");
+    m_backend.m_profile.WriteString("Last Params", "File1", "../" + name + "/new.bin");
+    Start();
+    ASSERT_EQ(Docs().size(), 2u);
+    EXPECT_EQ(Doc(0)->GetPathName(), a);
+    EXPECT_EQ(Doc(0)->m_pData->GetDataLength(), 2);
+    EXPECT_EQ(Doc(1)->GetPathName(), m_dir.Path("new.bin")); // missing: a new document
+    EXPECT_EQ(Doc(1)->m_strBarLabel, "new.bin");
+    m_app.MainFrame()->OnDropFiles({"./c.bin"});
+    ASSERT_EQ(Docs().size(), 3u);
+    EXPECT_EQ(Doc(2)->GetPathName(), c);
+    m_backend.QueueFileName("sub/../other.bin");
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_OPEN));
+    ASSERT_EQ(Docs().size(), 4u);
+    EXPECT_EQ(Doc(3)->GetPathName(), m_dir.Path("other.bin"));
+    for (const std::string& path : m_app.GetRecentFiles())
+        EXPECT_EQ(path.front(), '/') << path;
+    EXPECT_EQ(m_app.GetRecentFiles().size(), 4u);
+}
+
+TEST_F(OpenPathTest, OnlyAMissingFileBecomesANewDocument) {
+    std::string file = m_dir.Write("a.bin", Str("A"));
+    std::string tooLong = m_dir.Path("");
+    while (tooLong.size() <= PATH_MAX)
+        tooLong += "folder/";
+    tooLong += "a.bin";
+    Start({file + "/below", tooLong, m_dir.Path("missing.bin")});
+    ASSERT_EQ(Docs().size(), 1u);
+    EXPECT_EQ(Doc(0)->GetPathName(), m_dir.Path("missing.bin"));
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{file + "/below のパスが正しくありません。",
+                                                        tooLong + " のパスが正しくありません。"}));
+    EXPECT_EQ(m_app.GetRecentFiles(), (std::vector<std::string>{m_dir.Path("missing.bin")}));
+}
+
+TEST_F(OpenPathTest, FolderWithoutSearchPermissionIsReportedNotMadeEmpty) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser passes every folder";
+    ASSERT_EQ(mkdir(m_dir.Path("locked").c_str(), 0755), 0);
+    std::string file = m_dir.Write("locked/a.bin", Str("A"));
+    ASSERT_EQ(chmod(m_dir.Path("locked").c_str(), 0600), 0);
+    Start({file});
+    chmod(m_dir.Path("locked").c_str(), 0755);
+    EXPECT_TRUE(Docs().empty());
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{file + " にアクセスできません。"}));
+}
+
+TEST_F(OpenPathTest, AFileAlreadyOpenIsBroughtToTheFrontInsteadOfOpenedAgain) {
+    std::string a = m_dir.Write("a.bin", Str("AAAA")), b = m_dir.Write("b.bin", Str("B"));
+    ASSERT_EQ(symlink(a.c_str(), m_dir.Path("link").c_str()), 0);
+    Start({a, b, m_dir.Path("new.bin")});
+    ASSERT_EQ(Docs().size(), 3u);
+    CKolvaDoc* first = Doc(0);
+    first->m_pData->m_nCaret = 0;
+    first->m_pData->OverwriteAtCaret('x'); // edits a second copy would not see
+    first->SetModifiedFlag();
+    EXPECT_EQ(m_app.OpenDocumentPath(m_dir.Path("x/../a.bin")), first);
+    EXPECT_EQ(Active(), first);
+    m_app.MainFrame()->OnDropFiles({b});
+    EXPECT_EQ(Active(), Doc(1));
+    EXPECT_EQ(m_app.OpenDocumentPath(m_dir.Path("link")), first);
+    EXPECT_EQ(Active(), first);
+    EXPECT_EQ(m_app.OpenDocumentPath(m_dir.Path("new.bin")), Doc(2)); // a named new document
+    m_backend.QueueFileName(b);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_OPEN));
+    EXPECT_EQ(Active(), Doc(1));
+    EXPECT_EQ(Docs().size(), 3u);
+    EXPECT_EQ(m_app.MainFrame()->GetChildren().size(), 3u);
+    EXPECT_EQ(FileButtons(), 3u);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+}
+
+TEST_F(OpenPathTest, AnOffMemoryFileOpenAgainIsBroughtToTheFrontEvenAtTheLimit) {
+    std::string big = m_dir.Write("big.bin", PositionPattern((1 << 20) + 5));
+    m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
+    Start({big});
+    ASSERT_EQ(Docs().size(), 1u);
+    ASSERT_TRUE(Doc(0)->m_pData->m_bOffMemory);
+    for (int i = 0; i < 9; ++i)
+        ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    m_backend.m_messages.clear();
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_MRU_FILE1));
+    EXPECT_EQ(Active(), Doc(0));
+    EXPECT_TRUE(m_backend.m_messages.empty()); // neither "in use" nor "too many"
+    EXPECT_EQ(Docs().size(), 10u);
+}
+
+TEST_F(OpenPathTest, AShortcutEditedThroughItsCopyIsNotCopiedAgain) {
+    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
+    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
+    Start();
+    m_backend.QueueAnswer(IDYES);
+    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    doc->m_pData->m_nCaret = 0;
+    doc->m_pData->OverwriteAtCaret('l');
+    doc->SetModifiedFlag();
+    ASSERT_TRUE(doc->DoFileSave()); // the working copy on disk now differs from the shortcut
+    m_backend.QueueAnswer(IDYES);
+    EXPECT_EQ(m_app.OpenDocumentPath(lnk), doc);
+    EXPECT_EQ(TempDir::Read(lnk + ".Quelm"), Str("lINK"));
+    EXPECT_EQ(Docs().size(), 1u);
+    EXPECT_EQ(FileButtons(), 1u);
+}
