@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Afx.h"
+#include "platform/ExceptionBoundary.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Wnd.h"
 
@@ -82,13 +83,13 @@ void CHeadlessBackend::PressKey(unsigned vk, unsigned modifiers) {
                 return;
             }
     }
-    if (m_pFocus) m_pFocus->m_pOwner->OnKeyDown(vk, 1, 0);
+    if (m_pFocus) CExceptionBoundary::Run([&] { m_pFocus->m_pOwner->OnKeyDown(vk, 1, 0); });
     for (auto [flag, key] : mods)
         SetKeyDown(key, false);
 }
 
 void CHeadlessBackend::TypeChar(unsigned ch) {
-    if (m_pFocus) m_pFocus->m_pOwner->OnChar(ch, 1, 0);
+    if (m_pFocus) CExceptionBoundary::Run([&] { m_pFocus->m_pOwner->OnChar(ch, 1, 0); });
 }
 
 std::vector<CHeadlessWindowPeer*> CHeadlessBackend::WindowsOfKind(CWindowSpec::Kind kind) const {

@@ -7,6 +7,7 @@
 #include <wx/clipbrd.h>
 #include <wx/init.h>
 
+#include "platform/ExceptionBoundary.h"
 #include "platform/WinApp.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxProfileStore.h"
@@ -26,7 +27,37 @@ public:
     // The program reads its own command line.
     bool OnInit() override { return true; }
 
+    // Every handler of every window runs here: what it throws is shown, and the program goes on.
+    void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor,
+                          wxEvent& event) const override {
+        try {
+            wxApp::CallEventHandler(handler, functor, event);
+        } catch (...) {
+            ReportLater(CExceptionBoundary::DescribeCurrent());
+        }
+    }
+    // Calls made after an event (CallAfter) do not pass the handler above.
+    bool OnExceptionInMainLoop() override {
+        try {
+            throw;
+        } catch (...) {
+            ReportLater(CExceptionBoundary::DescribeCurrent());
+        }
+        return true;
+    }
+
 private:
+    // The failing handler may be painting: the message waits until the event is over.
+    static void ReportLater(const std::string& text) {
+        static bool pending = false;
+        if (pending || !wxTheApp) return;
+        pending = true;
+        wxTheApp->CallAfter([text] {
+            CExceptionBoundary::Report(text);
+            pending = false;
+        });
+    }
+
     CWinApp& m_app;
 };
 } // namespace
