@@ -26,6 +26,7 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     column->Add(m_pBars, 0, wxEXPAND);
     column->Add(m_pBook, 1, wxEXPAND);
     frame->SetSizer(column);
+    m_pKeySink = new wxWindow(frame, wxID_ANY, wxPoint(0, 0), wxSize(1, 1));
     if (ws.m_pMenu) {
         m_pMenu = std::make_unique<CWxMenuBar>(*ws.m_pMenu);
         frame->SetMenuBar(m_pMenu->GetBar());
@@ -38,6 +39,10 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     frame->Bind(wxEVT_MENU, &CWxMainFramePeer::OnMenu, this);
     frame->Bind(wxEVT_MENU_OPEN, &CWxMainFramePeer::OnMenuOpen, this);
     frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
+    frame->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+        event.Skip();
+        KeepKeysWithoutDocuments();
+    });
     m_pBook->Bind(wxEVT_AUINOTEBOOK_PAGE_CHANGED, &CWxMainFramePeer::OnPageChanged, this);
     m_pBook->Bind(wxEVT_AUINOTEBOOK_PAGE_CLOSE, &CWxMainFramePeer::OnPageClose, this);
     StartDelivery();
@@ -124,6 +129,15 @@ void CWxMainFramePeer::OnPageClose(wxAuiNotebookEvent& event) {
         CWxWindowPeer* child = page ? OfWindow(page) : nullptr;
         if (child && child->GetOwner()) child->GetOwner()->OnClose();
     });
+}
+
+void CWxMainFramePeer::KeepKeysWithoutDocuments() {
+    // Keys reach the accelerators only through a focused window, and GTK never focuses the
+    // frame itself: with no document window a window of one pixel takes the keys.
+    if (!m_pWindow || !m_pBook || !m_pKeySink || m_pBook->GetPageCount() > 0) return;
+    auto* frame = static_cast<wxTopLevelWindow*>(m_pWindow.get());
+    wxWindow* focus = wxWindow::FindFocus();
+    if (frame->IsActive() && (focus == nullptr || focus == frame)) m_pKeySink->SetFocus();
 }
 
 void CWxMainFramePeer::OnDropFiles(const std::vector<std::string>& paths) {
