@@ -13,6 +13,7 @@
 
 namespace {
 const wxSize kDefaultSize(960, 720);
+constexpr int kSmallestLayout = 48; // pixels: room for the menu bar and one bar
 } // namespace
 
 CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWindowPeer(pOwner) {
@@ -39,6 +40,7 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     frame->Bind(wxEVT_MENU, &CWxMainFramePeer::OnMenu, this);
     frame->Bind(wxEVT_MENU_OPEN, &CWxMainFramePeer::OnMenuOpen, this);
     frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
+    frame->Bind(wxEVT_SIZE, &CWxMainFramePeer::OnSize, this);
     frame->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
         KeepKeysWithoutDocuments();
@@ -129,6 +131,13 @@ void CWxMainFramePeer::OnPageClose(wxAuiNotebookEvent& event) {
         CWxWindowPeer* child = page ? OfWindow(page) : nullptr;
         if (child && child->GetOwner()) child->GetOwner()->OnClose();
     });
+}
+
+void CWxMainFramePeer::OnSize(wxSizeEvent& event) {
+    // While the window manager decorates the frame, GTK passes sizes of a pixel or two; laid
+    // out in that, the bars complain of negative sizes. The final size follows at once.
+    wxSize client = m_pWindow ? m_pWindow->GetClientSize() : wxSize();
+    if (client.x >= kSmallestLayout && client.y >= kSmallestLayout) event.Skip();
 }
 
 void CWxMainFramePeer::KeepKeysWithoutDocuments() {

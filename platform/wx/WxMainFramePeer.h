@@ -33,6 +33,7 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnPageChanged(wxAuiNotebookEvent& event);
     void OnPageClose(wxAuiNotebookEvent& event);
+    void OnSize(wxSizeEvent& event);
     void KeepKeysWithoutDocuments();
     void OnDropFiles(const std::vector<std::string>& paths);
 

@@ -16,4 +16,4 @@ keys alt+f c
 wait_for has_windows 2 || fail "Ctrl+N made no document (closing after typing asked nothing)"
 keys Escape
 wait_for has_only_main || fail "the save prompt did not close"
-expect_quiet
+expect_alive

@@ -30,4 +30,4 @@ page=$(offset_of 33)
     fail "Page Down did not move whole rows (offset '$page')"
 expect_eq "$(offset_of 44)" $((page * 10)) "ten pages down"
 expect_eq "$(wc -l <<<"$changes")" 4 "number of changed bytes"
-expect_quiet
+expect_alive

@@ -135,9 +135,12 @@ expect_eq() {
     [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
 }
 
-# A clean run prints nothing; call at the end of every scenario.
-expect_quiet() {
+expect_alive() {
     alive || fail "the program ended"
+}
+
+# A clean run prints nothing.
+expect_quiet() {
     [ ! -s "$work/stderr" ] || fail "the program wrote to stderr"
 }
 
@@ -146,10 +149,6 @@ expect_quiet() {
 overwrite_mode() {
     keys alt+o
     keys Down Return
-}
-
-expect_quiet_after_exit() {
-    [ ! -s "$work/stderr" ] || fail "the program wrote to stderr"
 }
 
 # Ends the program as a user does (File, Exit), answering "No" to save prompts.

@@ -17,6 +17,5 @@ expect_eq "$(changed_bytes "$work/original" "$file" | tr '\n' ' ')" "0 41 1 ab "
 expect_eq "$(stat -c %s "$file")" 256 "size after saving"
 expect_eq "$(stat -c %a "$file")" 600 "mode after saving"
 cmp -s "$work/original" "$file.bak" || fail "the backup does not hold the old content"
-expect_quiet
+expect_alive
 quit_program
-expect_quiet_after_exit
