@@ -39,6 +39,14 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     frame->SetDropTarget(new CWxFileDropTarget([this](const auto& paths) { OnDropFiles(paths); }));
     frame->Bind(wxEVT_MENU, &CWxMainFramePeer::OnMenu, this);
     frame->Bind(wxEVT_MENU_OPEN, &CWxMainFramePeer::OnMenuOpen, this);
+    frame->Bind(wxEVT_MENU_HIGHLIGHT, [this](wxMenuEvent& event) {
+        int id = event.GetMenuId();
+        if (m_pOwner) m_pOwner->OnMenuSelect(id > 0 ? CWxCommandIds::FromWx(id) : 0);
+    });
+    frame->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        event.Skip();
+        if (m_pOwner) m_pOwner->OnMenuSelect(0);
+    });
     frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
     frame->Bind(wxEVT_SIZE, &CWxMainFramePeer::OnSize, this);
     frame->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {

@@ -27,6 +27,10 @@ CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec
     Attach(bar);
     GrowToBestSize();
     bar->Bind(wxEVT_TOOL, &CWxToolBarPeer::OnTool, this);
+    bar->Bind(wxEVT_TOOL_ENTER, [this](wxCommandEvent& event) {
+        int id = event.GetSelection(); // -1 when the pointer left the buttons
+        if (m_pOwner) m_pOwner->OnMenuSelect(id > 0 ? CWxCommandIds::FromWx(id) : 0);
+    });
     bar->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
         UpdateCommandUI();
