@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_set>
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
@@ -19,13 +20,22 @@ const char kVendor[] = "Marlox";
 class CWxApp : public wxApp {
 public:
     explicit CWxApp(CWinApp& app) : m_app(app) {
+        // Command states are refreshed after what can change them, not at every idle time:
+        // the caret's blinking alone would otherwise keep the program busy.
         Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
             event.Skip();
+            if (!m_bStatesStale) return;
+            m_bStatesStale = false;
             m_app.OnIdle();
         });
     }
     // The program reads its own command line.
     bool OnInit() override { return true; }
+
+    int FilterEvent(wxEvent& event) override {
+        if (MayChangeStates(event)) m_bStatesStale = true;
+        return Event_Skip;
+    }
 
     // Every handler of every window runs here: what it throws is shown, and the program goes on.
     void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor,
@@ -58,7 +68,41 @@ private:
         });
     }
 
+    // Input, commands, activation and sizes; not painting, timers or the pointer passing by.
+    static bool MayChangeStates(const wxEvent& event) {
+        static const std::unordered_set<wxEventType> kTypes = {
+            wxEVT_KEY_DOWN,
+            wxEVT_KEY_UP,
+            wxEVT_CHAR,
+            wxEVT_LEFT_DOWN,
+            wxEVT_LEFT_UP,
+            wxEVT_LEFT_DCLICK,
+            wxEVT_RIGHT_DOWN,
+            wxEVT_RIGHT_UP,
+            wxEVT_MIDDLE_DOWN,
+            wxEVT_MOUSEWHEEL,
+            wxEVT_MENU,
+            wxEVT_TOOL,
+            wxEVT_BUTTON,
+            wxEVT_ASYNC_METHOD_CALL,
+            wxEVT_ACTIVATE,
+            wxEVT_SET_FOCUS,
+            wxEVT_KILL_FOCUS,
+            wxEVT_SIZE,
+            wxEVT_CLOSE_WINDOW,
+            wxEVT_SCROLLWIN_THUMBRELEASE,
+            wxEVT_SCROLLWIN_LINEDOWN,
+            wxEVT_SCROLLWIN_LINEUP,
+            wxEVT_SCROLLWIN_PAGEDOWN,
+            wxEVT_SCROLLWIN_PAGEUP,
+        };
+        wxEventType type = event.GetEventType();
+        if (type == wxEVT_MOTION) return static_cast<const wxMouseEvent&>(event).LeftIsDown();
+        return kTypes.count(type) > 0;
+    }
+
     CWinApp& m_app;
+    bool m_bStatesStale = true;
 };
 } // namespace
 

@@ -72,6 +72,10 @@ void CWxMainFramePeer::AdoptChild(wxWindow* child, int kind) {
 
 void CWxMainFramePeer::UpdateCommandUI() {
     if (m_pMenu) m_pMenu->Update(m_pOwner);
+    if (!m_pWindow) return;
+    for (wxWindow* child : m_pWindow->GetChildren())
+        if (CWxWindowPeer* bar = child->IsShown() ? OfWindow(child) : nullptr)
+            bar->UpdateCommandUI();
 }
 
 void CWxMainFramePeer::RecalcLayout() {

@@ -31,10 +31,6 @@ CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec
         int id = event.GetSelection(); // -1 when the pointer left the buttons
         if (m_pOwner) m_pOwner->OnMenuSelect(id > 0 ? CWxCommandIds::FromWx(id) : 0);
     });
-    bar->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
-        event.Skip();
-        UpdateCommandUI();
-    });
     StartDelivery();
 }
 
