@@ -67,32 +67,36 @@ void CFile::Throw(int err) const {
     throw CFileException(CFileException::CauseFromErrno(err), err, m_strPath);
 }
 
-unsigned CFile::Read(void* buffer, unsigned n) {
+namespace {
+// Reads until n bytes, the end of the file or an error; a signal does not cut a read short.
+template <typename ReadFn> ssize_t ReadFully(ReadFn readSome, char* buffer, unsigned n) {
     unsigned done = 0;
     while (done < n) {
-        ssize_t got = ::read(m_fd, static_cast<char*>(buffer) + done, n - done);
+        ssize_t got = readSome(buffer + done, n - done, done);
         if (got < 0) {
             if (errno == EINTR) continue;
-            Throw(errno);
+            return -1;
         }
         if (got == 0) break;
         done += static_cast<unsigned>(got);
     }
-    return done;
+    return static_cast<ssize_t>(done);
+}
+} // namespace
+
+unsigned CFile::Read(void* buffer, unsigned n) {
+    ssize_t done = ReadFully([this](char* p, unsigned k, unsigned) { return ::read(m_fd, p, k); },
+                             static_cast<char*>(buffer), n);
+    if (done < 0) Throw(errno);
+    return static_cast<unsigned>(done);
 }
 
 unsigned CFile::ReadAt(int64_t pos, void* buffer, unsigned n) {
-    unsigned done = 0;
-    while (done < n) {
-        ssize_t got = ::pread(m_fd, static_cast<char*>(buffer) + done, n - done, pos + done);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            Throw(errno);
-        }
-        if (got == 0) break;
-        done += static_cast<unsigned>(got);
-    }
-    return done;
+    ssize_t done = ReadFully(
+        [this, pos](char* p, unsigned k, unsigned at) { return ::pread(m_fd, p, k, pos + at); },
+        static_cast<char*>(buffer), n);
+    if (done < 0) Throw(errno);
+    return static_cast<unsigned>(done);
 }
 
 void CFile::Write(const void* buffer, unsigned n) {
