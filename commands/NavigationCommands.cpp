@@ -2,14 +2,18 @@
 
 #include <memory>
 
+#include "commands/GoToAddressDlg.h"
 #include "engine/BinData.h"
+#include "platform/base/Afx.h"
+#include "platform/framework/FrameWnd.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 
 CNavigationCommands::CNavigationCommands(CKolvaView& view) : m_view(view) {
     view.AddCommandHandler(ID_JUMP_TOP, [this] { GoTo(false); });
     view.AddCommandHandler(ID_JUMP_END, [this] { GoTo(true); });
-    for (UINT id : {ID_JUMP_TOP, ID_JUMP_END})
+    view.AddCommandHandler(ID_JUMP_ADDRESS, [this] { OnGoToAddress(); });
+    for (UINT id : {ID_JUMP_TOP, ID_JUMP_END, ID_JUMP_ADDRESS})
         view.AddUpdateHandler(id, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_view.GetData()); });
 }
 
@@ -21,4 +25,18 @@ void CNavigationCommands::Install(CKolvaView& view) {
 void CNavigationCommands::GoTo(bool bEnd) {
     CBinData* data = m_view.GetData();
     m_view.GoToPosition(bEnd ? data->GetDataLength() : 0);
+}
+
+void CNavigationCommands::OnGoToAddress() {
+    CGoToAddressDlg dlg(m_view.GetParentFrame());
+    if (dlg.DoModal() != IDOK) return;
+    int32_t address = CGoToAddressDlg::ParseAddress(dlg.m_strAddress);
+    CBinData* data = m_view.GetData();
+    if (!data) return;
+    // The end position after the last byte is a place to go to as well.
+    if (address > data->GetDataLength()) {
+        AfxMessageBox("指定アドレスは範囲外です", MB_ICONSTOP | MB_OK);
+        return;
+    }
+    if (address >= 0) m_view.GoToPosition(address);
 }

@@ -3,8 +3,8 @@
 
 class CKolvaView;
 
-// Jumps of the caret to the start and the end of the data (Ctrl+Home, Ctrl+End): the
-// accelerators turn those keys into commands before the view sees them.
+// Jumps of the caret to a typed address and to the start and the end of the data (Ctrl+Home,
+// Ctrl+End: the accelerators turn those keys into commands before the view sees them).
 class CNavigationCommands : public CViewCommandSet {
 public:
     explicit CNavigationCommands(CKolvaView& view);
@@ -12,6 +12,7 @@ public:
 
 private:
     void GoTo(bool bEnd);
+    void OnGoToAddress();
 
     CKolvaView& m_view;
 };

@@ -53,6 +53,7 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
     m_nWindowStart = m_nWindowEnd = -1;
     m_undo.RemoveAll();
     m_redo.RemoveAll();
+    m_nSavePoint = 0;
     if (!m_file.Open(path, CFile::modeRead | CFile::shareExclusive | CFile::typeBinary, pError))
         return 1;
     int64_t length;

@@ -63,7 +63,12 @@ public:
     void ReplaceSelection(int newCount, const uint8_t* newBytes);
     // Undoes (true) or redoes (false) one step; true when the log was empty or a group ended.
     bool ApplyUndoStep(bool undo);
-    void ClearRedo() { m_redo.RemoveAll(); }
+    // Every new edit starts here: the undone steps go, and with them a saved state among them.
+    void ClearRedo();
+    // The saved state is the undo depth at the last load or save; undo and redo back to it
+    // leave the data as it is on the disk.
+    void MarkSaved() { m_nSavePoint = m_undo.GetCount(); }
+    bool IsAtSavePoint() const { return m_undo.GetCount() == m_nSavePoint; }
 
     // Search.
     static bool MatchAt(int length, const uint8_t* pattern, const uint8_t* bytes,
@@ -108,6 +113,7 @@ public:
     bool m_bShowAddress = true;
     bool m_bShowChars = true;
     CMarkList m_marks;
+    int32_t m_nSavePoint = 0; // -1 once no undo or redo can return to the saved state
 
 private:
     void GoOffMemory(const char* message);

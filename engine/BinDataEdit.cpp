@@ -6,23 +6,31 @@
 void CBinData::OverwriteAtCaret(uint8_t b) {
     // Off-memory data is never edited; at the append position there is no byte to overwrite.
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
-    m_redo.RemoveAll();
+    ClearRedo();
+    int depth = m_undo.GetCount();
     m_undo.RecordByte(0x28, m_nCaret);
+    // Merged into the record the saved state ends with: that state is gone from the history.
+    if (m_undo.GetCount() == depth && depth == m_nSavePoint) m_nSavePoint = -1;
     SetAt(m_nCaret, b);
 }
 
 void CBinData::InsertAtCaret(uint8_t b) {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret > GetSize()) return;
-    m_redo.RemoveAll();
+    ClearRedo();
     m_undo.RecordByte(0x24, m_nCaret);
     InsertAt(m_nCaret, b);
 }
 
 void CBinData::DeleteAtCaret() {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
-    m_redo.RemoveAll();
+    ClearRedo();
     m_undo.RemoveRange(m_nCaret, 1);
     if (m_nCaret >= GetSize()) m_nCaret = GetSize();
+}
+
+void CBinData::ClearRedo() {
+    if (m_nSavePoint > m_undo.GetCount()) m_nSavePoint = -1;
+    m_redo.RemoveAll();
 }
 
 bool CBinData::SelectionIsLive() const {
@@ -46,7 +54,7 @@ void CBinData::DeleteSelection() {
         return;
     }
     int last = first + count - 1;
-    m_redo.RemoveAll();
+    ClearRedo();
     m_undo.RemoveRange(first, count);
     int length = GetSize();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
@@ -68,7 +76,7 @@ void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     }
     if (!ClippedSelection(first, count))
         count = 0; // only the append position was selected: the new bytes go at the end
-    m_redo.RemoveAll();
+    ClearRedo();
     m_undo.ReplaceRange(first, count, newCount, newBytes);
     int length = GetSize();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {

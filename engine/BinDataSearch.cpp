@@ -213,7 +213,7 @@ int CBinData::ReplaceAll(int length, const uint8_t* pattern, int newLength, cons
     bool wrapped = g_bWrapped;
     int low, high;
     GetSearchRange(inRange, low, high);
-    m_redo.RemoveAll();
+    ClearRedo();
     m_undo.PushMarker(CUndoLog::kGroupStart);
     int count = 1;
     for (;;) {

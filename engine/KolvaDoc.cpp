@@ -98,6 +98,7 @@ bool CKolvaDoc::OnSaveDocument(const std::string& path) {
     }
     if (backup) m_bBackupDone = true;
     m_bSaved = true;
+    m_pData->MarkSaved();
     SetModifiedFlag(false);
     TakeDiskStamp(path);
     return true;

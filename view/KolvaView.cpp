@@ -604,6 +604,7 @@ void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
 
 void CKolvaView::EnterImeBytes(uint8_t first, uint8_t second) {
     CBinData* data = GetData();
+    data->ClearRedo(); // before the group starts, so the saved state is judged at its depth
     data->m_undo.PushMarker(CUndoLog::kGroupStart);
     StoreByte(first);
     StoreByte(second);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
+#include "engine/BinData.h"
+#include "engine/QXClipboard.h"
 #include "platform/base/Afx.h"
+#include "platform/wx/WxBackend.h"
 
 namespace {
 using Block = std::vector<uint8_t>;
@@ -79,4 +82,49 @@ TEST(WxClipboardTest, UnknownFormatNumbersAreRefused) {
     data.Add(CF_TEXT, Bytes("kept"));
     EXPECT_TRUE(clipboard.SetData(data));
     EXPECT_EQ(CWxProbe::ClipboardText(), "kept");
+}
+
+namespace {
+// Two documents' data on the real clipboard, as the commands use it.
+class WxDocumentClipboardTest : public ::testing::Test {
+protected:
+    WxDocumentClipboardTest() : m_backend(m_dir.Path("quelm.conf")) {}
+    static void Fill(CBinData& data, const Block& bytes) {
+        data.InsertAt(0, bytes.data(), static_cast<int>(bytes.size()));
+    }
+
+    TempDir m_dir;
+    CWxBackend m_backend;
+    CBinData m_first, m_second;
+};
+} // namespace
+
+TEST_F(WxDocumentClipboardTest, BytesCopiedInOneDocumentArriveExactlyInTheOther) {
+    Fill(m_first, Block{0x00, 0xFF, 0x82, 0x00, 0x41});
+    ASSERT_TRUE(m_first.SetSelection(0, 4));
+    ASSERT_FALSE(m_first.CopyToClipboard());
+    CWxProbe::Pump(50);
+    Block pasted;
+    ASSERT_FALSE(GetQXClipboard(pasted));
+    EXPECT_EQ(pasted, (Block{0x00, 0xFF, 0x82, 0x00, 0x41}));
+
+    // Another program's block that claims more bytes than it holds is no data at all.
+    unsigned qx = m_backend.Clipboard().RegisterFormat("QXClipboard");
+    CClipboardData broken;
+    broken.Add(qx, Block{200, 0, 0, 0, 1, 2, 3});
+    ASSERT_TRUE(m_backend.Clipboard().SetData(broken));
+    CWxProbe::Pump(50);
+    EXPECT_TRUE(GetQXClipboard(pasted));
+}
+
+TEST_F(WxDocumentClipboardTest, TextCopyShowsTheSameCharactersToOtherPrograms) {
+    Fill(m_second, Bytes("\x93\xFA\x96\x7B ABC \xB1\xB2"));
+    ASSERT_TRUE(m_second.SetSelection(0, 10));
+    ASSERT_FALSE(m_second.CopyAsText());
+    CWxProbe::Pump(50);
+    EXPECT_EQ(CWxProbe::ClipboardText(), "日本 ABC ｱｲ");
+    ASSERT_TRUE(m_second.SetSelection(7, 9));
+    ASSERT_FALSE(m_second.CopyAsEscapedText());
+    CWxProbe::Pump(50);
+    EXPECT_EQ(CWxProbe::ClipboardText(), "C\\x20\\xB1");
 }
