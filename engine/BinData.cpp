@@ -41,7 +41,7 @@ void CBinData::UpdateLayout() {
 
 void CBinData::GoOffMemory(const char* message) {
     m_bOffMemory = true;
-    m_nAllowedMode = 0;
+    m_nAllowedMode = kModeView;
     if (message) AfxMessageBox(message, MB_ICONEXCLAMATION | MB_OK);
 }
 
@@ -69,7 +69,7 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
         m_file.Close();
         return 1;
     }
-    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = 0;
+    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = kModeView;
     m_nFileLength = static_cast<int32_t>(length);
     if (m_nFileLength > m_nMaxOnMemory) GoOffMemory(kTooLargeMessage);
     uint8_t* store = nullptr;
@@ -89,7 +89,7 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
             return 1;
         }
     } else {
-        m_nAllowedMode = 0;
+        m_nAllowedMode = kModeView;
         try {
             if (m_nFileLength > 0) EnsureWindow(0, 1);
         } catch (const CFileException& e) {
@@ -119,7 +119,7 @@ bool CBinData::ReadWhole(uint8_t* store, CFileException* pError) {
 int CBinData::SaveFile(const std::string& path, CFileException* pError,
                        const std::string& backupPath, bool* pBackupMade) {
     if (pBackupMade) *pBackupMade = false;
-    if (m_nAllowedMode == 0 || m_bOffMemory) return 1;
+    if (m_nAllowedMode == kModeView || m_bOffMemory) return 1;
     CAtomicFile file;
     int n = GetSize();
     if (!file.Open(path, pError)) return 1;

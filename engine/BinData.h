@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/EditMode.h"
 #include "engine/MarkList.h"
 #include "engine/RowSource.h"
 #include "engine/UndoLog.h"
@@ -95,7 +96,7 @@ public:
     int32_t m_nBytesPerRow = 16;
     CUndoLog m_undo;
     CUndoLog m_redo;
-    int32_t m_nAllowedMode = 2;
+    int32_t m_nAllowedMode = kModeInsert;
     bool m_bOffMemory = false;
     CFile m_file;
     int32_t m_nFileLength = 0;

@@ -7,14 +7,14 @@ void CBinData::OverwriteAtCaret(uint8_t b) {
     // Off-memory data is never edited; at the append position there is no byte to overwrite.
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
     m_redo.RemoveAll();
-    m_undo.RecordByte(0x28, m_nCaret);
+    m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret);
     SetAt(m_nCaret, b);
 }
 
 void CBinData::InsertAtCaret(uint8_t b) {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret > GetSize()) return;
     m_redo.RemoveAll();
-    m_undo.RecordByte(0x24, m_nCaret);
+    m_undo.RecordByte(CUndoLog::kInsertedByte, m_nCaret);
     InsertAt(m_nCaret, b);
 }
 
@@ -91,17 +91,18 @@ void CBinData::ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record) 
 }
 
 void CBinData::ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record) {
-    target.RecordRange(0x14, record.m_nPos, record.m_nSaved, 0);
+    target.RecordRange(CUndoLog::kInsertedRange, record.m_nPos, record.m_nSaved, 0);
     InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
     PlaceCaretIfValid(int64_t(record.m_nPos) + record.m_nSaved);
 }
 
 void CBinData::ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record) {
     if (record.m_nKind & CUndoLog::kOneByte) {
-        target.RecordByte(0x28, record.m_nPos);
+        target.RecordByte(CUndoLog::kOverwrittenByte, record.m_nPos);
         SetAt(record.m_nPos, record.m_saved[0]);
     } else {
-        target.RecordRange(0x18, record.m_nPos, record.m_nPresent, record.m_nSaved);
+        target.RecordRange(CUndoLog::kReplacedRange, record.m_nPos, record.m_nPresent,
+                           record.m_nSaved);
         RemoveAt(record.m_nPos, record.m_nPresent);
         InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
     }

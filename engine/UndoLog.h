@@ -29,13 +29,19 @@ public:
         kWide = 0x80,
         kGroupStart = 0x40,
         kGroupEnd = 0x41,
+        kRemovedRange = kCounted | kRemoved,
+        kInsertedRange = kCounted | kInserted,
+        kReplacedRange = kCounted | kReplaced,
+        kRemovedByte = kOneByte | kRemoved,
+        kInsertedByte = kOneByte | kInserted,
+        kOverwrittenByte = kOneByte | kReplaced,
     };
 
     explicit CUndoLog(CBinData* pData);
 
-    // kind 0x28 (overwrite, merged with a 0x28 record for the same position on top) or 0x24.
+    // kOverwrittenByte (merged with one for the same position on top) or kInsertedByte.
     void RecordByte(uint8_t kind, int pos);
-    // kind 0x12, 0x14 or 0x18; the saved bytes are read from the data at pos.
+    // kRemovedRange, kInsertedRange or kReplacedRange; the saved bytes are read from the data.
     void RecordRange(uint8_t kind, int pos, int first, int second);
     // Records and performs the removal of count bytes at pos.
     void RemoveRange(int pos, int count);

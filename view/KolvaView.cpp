@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/BinData.h"
+#include "engine/EditMode.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/CodePage932.h"
@@ -14,12 +15,16 @@
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "res/Resource.h"
+#include "view/CaretShape.h"
+#include "view/UpdateHint.h"
 #include "view/ViewHost.h"
 
 namespace {
 constexpr int kBytesPerRow = 16;
 // The most rows a highlight span can reach from the first row it was asked for.
 constexpr int kMaxSpanRows = 255;
+// Thickness of the bar and underline carets, in pixels.
+constexpr int kThickness = 3;
 
 int Length(const char* text) {
     return static_cast<int>(std::strlen(text));
@@ -55,7 +60,7 @@ CBinData* CKolvaView::GetData() const {
 
 int CKolvaView::EditMode() const {
     CKolvaDoc* doc = GetDocument();
-    return doc ? doc->m_nEditMode : 0;
+    return doc ? doc->m_nEditMode : kModeView;
 }
 
 void CKolvaView::AddCommandSet(std::unique_ptr<CViewCommandSet> pSet) {
@@ -117,37 +122,37 @@ bool CKolvaView::IsActiveView() const {
 
 int CKolvaView::ShapeForMode() const {
     switch (EditMode()) {
-    case 2:
-        return 2;
-    case 1:
-        return 3;
+    case kModeInsert:
+        return kCaretBar;
+    case kModeOverwrite:
+        return kCaretBlock;
     default:
-        return m_bCharArea ? 1 : 6;
+        return m_bCharArea ? kCaretUnderline : kCaretWideUnderline;
     }
 }
 
 void CKolvaView::SetCaretShape(int type) {
-    if (type == 5) type = m_nCaretType;
+    if (type == kCaretLast) type = m_nCaretType;
     int w = m_nCharWidth, h = m_nRowHeight, underline = m_nAscent - 1;
     CSize size;
     CPoint offset;
     switch (type) {
-    case 1:
-        size = CSize(w, 3), offset = CPoint(0, underline);
+    case kCaretUnderline:
+        size = CSize(w, kThickness), offset = CPoint(0, underline);
         break;
-    case 2:
-        size = CSize(3, h);
+    case kCaretBar:
+        size = CSize(kThickness, h);
         break;
-    case 3:
+    case kCaretBlock:
         size = CSize(w, h);
         break;
-    case 4:
+    case kCaretWideBlock:
         size = CSize(2 * w, h);
         break;
-    case 6:
-        size = CSize(2 * w, 3), offset = CPoint(0, underline);
+    case kCaretWideUnderline:
+        size = CSize(2 * w, kThickness), offset = CPoint(0, underline);
         break;
-    default: // 0 keeps the caret
+    default:
         return;
     }
     m_nCaretType = type;
@@ -283,7 +288,7 @@ void CKolvaView::OnDraw(CDC* pDC) {
     }
     DrawOverlays(pDC, data, last);
     m_wndRuler.FollowColumn(m_nFirstCol);
-    if (IsActiveView()) PlaceCaret(pDC, 0);
+    if (IsActiveView()) PlaceCaret(pDC, kCaretKeep);
 }
 
 void CKolvaView::InvalidateRows(int r1, int r2, bool bErase) {
@@ -323,12 +328,12 @@ void CKolvaView::RefreshRuler() {
 }
 
 void CKolvaView::OnUpdate(CView* /*pSender*/, long lHint) {
-    if (lHint & 2) {
+    if (lHint & UpdateHint::kRelayout) {
         RecalcLayout();
         ClampAndFollow();
         Invalidate(false);
     }
-    if (lHint & 4) ClearSelection();
+    if (lHint & UpdateHint::kClearSelection) ClearSelection();
 }
 
 void CKolvaView::RefreshAfterChange() {
@@ -429,7 +434,7 @@ void CKolvaView::RunKeyCommand(UINT id) {
 
 void CKolvaView::OnDeleteKey(UINT nChar) {
     CBinData* data = GetData();
-    if (!data || EditMode() != 2) {
+    if (!data || EditMode() != kModeInsert) {
         Refuse();
     } else if (!data->m_bSelection) {
         if (IsCaretRowVisible())
@@ -460,17 +465,17 @@ bool CKolvaView::PrepareNavigation(UINT nChar) {
     ClearSelection();
     if (m_bCharArea) return true;
     int mode = EditMode();
-    if (mode == 1 && (nChar == VK_RIGHT || nChar == VK_LEFT)) {
+    if (mode == kModeOverwrite && (nChar == VK_RIGHT || nChar == VK_LEFT)) {
         // Right steps onto the low digit, Left back onto the high digit, before moving a byte.
         bool wasLow = m_nNibble == 1;
         m_nNibble ^= 1;
         if ((nChar == VK_RIGHT) != wasLow) {
-            PlaceCaret(nullptr, 0);
+            PlaceCaret(nullptr, kCaretKeep);
             return false;
         }
-    } else if (mode == 2) {
+    } else if (mode == kModeInsert) {
         m_nNibble = 0;
-        PlaceCaret(nullptr, 0);
+        PlaceCaret(nullptr, kCaretKeep);
     }
     return true;
 }
@@ -503,8 +508,8 @@ void CKolvaView::ReleaseMissedShift() {
 bool CKolvaView::CanTakeCharacter() {
     CBinData* data = GetData();
     int mode = EditMode();
-    if (!data || mode == 0) return false;
-    return !(mode == 1 && data->m_nCaret >= data->GetDataLength());
+    if (!data || mode == kModeView) return false;
+    return !(mode == kModeOverwrite && data->m_nCaret >= data->GetDataLength());
 }
 
 int CKolvaView::HexDigitValue(UINT nChar) {
@@ -532,15 +537,15 @@ void CKolvaView::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
     int digit = HexDigitValue(nChar);
     if (digit < 0) return Refuse();
     int byte = data->GetByteAtCaret();
-    int value = m_nNibble == 1    ? digit + (byte & 0xF0)
-                : EditMode() == 1 ? digit * 16 + (byte & 0x0F)
-                                  : digit * 16;
+    int value = m_nNibble == 1                 ? digit + (byte & 0xF0)
+                : EditMode() == kModeOverwrite ? digit * 16 + (byte & 0x0F)
+                                               : digit * 16;
     EnterByte(static_cast<uint8_t>(value));
 }
 
 bool CKolvaView::CanEnterAtCaret() {
     CBinData* data = GetData();
-    if (!data || EditMode() == 0) return false;
+    if (!data || EditMode() == kModeView) return false;
     // Typing at the end position needs it on the screen.
     return !(data->m_nCaret >= data->GetDataLength() && data->m_nCaret > LastVisiblePosition());
 }
@@ -554,7 +559,7 @@ void CKolvaView::StoreByte(uint8_t value) {
     CBinData* data = GetData();
     CKolvaDoc* doc = GetDocument();
     int caret = data->m_nCaret;
-    if (EditMode() == 2 && (m_bCharArea || m_nNibble == 0)) {
+    if (EditMode() == kModeInsert && (m_bCharArea || m_nNibble == 0)) {
         data->InsertAtCaret(value);
         doc->SetModifiedFlag();
         RefreshAfterChange();
@@ -568,7 +573,7 @@ void CKolvaView::StoreByte(uint8_t value) {
     if (!m_bCharArea) {
         m_nNibble ^= 1;
         if (m_nNibble == 1) {
-            PlaceCaret(nullptr, 0);
+            PlaceCaret(nullptr, kCaretKeep);
             return;
         }
     } else {
@@ -576,7 +581,7 @@ void CKolvaView::StoreByte(uint8_t value) {
     }
     // The next byte goes after this one even where the view cannot scroll to show it;
     // otherwise typed bytes would pile up in reverse order at one place.
-    if (!GoToPosition(caret + 1) && data->SetCaret(caret + 1) >= 0) PlaceCaret(nullptr, 0);
+    if (!GoToPosition(caret + 1) && data->SetCaret(caret + 1) >= 0) PlaceCaret(nullptr, kCaretKeep);
 }
 
 void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
@@ -597,7 +602,8 @@ void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
         return;
     }
     // Both bytes or neither: overwriting needs two bytes under the caret.
-    if (!CanEnterAtCaret() || (EditMode() == 1 && data->m_nCaret + 1 >= data->GetDataLength()))
+    if (!CanEnterAtCaret() ||
+        (EditMode() == kModeOverwrite && data->m_nCaret + 1 >= data->GetDataLength()))
         return Refuse();
     EnterImeBytes(first, second);
 }
@@ -655,7 +661,7 @@ void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
     if (column < data->GetCaretLimit()) data->m_nCaret = column;
     if (ScrollRowIntoView(row)) return;
     data->SetCaret(target);
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
 }
 
 void CKolvaView::OnLButtonDown(UINT nFlags, CPoint pt) {
