@@ -11,6 +11,8 @@
 int32_t CBinData::s_nSearchAnchor = 0;
 
 namespace {
+// Spaces between the address and the hex area.
+constexpr int kAddressGap = 2;
 const char kTooLargeMessage[] = "ファイルサイズがオンメモリ編集の上限を超えています。\n"
                                 "オフメモリでファイルを開きます。\nVIEWモードのみ有効です。";
 const char kNoMemoryMessage[] =
@@ -30,13 +32,7 @@ CBinData::CBinData(int nMaxOnMemoryMB)
 CBinData::~CBinData() = default;
 
 void CBinData::UpdateLayout() {
-    m_nAreaGap = 2;
-    m_nHexStart = m_bShowAddress ? m_nAddrDigits + 2 : 0;
-    m_nBytesPerRow = 16;
-    m_nCharAreaWidth = 16;
-    m_nCellWidth = 3;
-    m_nHexWidth = 49;
-    m_nCharStart = m_nHexStart + m_nHexWidth;
+    m_layout = CRowLayout(m_bShowAddress ? m_nAddrDigits + kAddressGap : 0);
 }
 
 void CBinData::GoOffMemory(const char* message) {

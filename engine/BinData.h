@@ -5,6 +5,7 @@
 
 #include "engine/EditMode.h"
 #include "engine/MarkList.h"
+#include "engine/RowLayout.h"
 #include "engine/RowSource.h"
 #include "engine/UndoLog.h"
 #include "platform/base/ByteArray.h"
@@ -44,7 +45,7 @@ public:
     void InsertAtCaret(uint8_t b) override;
     uint8_t GetByteAtCaret() override { return GetByte(m_nCaret); }
     void DeleteAtCaret() override;
-    int GetBytesPerRow() override { return m_nBytesPerRow; }
+    int GetBytesPerRow() override { return CRowLayout::kBytesPerRow; }
 
     // Row formatting. The results live in the row and character buffers until the next call.
     const char* FormatRow(int row);
@@ -85,15 +86,9 @@ public:
     char m_szRow[kRowBufferSize] = {};
     char m_szChars[kCharBufferSize] = {};
     std::vector<uint32_t> m_spans;
-    int32_t m_nCharAreaWidth = 16;
     int32_t m_nMaxOnMemory;
     int32_t m_nAddrDigits = 9;
-    int32_t m_nHexWidth = 49;
-    int32_t m_nAreaGap = 2;
-    int32_t m_nCellWidth = 3;
-    int32_t m_nCharStart = 0;
-    int32_t m_nHexStart = 0;
-    int32_t m_nBytesPerRow = 16;
+    CRowLayout m_layout;
     CUndoLog m_undo;
     CUndoLog m_redo;
     int32_t m_nAllowedMode = kModeInsert;

@@ -79,7 +79,7 @@ void CKolvaView::AddUpdateHandler(UINT id, std::function<void(CCmdUI*)> handler)
 
 int CKolvaView::GetLastColumn() {
     CBinData* data = GetData();
-    return data ? data->m_nCharStart + data->m_nAreaGap + data->m_nBytesPerRow : 0;
+    return data ? data->m_layout.Width() : 0;
 }
 
 int CKolvaView::ScrollColumns(int n) {
@@ -98,11 +98,6 @@ void CKolvaView::UsePrinterFont(bool bPrinter) {
 
 CRowSource* CKolvaView::GetRowSource() {
     return GetData();
-}
-
-int CKolvaView::HexColumn(int i) const {
-    CBinData* data = GetData();
-    return data->m_nHexStart + 3 * i + (i > 7 && data->m_nHexWidth == 49 ? 1 : 0);
 }
 
 int CKolvaView::RowY(int64_t row) const {
@@ -167,7 +162,7 @@ void CKolvaView::SetCaretShape(int type) {
 CPoint CKolvaView::GetHexCaretPoint() {
     CBinData* data = GetData();
     int caret = data->m_nCaret;
-    int x = ColumnX(HexColumn(caret % kBytesPerRow)) + m_nNibble * m_nCharWidth;
+    int x = ColumnX(data->m_layout.HexColumn(caret % kBytesPerRow)) + m_nNibble * m_nCharWidth;
     return CPoint(x, RowY(caret / kBytesPerRow));
 }
 
@@ -175,7 +170,7 @@ CPoint CKolvaView::GetCaretPoint() {
     if (!m_bCharArea) return GetHexCaretPoint();
     CBinData* data = GetData();
     int caret = data->m_nCaret;
-    int column = data->m_nCharStart + data->m_nAreaGap + caret % kBytesPerRow;
+    int column = data->m_layout.CharColumn(caret % kBytesPerRow);
     return CPoint(ColumnX(column), RowY(caret / kBytesPerRow));
 }
 
@@ -224,7 +219,8 @@ void CKolvaView::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
     int d = static_cast<int>(std::max<int64_t>(pData->m_nSelStart, rowStart) % kBytesPerRow);
     int g = static_cast<int>(std::min<int64_t>(pData->m_nSelEnd, rowStart + 15) % kBytesPerRow);
     int y = RowY(row);
-    int t = HexColumn(d), o = HexColumn(g) + 2;
+    const CRowLayout& layout = pData->m_layout;
+    int t = layout.HexColumn(d), o = layout.HexColumn(g) + 2;
     pDC->TextOut(ColumnX(0), y, hex, t);
     pDC->SetBkColor(m_clrHighlight);
     pDC->SetTextColor(m_clrHighlightText);
@@ -235,7 +231,7 @@ void CKolvaView::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
 
     const char* chars = pData->FormatCharArea(row, m_nJCode);
     if (!chars) return;
-    int start = pData->m_nCharStart, gap = pData->m_nAreaGap;
+    int start = layout.CharStart(), gap = CRowLayout::kAreaGap;
     pDC->TextOut(ColumnX(start), y, chars, gap + d);
     pDC->SetBkColor(m_clrHighlight);
     pDC->SetTextColor(m_clrHighlightText);
@@ -627,15 +623,14 @@ void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
     if (!data || m_nRowHeight <= 0 || m_nCharWidth <= 0) return;
     int row = y / m_nRowHeight + m_nFirstRow;
     int c = x / m_nCharWidth + m_nFirstCol;
-    int charColumn = data->m_nCharStart + data->m_nAreaGap;
+    int charColumn = data->m_layout.CharAreaStart();
     int i;
     if (c >= charColumn) {
         i = data->m_bShowChars ? c - charColumn : c;
     } else if (c < 0) {
         i = 0;
     } else {
-        int offset = c - data->m_nHexStart;
-        i = (offset - (data->m_nHexWidth == 49 && offset >= 24 ? 1 : 0)) / 3;
+        i = data->m_layout.ByteAtHexColumn(c);
     }
     int pointRow = row;
     if (i >= kBytesPerRow) {

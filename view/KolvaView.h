@@ -112,8 +112,6 @@ public:
     CPoint m_ptDrag;
 
 private:
-    // Column of byte i's first hex digit.
-    int HexColumn(int i) const;
     int ColumnX(int column) const { return (column - m_nFirstCol) * m_nCharWidth; }
     int RowY(int64_t row) const;
     void DrawPlainRow(CDC* pDC, CBinData* pData, int row);
