@@ -24,8 +24,7 @@ int32_t MegabytesToBytes(int mb) {
 }
 } // namespace
 
-CBinData::CBinData(int nMaxOnMemoryMB)
-    : m_nMaxOnMemory(MegabytesToBytes(nMaxOnMemoryMB)), m_undo(this), m_redo(this) {
+CBinData::CBinData(int nMaxOnMemoryMB) : m_nMaxOnMemory(MegabytesToBytes(nMaxOnMemoryMB)) {
     UpdateLayout();
 }
 

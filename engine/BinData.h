@@ -66,6 +66,9 @@ public:
     // Undoes (true) or redoes (false) one step; true when the log was empty or a group ended.
     bool ApplyUndoStep(bool undo);
     void ClearRedo() { m_redo.RemoveAll(); }
+    // The edits between these are undone and redone as one step.
+    void BeginUndoGroup();
+    void EndUndoGroup();
 
     // Search.
     static bool MatchAt(int length, const uint8_t* pattern, const uint8_t* bytes,
@@ -110,6 +113,9 @@ private:
     int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }
     // The selection clipped to the bytes that exist; false when none of it does.
     bool ClippedSelection(int& first, int& count);
+    // Record in log, then perform.
+    void RemoveLogged(CUndoLog& log, int pos, int count);
+    void ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount, const uint8_t* newBytes);
     void ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record);
     void ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record);
     void ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record);

@@ -7,7 +7,7 @@ void CBinData::OverwriteAtCaret(uint8_t b) {
     // Off-memory data is never edited; at the append position there is no byte to overwrite.
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
     m_redo.RemoveAll();
-    m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret);
+    m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret, GetAt(m_nCaret));
     SetAt(m_nCaret, b);
 }
 
@@ -21,7 +21,7 @@ void CBinData::InsertAtCaret(uint8_t b) {
 void CBinData::DeleteAtCaret() {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
     m_redo.RemoveAll();
-    m_undo.RemoveRange(m_nCaret, 1);
+    RemoveLogged(m_undo, m_nCaret, 1);
     if (m_nCaret >= GetSize()) m_nCaret = GetSize();
 }
 
@@ -47,7 +47,7 @@ void CBinData::DeleteSelection() {
     }
     int last = first + count - 1;
     m_redo.RemoveAll();
-    m_undo.RemoveRange(first, count);
+    RemoveLogged(m_undo, first, count);
     int length = GetSize();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
         m_nCaret = first;
@@ -69,7 +69,7 @@ void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     if (!ClippedSelection(first, count))
         count = 0; // only the append position was selected: the new bytes go at the end
     m_redo.RemoveAll();
-    m_undo.ReplaceRange(first, count, newCount, newBytes);
+    ReplaceLogged(m_undo, first, count, newCount, newBytes);
     int length = GetSize();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
         m_nCaret = first + newCount;
@@ -85,8 +85,31 @@ void CBinData::PlaceCaretIfValid(int64_t pos) {
     if (pos >= 0 && pos < GetCaretLimit()) m_nCaret = static_cast<int32_t>(pos);
 }
 
+void CBinData::RemoveLogged(CUndoLog& log, int pos, int count) {
+    if (count == 1)
+        log.RecordByte(CUndoLog::kRemovedByte, pos, GetAt(pos));
+    else
+        CopyOut(pos, count, log.RecordRange(CUndoLog::kRemovedRange, pos, count, 0));
+    RemoveAt(pos, count);
+}
+
+void CBinData::ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount,
+                             const uint8_t* newBytes) {
+    CopyOut(pos, oldCount, log.RecordRange(CUndoLog::kReplacedRange, pos, oldCount, newCount));
+    RemoveAt(pos, oldCount);
+    InsertAt(pos, newBytes, newCount);
+}
+
+void CBinData::BeginUndoGroup() {
+    m_undo.PushMarker(CUndoLog::kGroupStart);
+}
+
+void CBinData::EndUndoGroup() {
+    m_undo.PushMarker(CUndoLog::kGroupEnd);
+}
+
 void CBinData::ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record) {
-    target.RemoveRange(record.m_nPos, record.m_nPresent);
+    RemoveLogged(target, record.m_nPos, record.m_nPresent);
     PlaceCaretIfValid(record.m_nPos);
 }
 
@@ -98,13 +121,11 @@ void CBinData::ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record) {
 
 void CBinData::ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record) {
     if (record.m_nKind & CUndoLog::kOneByte) {
-        target.RecordByte(CUndoLog::kOverwrittenByte, record.m_nPos);
+        target.RecordByte(CUndoLog::kOverwrittenByte, record.m_nPos, GetAt(record.m_nPos));
         SetAt(record.m_nPos, record.m_saved[0]);
     } else {
-        target.RecordRange(CUndoLog::kReplacedRange, record.m_nPos, record.m_nPresent,
-                           record.m_nSaved);
-        RemoveAt(record.m_nPos, record.m_nPresent);
-        InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
+        ReplaceLogged(target, record.m_nPos, record.m_nPresent, record.m_nSaved,
+                      record.m_saved.data());
     }
     int n = record.m_nSaved;
     PlaceCaretIfValid(n == 1 ? record.m_nPos : int64_t(record.m_nPos) + n);

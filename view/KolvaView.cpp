@@ -606,10 +606,10 @@ void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
 
 void CKolvaView::EnterImeBytes(uint8_t first, uint8_t second) {
     CBinData* data = GetData();
-    data->m_undo.PushMarker(CUndoLog::kGroupStart);
+    data->BeginUndoGroup();
     StoreByte(first);
     StoreByte(second);
-    data->m_undo.PushMarker(CUndoLog::kGroupEnd);
+    data->EndUndoGroup();
 }
 
 // Mouse.
