@@ -28,7 +28,7 @@ CBinData* CByteCommands::Data() {
 
 bool CByteCommands::CanEditAtCaret() {
     CBinData* data = Data();
-    return data && m_view.IsCaretRowVisible() && m_view.EditMode() == CEditModes::kInsert &&
+    return data && m_view.IsCaretRowVisible() && m_view.EditMode() == kModeInsert &&
            !data->m_bSelection;
 }
 
@@ -52,7 +52,7 @@ void CByteCommands::OnDeleteChar() {
 void CByteCommands::OnDeleteBack() {
     CBinData* data = Data();
     // A first hex digit typed in insert mode made a new byte at the caret: that byte goes.
-    if (m_view.EditMode() == CEditModes::kInsert && m_view.m_nNibble == 1) {
+    if (m_view.EditMode() == kModeInsert && m_view.m_nNibble == 1) {
         OnDeleteChar();
         return;
     }
@@ -71,5 +71,5 @@ void CByteCommands::OnDeleteSelection() {
 
 void CByteCommands::OnUpdateDeleteSelection(CCmdUI* pCmdUI) {
     CBinData* data = Data();
-    pCmdUI->Enable(data && data->m_bSelection && m_view.EditMode() == CEditModes::kInsert);
+    pCmdUI->Enable(data && data->m_bSelection && m_view.EditMode() == kModeInsert);
 }

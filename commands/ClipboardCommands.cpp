@@ -49,12 +49,12 @@ CClipboardCommands::CClipboardCommands(CKolvaView& view) : m_view(view) {
         view.AddUpdateHandler(id, [this](CCmdUI* pCmdUI) { EnableWithSelection(pCmdUI); });
     view.AddUpdateHandler(ID_EDIT_CUT, [this](CCmdUI* pCmdUI) {
         CBinData* data = m_view.GetData();
-        pCmdUI->Enable(data && data->m_bSelection && m_view.EditMode() == CEditModes::kInsert);
+        pCmdUI->Enable(data && data->m_bSelection && m_view.EditMode() == kModeInsert);
     });
     view.AddUpdateHandler(ID_EDIT_PASTE,
-                          [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, CEditModes::kInsert); });
+                          [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeInsert); });
     view.AddUpdateHandler(ID_EDIT_PASTE_OVERWRITE, [this](CCmdUI* pCmdUI) {
-        EnableInModes(pCmdUI, CEditModes::kOverwrite);
+        EnableInModes(pCmdUI, kModeOverwrite);
     });
     view.AddUpdateHandler(ID_EDIT_TEXT_PASTE,
                           [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_view.GetData()); });
@@ -93,9 +93,9 @@ void CClipboardCommands::OnPasteOverwrite() {
 void CClipboardCommands::OnTextPaste() {
     std::vector<uint8_t> text = ClipboardText();
     switch (m_view.EditMode()) {
-    case CEditModes::kInsert:
+    case kModeInsert:
         return InsertBlock(text);
-    case CEditModes::kOverwrite:
+    case kModeOverwrite:
         return OverwriteBlock(text);
     default:
         return CKolvaView::Refuse();
@@ -109,16 +109,7 @@ void CClipboardCommands::InsertBlock(const std::vector<uint8_t>& bytes) {
         return CKolvaView::Refuse();
     int caret = data->m_nCaret;
     int n = static_cast<int>(bytes.size());
-    data->ClearRedo();
-    data->m_undo.RecordRange(0x14, caret, n, 0);
-    try {
-        data->InsertAt(caret, bytes.data(), n);
-    } catch (...) {
-        // Without the bytes the record would take away others on undo.
-        CUndoRecord dropped;
-        data->m_undo.PopRecord(dropped);
-        throw;
-    }
+    data->InsertBlock(caret, bytes.data(), n);
     data->m_nCaret = caret + n;
     m_view.GetDocument()->SetModifiedFlag();
     m_view.RefreshAfterChange();
@@ -135,8 +126,7 @@ void CClipboardCommands::OverwriteBlock(const std::vector<uint8_t>& bytes) {
         AfxMessageBox(kDoesNotFit, MB_ICONSTOP | MB_OK);
         return;
     }
-    data->ClearRedo();
-    data->m_undo.ReplaceRange(caret, n, n, bytes.data());
+    data->OverwriteBlock(caret, bytes.data(), n);
     m_view.GetDocument()->SetModifiedFlag();
     m_view.Invalidate(false);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/EditMode.h"
 #include "platform/framework/CmdUI.h"
 #include "view/ViewCommandSet.h"
 
@@ -9,8 +10,6 @@ class CKolvaView;
 // document may be in, and the commands that switch between them.
 class CEditModes : public CViewCommandSet {
 public:
-    enum Mode { kView = 0, kOverwrite = 1, kInsert = 2 };
-
     explicit CEditModes(CKolvaView& view);
     static void Install(CKolvaView& view);
 

@@ -12,6 +12,8 @@
 int32_t CBinData::s_nSearchAnchor = 0;
 
 namespace {
+// Spaces between the address and the hex area.
+constexpr int kAddressGap = 2;
 const char kTooLargeMessage[] = "ファイルサイズがオンメモリ編集の上限を超えています。\n"
                                 "オフメモリでファイルを開きます。\nVIEWモードのみ有効です。";
 const char kNoMemoryMessage[] =
@@ -23,26 +25,19 @@ int32_t MegabytesToBytes(int mb) {
 }
 } // namespace
 
-CBinData::CBinData(int nMaxOnMemoryMB)
-    : m_nMaxOnMemory(MegabytesToBytes(nMaxOnMemoryMB)), m_undo(this), m_redo(this) {
+CBinData::CBinData(int nMaxOnMemoryMB) : m_nMaxOnMemory(MegabytesToBytes(nMaxOnMemoryMB)) {
     UpdateLayout();
 }
 
 CBinData::~CBinData() = default;
 
 void CBinData::UpdateLayout() {
-    m_nAreaGap = 2;
-    m_nHexStart = m_bShowAddress ? m_nAddrDigits + 2 : 0;
-    m_nBytesPerRow = 16;
-    m_nCharAreaWidth = 16;
-    m_nCellWidth = 3;
-    m_nHexWidth = 49;
-    m_nCharStart = m_nHexStart + m_nHexWidth;
+    m_layout = CRowLayout(m_bShowAddress ? m_nAddrDigits + kAddressGap : 0);
 }
 
 void CBinData::GoOffMemory(const char* message) {
     m_bOffMemory = true;
-    m_nAllowedMode = 0;
+    m_nAllowedMode = kModeView;
     if (message) AfxMessageBox(message, MB_ICONEXCLAMATION | MB_OK);
 }
 
@@ -71,7 +66,7 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
         m_file.Close();
         return 1;
     }
-    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = 0;
+    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = kModeView;
     m_nFileLength = static_cast<int32_t>(length);
     if (m_nFileLength > m_nMaxOnMemory) GoOffMemory(kTooLargeMessage);
     uint8_t* store = nullptr;
@@ -91,7 +86,7 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
             return 1;
         }
     } else {
-        m_nAllowedMode = 0;
+        m_nAllowedMode = kModeView;
         try {
             if (m_nFileLength > 0) EnsureWindow(0, 1);
         } catch (const CFileException& e) {
@@ -121,7 +116,7 @@ bool CBinData::ReadWhole(uint8_t* store, CFileException* pError) {
 int CBinData::SaveFile(const std::string& path, CFileException* pError,
                        const std::string& backupPath, bool* pBackupMade) {
     if (pBackupMade) *pBackupMade = false;
-    if (m_nAllowedMode == 0 || m_bOffMemory) return 1;
+    if (m_nAllowedMode == kModeView || m_bOffMemory) return 1;
     CAtomicFile file;
     int n = GetSize();
     if (!file.Open(path, pError)) return 1;

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/EditMode.h"
 #include "engine/MarkList.h"
+#include "engine/RowLayout.h"
 #include "engine/RowSource.h"
 #include "engine/UndoLog.h"
 #include "platform/base/ByteArray.h"
@@ -43,7 +45,7 @@ public:
     void InsertAtCaret(uint8_t b) override;
     uint8_t GetByteAtCaret() override { return GetByte(m_nCaret); }
     void DeleteAtCaret() override;
-    int GetBytesPerRow() override { return m_nBytesPerRow; }
+    int GetBytesPerRow() override { return CRowLayout::kBytesPerRow; }
 
     // Row formatting. The results live in the row and character buffers until the next call.
     const char* FormatRow(int row);
@@ -69,6 +71,13 @@ public:
     // leave the data as it is on the disk.
     void MarkSaved() { m_nSavePoint = m_undo.GetCount(); }
     bool IsAtSavePoint() const { return m_undo.GetCount() == m_nSavePoint; }
+    // A block inserted at pos, or written over the bytes from pos on, as one undo step. An
+    // insert whose store cannot grow leaves data and history as they were.
+    void InsertBlock(int pos, const uint8_t* bytes, int n);
+    void OverwriteBlock(int pos, const uint8_t* bytes, int n);
+    // The edits between these are undone and redone as one step.
+    void BeginUndoGroup();
+    void EndUndoGroup();
 
     // Search.
     static bool MatchAt(int length, const uint8_t* pattern, const uint8_t* bytes,
@@ -89,18 +98,12 @@ public:
     char m_szRow[kRowBufferSize] = {};
     char m_szChars[kCharBufferSize] = {};
     std::vector<uint32_t> m_spans;
-    int32_t m_nCharAreaWidth = 16;
     int32_t m_nMaxOnMemory;
     int32_t m_nAddrDigits = 9;
-    int32_t m_nHexWidth = 49;
-    int32_t m_nAreaGap = 2;
-    int32_t m_nCellWidth = 3;
-    int32_t m_nCharStart = 0;
-    int32_t m_nHexStart = 0;
-    int32_t m_nBytesPerRow = 16;
+    CRowLayout m_layout;
     CUndoLog m_undo;
     CUndoLog m_redo;
-    int32_t m_nAllowedMode = 2;
+    int32_t m_nAllowedMode = kModeInsert;
     bool m_bOffMemory = false;
     CFile m_file;
     int32_t m_nFileLength = 0;
@@ -123,6 +126,9 @@ private:
     int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }
     // The selection clipped to the bytes that exist; false when none of it does.
     bool ClippedSelection(int& first, int& count);
+    // Record in log, then perform.
+    void RemoveLogged(CUndoLog& log, int pos, int count);
+    void ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount, const uint8_t* newBytes);
     void ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record);
     void ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record);
     void ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record);

@@ -8,7 +8,7 @@ void CBinData::OverwriteAtCaret(uint8_t b) {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
     ClearRedo();
     int depth = m_undo.GetCount();
-    m_undo.RecordByte(0x28, m_nCaret);
+    m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret, GetAt(m_nCaret));
     // Merged into the record the saved state ends with: that state is gone from the history.
     if (m_undo.GetCount() == depth && depth == m_nSavePoint) m_nSavePoint = -1;
     SetAt(m_nCaret, b);
@@ -17,14 +17,14 @@ void CBinData::OverwriteAtCaret(uint8_t b) {
 void CBinData::InsertAtCaret(uint8_t b) {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret > GetSize()) return;
     ClearRedo();
-    m_undo.RecordByte(0x24, m_nCaret);
+    m_undo.RecordByte(CUndoLog::kInsertedByte, m_nCaret);
     InsertAt(m_nCaret, b);
 }
 
 void CBinData::DeleteAtCaret() {
     if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
     ClearRedo();
-    m_undo.RemoveRange(m_nCaret, 1);
+    RemoveLogged(m_undo, m_nCaret, 1);
     if (m_nCaret >= GetSize()) m_nCaret = GetSize();
 }
 
@@ -55,7 +55,7 @@ void CBinData::DeleteSelection() {
     }
     int last = first + count - 1;
     ClearRedo();
-    m_undo.RemoveRange(first, count);
+    RemoveLogged(m_undo, first, count);
     int length = GetSize();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
         m_nCaret = first;
@@ -77,7 +77,7 @@ void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     if (!ClippedSelection(first, count))
         count = 0; // only the append position was selected: the new bytes go at the end
     ClearRedo();
-    m_undo.ReplaceRange(first, count, newCount, newBytes);
+    ReplaceLogged(m_undo, first, count, newCount, newBytes);
     int length = GetSize();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
         m_nCaret = first + newCount;
@@ -93,25 +93,65 @@ void CBinData::PlaceCaretIfValid(int64_t pos) {
     if (pos >= 0 && pos < GetCaretLimit()) m_nCaret = static_cast<int32_t>(pos);
 }
 
+void CBinData::RemoveLogged(CUndoLog& log, int pos, int count) {
+    if (count == 1)
+        log.RecordByte(CUndoLog::kRemovedByte, pos, GetAt(pos));
+    else
+        CopyOut(pos, count, log.RecordRange(CUndoLog::kRemovedRange, pos, count, 0));
+    RemoveAt(pos, count);
+}
+
+void CBinData::ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount,
+                             const uint8_t* newBytes) {
+    CopyOut(pos, oldCount, log.RecordRange(CUndoLog::kReplacedRange, pos, oldCount, newCount));
+    RemoveAt(pos, oldCount);
+    InsertAt(pos, newBytes, newCount);
+}
+
+void CBinData::InsertBlock(int pos, const uint8_t* bytes, int n) {
+    ClearRedo();
+    m_undo.RecordRange(CUndoLog::kInsertedRange, pos, n, 0);
+    try {
+        InsertAt(pos, bytes, n);
+    } catch (...) {
+        // Without the bytes the record would take away others on undo.
+        CUndoRecord dropped;
+        m_undo.PopRecord(dropped);
+        throw;
+    }
+}
+
+void CBinData::OverwriteBlock(int pos, const uint8_t* bytes, int n) {
+    ClearRedo();
+    ReplaceLogged(m_undo, pos, n, n, bytes);
+}
+
+void CBinData::BeginUndoGroup() {
+    m_undo.PushMarker(CUndoLog::kGroupStart);
+}
+
+void CBinData::EndUndoGroup() {
+    m_undo.PushMarker(CUndoLog::kGroupEnd);
+}
+
 void CBinData::ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record) {
-    target.RemoveRange(record.m_nPos, record.m_nPresent);
+    RemoveLogged(target, record.m_nPos, record.m_nPresent);
     PlaceCaretIfValid(record.m_nPos);
 }
 
 void CBinData::ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record) {
-    target.RecordRange(0x14, record.m_nPos, record.m_nSaved, 0);
+    target.RecordRange(CUndoLog::kInsertedRange, record.m_nPos, record.m_nSaved, 0);
     InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
     PlaceCaretIfValid(int64_t(record.m_nPos) + record.m_nSaved);
 }
 
 void CBinData::ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record) {
     if (record.m_nKind & CUndoLog::kOneByte) {
-        target.RecordByte(0x28, record.m_nPos);
+        target.RecordByte(CUndoLog::kOverwrittenByte, record.m_nPos, GetAt(record.m_nPos));
         SetAt(record.m_nPos, record.m_saved[0]);
     } else {
-        target.RecordRange(0x18, record.m_nPos, record.m_nPresent, record.m_nSaved);
-        RemoveAt(record.m_nPos, record.m_nPresent);
-        InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
+        ReplaceLogged(target, record.m_nPos, record.m_nPresent, record.m_nSaved,
+                      record.m_saved.data());
     }
     int n = record.m_nSaved;
     PlaceCaretIfValid(n == 1 ? record.m_nPos : int64_t(record.m_nPos) + n);

@@ -28,10 +28,6 @@ inline char* PutHex2(char* p, unsigned v) {
     return p + 2;
 }
 
-// Column of byte j's hex cell, counted from the start of the hex area.
-inline int HexCellColumn(int j) {
-    return 3 * j + (j > 7 ? 1 : 0);
-}
 } // namespace
 
 const char* CBinData::FormatRow(int row) {
@@ -103,7 +99,7 @@ void CBinData::FormatUnicodeChars(int row, char* out) {
 const char* CBinData::FormatCharArea(int row, int code) {
     if (!m_bShowChars) return nullptr;
     char* p = m_szChars;
-    for (int i = 0; i < m_nAreaGap; ++i)
+    for (int i = 0; i < CRowLayout::kAreaGap; ++i)
         *p++ = ' ';
     if (code == 1) {
         FormatUnicodeChars(row, p);
@@ -122,7 +118,7 @@ const char* CBinData::FormatCharArea(int row, int code) {
 
 const char* CBinData::FormatRowText(int row, int code) {
     if (!FormatRow(row)) {
-        int width = m_nCharStart + m_nAreaGap + m_nCharAreaWidth;
+        int width = m_layout.Width();
         std::memset(m_szRow, ' ', static_cast<size_t>(width));
         m_szRow[width] = '\0';
         return m_szRow;
@@ -136,7 +132,7 @@ const char* CBinData::FormatHeader() {
     if (m_bShowAddress) {
         std::memcpy(p, "address", 7);
         p += 7;
-        while (p < m_szRow + m_nHexStart)
+        while (p < m_szRow + m_layout.HexStart())
             *p++ = ' ';
     }
     for (int j = 0; j < 16; ++j) {
@@ -164,8 +160,8 @@ const std::vector<uint32_t>* CBinData::GetMarkSpans(int first, int last) {
     for (int64_t m = m_marks.Next(); m >= 0; m = m_marks.Next()) {
         int c = static_cast<int>(m % 16);
         int rr = static_cast<int>(m / 16) - first;
-        m_spans.push_back(MakeSpan(m_nHexStart + HexCellColumn(c), 2, rr, 1));
-        m_spans.push_back(MakeSpan(m_nCharStart + m_nAreaGap + c, 1, rr, 1));
+        m_spans.push_back(MakeSpan(m_layout.HexColumn(c), 2, rr, 1));
+        m_spans.push_back(MakeSpan(m_layout.CharColumn(c), 1, rr, 1));
     }
     return &m_spans;
 }
@@ -176,24 +172,27 @@ const std::vector<uint32_t>* CBinData::GetRangeSpans(int first, int last) {
     int sc = m_nRegStart % 16, ec = m_nRegEnd % 16;
     if (sr > last || er < first) return nullptr;
     m_spans.assign(5, 0);
-    int charArea = m_nCharStart + m_nAreaGap;
+    int charArea = m_layout.CharAreaStart();
     if (sr == er) {
-        m_spans[0] = MakeSpan(m_nHexStart + HexCellColumn(sc), 3 * (ec - sc + 1), sr - first, 1);
+        m_spans[0] =
+            MakeSpan(m_layout.HexColumn(sc), CRowLayout::kCellWidth * (ec - sc + 1), sr - first, 1);
         m_spans[1] = MakeSpan(charArea + sc, ec - sc + 1, sr - first, 1);
         return &m_spans;
     }
     size_t next = 0;
     if (sr >= first) {
-        m_spans[next++] = MakeSpan(m_nHexStart + HexCellColumn(sc), 3 * (16 - sc), sr - first, 1);
+        m_spans[next++] =
+            MakeSpan(m_layout.HexColumn(sc), CRowLayout::kCellWidth * (16 - sc), sr - first, 1);
         m_spans[next++] = MakeSpan(charArea + sc, 16 - sc, sr - first, 1);
     }
     if (er <= last) {
-        m_spans[next++] = MakeSpan(m_nHexStart, 3 * (ec + 1), er - first, 1);
+        m_spans[next++] =
+            MakeSpan(m_layout.HexStart(), CRowLayout::kCellWidth * (ec + 1), er - first, 1);
         m_spans[next++] = MakeSpan(charArea, ec + 1, er - first, 1);
     }
     int from = std::max(sr + 1, first), to = std::min(er - 1, last);
     if (from <= to)
-        m_spans[next] =
-            MakeSpan(m_nHexStart, m_nHexWidth + m_nAreaGap + 16, from - first, to - from + 1);
+        m_spans[next] = MakeSpan(m_layout.HexStart(), m_layout.Width() - m_layout.HexStart(),
+                                 from - first, to - from + 1);
     return &m_spans;
 }

@@ -214,7 +214,7 @@ int CBinData::ReplaceAll(int length, const uint8_t* pattern, int newLength, cons
     int low, high;
     GetSearchRange(inRange, low, high);
     ClearRedo();
-    m_undo.PushMarker(CUndoLog::kGroupStart);
+    BeginUndoGroup();
     int count = 1;
     for (;;) {
         int pos = m_nSelStart;
@@ -237,7 +237,7 @@ int CBinData::ReplaceAll(int length, const uint8_t* pattern, int newLength, cons
         SetMatch(found, h);
         ++count;
     }
-    m_undo.PushMarker(CUndoLog::kGroupEnd);
+    EndUndoGroup();
     g_bWrapped = wrapped;
     return count;
 }

@@ -1,16 +1,18 @@
 #include "engine/KolvaDoc.h"
 
 #include "engine/DocumentHost.h"
+#include "engine/EditMode.h"
 #include "platform/base/Afx.h"
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
+#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/View.h"
 
 namespace {
 CDocumentHost* g_pHost = nullptr;
 
-constexpr UINT kFileSave = 57603;
-constexpr UINT kFileSaveAs = 57604;
+using FrameworkIds::kFileSave;
+using FrameworkIds::kFileSaveAs;
 const char kChangedOnDisk[] = "%1 はこのファイルを開いた後 (または最後に保存した後) "
                               "にほかのプログラムによって変更されています。\n"
                               "上書きして保存しますか?";
@@ -23,7 +25,7 @@ CDocumentHost* CKolvaDoc::Host() {
     return g_pHost;
 }
 
-CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : 0) {
+CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : kModeView) {
     OnCommand(kFileSaveAs, [this] { OnFileSaveAs(); });
     OnUpdate(kFileSave, [this](CCmdUI* pCmdUI) {
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
@@ -40,7 +42,7 @@ CView* CKolvaDoc::FirstView() const {
 bool CKolvaDoc::OnNewDocument() {
     m_pData = std::make_unique<CBinData>(g_pHost ? g_pHost->MaxOnMemoryMB() : 16);
     m_bNewDocument = true;
-    m_nEditMode = 2;
+    m_nEditMode = kModeInsert;
     m_pFirstView = FirstView();
     return CDocument::OnNewDocument();
 }
@@ -85,7 +87,7 @@ bool CKolvaDoc::ConfirmOverwriteOfChangedFile(const std::string& path) {
 bool CKolvaDoc::OnSaveDocument(const std::string& path) {
     // Before anything is written: a whole-loaded file that another program changed since it was
     // loaded or last saved is overwritten only when the user says so.
-    if (m_pData && m_pData->m_nAllowedMode != 0 && !m_pData->m_bOffMemory &&
+    if (m_pData && m_pData->m_nAllowedMode != kModeView && !m_pData->m_bOffMemory &&
         !ConfirmOverwriteOfChangedFile(path))
         return false;
     // The one-time backup is made inside the save, from the old content, only after the new

@@ -1,12 +1,12 @@
 #include "engine/UndoLog.h"
 
-#include "engine/BinData.h"
-
 namespace {
 constexpr size_t kBlock = 1024;
-}
+// Counts from here on need 32 bits.
+constexpr int kWideCount = 0x10000;
+} // namespace
 
-CUndoLog::CUndoLog(CBinData* pData) : m_pData(pData) {
+CUndoLog::CUndoLog() {
     m_bytes.reserve(kBlock);
     m_index.reserve(256);
 }
@@ -28,51 +28,33 @@ uint32_t CUndoLog::GetInt(size_t& at, int width) const {
     return value;
 }
 
-void CUndoLog::RecordByte(uint8_t kind, int pos) {
-    if (kind == 0x28 && !m_index.empty()) {
+void CUndoLog::RecordByte(uint8_t kind, int pos, uint8_t saved) {
+    if (kind == kOverwrittenByte && !m_index.empty()) {
         size_t top = m_index.back();
         size_t at = top + 1;
-        if (m_bytes[top] == 0x28 && static_cast<int>(GetInt(at, 4)) == pos)
+        if (m_bytes[top] == kOverwrittenByte && static_cast<int>(GetInt(at, 4)) == pos)
             return; // keep the value from before the first of repeated overwrites
     }
     Begin(kind);
     PutInt(static_cast<uint32_t>(pos), 4);
-    if (kind == 0x28) m_bytes.push_back(m_pData->GetAt(pos));
+    if (kind & (kRemoved | kReplaced)) m_bytes.push_back(saved);
 }
 
-void CUndoLog::RecordRange(uint8_t kind, int pos, int first, int second) {
+uint8_t* CUndoLog::RecordRange(uint8_t kind, int pos, int first, int second) {
     // A count of 65,536 or more needs 32 bits; both counts share the width.
-    bool wide = first >= 0x10000 || (kind == 0x18 && second >= 0x10000);
+    bool wide = first >= kWideCount || (kind == kReplacedRange && second >= kWideCount);
     int width = wide ? 4 : 2;
     Begin(static_cast<uint8_t>(kind | (wide ? kWide : 0)));
     PutInt(static_cast<uint32_t>(pos), 4);
     PutInt(static_cast<uint32_t>(first), width);
-    if (kind == 0x18) PutInt(static_cast<uint32_t>(second), width);
-    if (kind == 0x12 || kind == 0x18) {
-        size_t end = m_bytes.size();
-        size_t count = static_cast<size_t>(first);
-        // Large saves go in one block into a log grown to a whole number of blocks.
-        size_t size = count >= kBlock ? (end + count) / kBlock * kBlock + kBlock : end + count;
-        m_bytes.resize(size);
-        m_pData->CopyOut(pos, first, m_bytes.data() + end);
-    }
-}
-
-void CUndoLog::RemoveRange(int pos, int count) {
-    if (count == 1) {
-        Begin(0x22);
-        PutInt(static_cast<uint32_t>(pos), 4);
-        m_bytes.push_back(m_pData->GetAt(pos));
-    } else {
-        RecordRange(0x12, pos, count, 0);
-    }
-    m_pData->RemoveAt(pos, count);
-}
-
-void CUndoLog::ReplaceRange(int pos, int oldCount, int newCount, const uint8_t* newBytes) {
-    RecordRange(0x18, pos, oldCount, newCount);
-    m_pData->RemoveAt(pos, oldCount);
-    m_pData->InsertAt(pos, newBytes, newCount);
+    if (kind == kReplacedRange) PutInt(static_cast<uint32_t>(second), width);
+    if (kind != kRemovedRange && kind != kReplacedRange) return nullptr;
+    size_t end = m_bytes.size();
+    size_t count = static_cast<size_t>(first);
+    // Large saves go in one block into a log grown to a whole number of blocks.
+    size_t size = count >= kBlock ? (end + count) / kBlock * kBlock + kBlock : end + count;
+    m_bytes.resize(size);
+    return m_bytes.data() + end;
 }
 
 void CUndoLog::PushMarker(uint8_t kind) {

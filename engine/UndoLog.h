@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-class CBinData;
-
 // A change record as decoded from a log.
 struct CUndoRecord {
     uint8_t m_nKind = 0;
@@ -14,9 +12,9 @@ struct CUndoRecord {
     std::vector<uint8_t> m_saved;
 };
 
-// A stack of compact change records (one for undo, one for redo) over the bytes of a CBinData.
-// A record is a kind byte, then a position, counts and saved bytes as the kind says; integers
-// are little-endian.
+// A stack of compact change records (one for undo, one for redo). It only keeps records: the
+// data they describe applies them and supplies the saved bytes. A record is a kind byte, then a
+// position, counts and saved bytes as the kind says; integers are little-endian.
 class CUndoLog {
 public:
     enum Kind : uint8_t {
@@ -29,18 +27,23 @@ public:
         kWide = 0x80,
         kGroupStart = 0x40,
         kGroupEnd = 0x41,
+        kRemovedRange = kCounted | kRemoved,
+        kInsertedRange = kCounted | kInserted,
+        kReplacedRange = kCounted | kReplaced,
+        kRemovedByte = kOneByte | kRemoved,
+        kInsertedByte = kOneByte | kInserted,
+        kOverwrittenByte = kOneByte | kReplaced,
     };
 
-    explicit CUndoLog(CBinData* pData);
+    CUndoLog();
 
-    // kind 0x28 (overwrite, merged with a 0x28 record for the same position on top) or 0x24.
-    void RecordByte(uint8_t kind, int pos);
-    // kind 0x12, 0x14 or 0x18; the saved bytes are read from the data at pos.
-    void RecordRange(uint8_t kind, int pos, int first, int second);
-    // Records and performs the removal of count bytes at pos.
-    void RemoveRange(int pos, int count);
-    // Records and performs replacing oldCount bytes at pos by newCount new bytes.
-    void ReplaceRange(int pos, int oldCount, int newCount, const uint8_t* newBytes);
+    // kOverwrittenByte (merged with one for the same position on top), kInsertedByte or
+    // kRemovedByte; saved is the byte an overwrite or removal takes away.
+    void RecordByte(uint8_t kind, int pos, uint8_t saved = 0);
+    // kRemovedRange, kInsertedRange or kReplacedRange of first (and second) bytes. For a removal
+    // or replacement the result is where the caller copies the first bytes now at pos, before
+    // the log changes again; otherwise null.
+    uint8_t* RecordRange(uint8_t kind, int pos, int first, int second);
     void PushMarker(uint8_t kind);
     // Decodes and removes the newest record; false when the log is empty.
     bool PopRecord(CUndoRecord& record);
@@ -57,6 +60,5 @@ private:
     uint32_t GetInt(size_t& at, int width) const;
 
     std::vector<uint8_t> m_bytes;
-    CBinData* m_pData;
     std::vector<uint32_t> m_index;
 };

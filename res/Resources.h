@@ -10,5 +10,7 @@ const CResourceSet& QuelmResources();
 std::vector<CMenuDef> BuildMenus();
 std::vector<CAccelTableDef> BuildAccelerators();
 std::vector<CToolBarDef> BuildToolBars();
+std::vector<CToolImageDef> BuildToolImages();
+std::vector<CPaletteEntry> BuildToolPalette();
 std::vector<CDialogDef> BuildDialogs();
 std::vector<CStringDef> BuildStrings();

@@ -18,6 +18,8 @@ CToolBarDef MainToolBar() {
         ID_MODE_OVERWRITE, ID_MODE_INSERT, ID_SEPARATOR,
         ID_HELP_HTML,
     };
+    bar.m_images = BuildToolImages();
+    bar.m_palette = BuildToolPalette();
     return bar;
 }
 } // namespace

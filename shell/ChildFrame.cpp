@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/EditMode.h"
 #include "engine/KolvaDoc.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/View.h"
@@ -51,7 +52,7 @@ CKolvaDoc* CChildFrame::ActiveDoc() const {
 
 const char* CChildFrame::ModeText(int mode) {
     static const char* const texts[] = {"VIEW", "上書", "挿入"};
-    return mode >= 0 && mode <= 2 ? texts[mode] : nullptr;
+    return mode >= kModeView && mode <= kModeInsert ? texts[mode] : nullptr;
 }
 
 const char* CChildFrame::JCodeText(int code) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/BinData.h"
+#include "engine/EditMode.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/CodePage932.h"
@@ -14,12 +15,16 @@
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "res/Resource.h"
+#include "view/CaretShape.h"
+#include "view/UpdateHint.h"
 #include "view/ViewHost.h"
 
 namespace {
 constexpr int kBytesPerRow = 16;
 // The most rows a highlight span can reach from the first row it was asked for.
 constexpr int kMaxSpanRows = 255;
+// Thickness of the bar and underline carets, in pixels.
+constexpr int kThickness = 3;
 
 int Length(const char* text) {
     return static_cast<int>(std::strlen(text));
@@ -55,7 +60,7 @@ CBinData* CKolvaView::GetData() const {
 
 int CKolvaView::EditMode() const {
     CKolvaDoc* doc = GetDocument();
-    return doc ? doc->m_nEditMode : 0;
+    return doc ? doc->m_nEditMode : kModeView;
 }
 
 void CKolvaView::AddCommandSet(std::unique_ptr<CViewCommandSet> pSet) {
@@ -74,7 +79,7 @@ void CKolvaView::AddUpdateHandler(UINT id, std::function<void(CCmdUI*)> handler)
 
 int CKolvaView::GetLastColumn() {
     CBinData* data = GetData();
-    return data ? data->m_nCharStart + data->m_nAreaGap + data->m_nBytesPerRow : 0;
+    return data ? data->m_layout.Width() : 0;
 }
 
 int CKolvaView::ScrollColumns(int n) {
@@ -95,11 +100,6 @@ CRowSource* CKolvaView::GetRowSource() {
     return GetData();
 }
 
-int CKolvaView::HexColumn(int i) const {
-    CBinData* data = GetData();
-    return data->m_nHexStart + 3 * i + (i > 7 && data->m_nHexWidth == 49 ? 1 : 0);
-}
-
 int CKolvaView::RowY(int64_t row) const {
     // The caret may stand any number of rows away; keep far-off coordinates in range.
     int64_t y = (row - m_nFirstRow) * m_nRowHeight;
@@ -117,37 +117,37 @@ bool CKolvaView::IsActiveView() const {
 
 int CKolvaView::ShapeForMode() const {
     switch (EditMode()) {
-    case 2:
-        return 2;
-    case 1:
-        return 3;
+    case kModeInsert:
+        return kCaretBar;
+    case kModeOverwrite:
+        return kCaretBlock;
     default:
-        return m_bCharArea ? 1 : 6;
+        return m_bCharArea ? kCaretUnderline : kCaretWideUnderline;
     }
 }
 
 void CKolvaView::SetCaretShape(int type) {
-    if (type == 5) type = m_nCaretType;
+    if (type == kCaretLast) type = m_nCaretType;
     int w = m_nCharWidth, h = m_nRowHeight, underline = m_nAscent - 1;
     CSize size;
     CPoint offset;
     switch (type) {
-    case 1:
-        size = CSize(w, 3), offset = CPoint(0, underline);
+    case kCaretUnderline:
+        size = CSize(w, kThickness), offset = CPoint(0, underline);
         break;
-    case 2:
-        size = CSize(3, h);
+    case kCaretBar:
+        size = CSize(kThickness, h);
         break;
-    case 3:
+    case kCaretBlock:
         size = CSize(w, h);
         break;
-    case 4:
+    case kCaretWideBlock:
         size = CSize(2 * w, h);
         break;
-    case 6:
-        size = CSize(2 * w, 3), offset = CPoint(0, underline);
+    case kCaretWideUnderline:
+        size = CSize(2 * w, kThickness), offset = CPoint(0, underline);
         break;
-    default: // 0 keeps the caret
+    default:
         return;
     }
     m_nCaretType = type;
@@ -162,7 +162,7 @@ void CKolvaView::SetCaretShape(int type) {
 CPoint CKolvaView::GetHexCaretPoint() {
     CBinData* data = GetData();
     int caret = data->m_nCaret;
-    int x = ColumnX(HexColumn(caret % kBytesPerRow)) + m_nNibble * m_nCharWidth;
+    int x = ColumnX(data->m_layout.HexColumn(caret % kBytesPerRow)) + m_nNibble * m_nCharWidth;
     return CPoint(x, RowY(caret / kBytesPerRow));
 }
 
@@ -170,7 +170,7 @@ CPoint CKolvaView::GetCaretPoint() {
     if (!m_bCharArea) return GetHexCaretPoint();
     CBinData* data = GetData();
     int caret = data->m_nCaret;
-    int column = data->m_nCharStart + data->m_nAreaGap + caret % kBytesPerRow;
+    int column = data->m_layout.CharColumn(caret % kBytesPerRow);
     return CPoint(ColumnX(column), RowY(caret / kBytesPerRow));
 }
 
@@ -219,7 +219,8 @@ void CKolvaView::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
     int d = static_cast<int>(std::max<int64_t>(pData->m_nSelStart, rowStart) % kBytesPerRow);
     int g = static_cast<int>(std::min<int64_t>(pData->m_nSelEnd, rowStart + 15) % kBytesPerRow);
     int y = RowY(row);
-    int t = HexColumn(d), o = HexColumn(g) + 2;
+    const CRowLayout& layout = pData->m_layout;
+    int t = layout.HexColumn(d), o = layout.HexColumn(g) + 2;
     pDC->TextOut(ColumnX(0), y, hex, t);
     pDC->SetBkColor(m_clrHighlight);
     pDC->SetTextColor(m_clrHighlightText);
@@ -230,7 +231,7 @@ void CKolvaView::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
 
     const char* chars = pData->FormatCharArea(row, m_nJCode);
     if (!chars) return;
-    int start = pData->m_nCharStart, gap = pData->m_nAreaGap;
+    int start = layout.CharStart(), gap = CRowLayout::kAreaGap;
     pDC->TextOut(ColumnX(start), y, chars, gap + d);
     pDC->SetBkColor(m_clrHighlight);
     pDC->SetTextColor(m_clrHighlightText);
@@ -283,7 +284,7 @@ void CKolvaView::OnDraw(CDC* pDC) {
     }
     DrawOverlays(pDC, data, last);
     m_wndRuler.FollowColumn(m_nFirstCol);
-    if (IsActiveView()) PlaceCaret(pDC, 0);
+    if (IsActiveView()) PlaceCaret(pDC, kCaretKeep);
 }
 
 void CKolvaView::InvalidateRows(int r1, int r2, bool bErase) {
@@ -323,12 +324,12 @@ void CKolvaView::RefreshRuler() {
 }
 
 void CKolvaView::OnUpdate(CView* /*pSender*/, long lHint) {
-    if (lHint & 2) {
+    if (lHint & UpdateHint::kRelayout) {
         RecalcLayout();
         ClampAndFollow();
         Invalidate(false);
     }
-    if (lHint & 4) ClearSelection();
+    if (lHint & UpdateHint::kClearSelection) ClearSelection();
 }
 
 void CKolvaView::RefreshAfterChange() {
@@ -429,7 +430,7 @@ void CKolvaView::RunKeyCommand(UINT id) {
 
 void CKolvaView::OnDeleteKey(UINT nChar) {
     CBinData* data = GetData();
-    if (!data || EditMode() != 2) {
+    if (!data || EditMode() != kModeInsert) {
         Refuse();
     } else if (!data->m_bSelection) {
         if (IsCaretRowVisible())
@@ -460,17 +461,17 @@ bool CKolvaView::PrepareNavigation(UINT nChar) {
     ClearSelection();
     if (m_bCharArea) return true;
     int mode = EditMode();
-    if (mode == 1 && (nChar == VK_RIGHT || nChar == VK_LEFT)) {
+    if (mode == kModeOverwrite && (nChar == VK_RIGHT || nChar == VK_LEFT)) {
         // Right steps onto the low digit, Left back onto the high digit, before moving a byte.
         bool wasLow = m_nNibble == 1;
         m_nNibble ^= 1;
         if ((nChar == VK_RIGHT) != wasLow) {
-            PlaceCaret(nullptr, 0);
+            PlaceCaret(nullptr, kCaretKeep);
             return false;
         }
-    } else if (mode == 2) {
+    } else if (mode == kModeInsert) {
         m_nNibble = 0;
-        PlaceCaret(nullptr, 0);
+        PlaceCaret(nullptr, kCaretKeep);
     }
     return true;
 }
@@ -503,8 +504,8 @@ void CKolvaView::ReleaseMissedShift() {
 bool CKolvaView::CanTakeCharacter() {
     CBinData* data = GetData();
     int mode = EditMode();
-    if (!data || mode == 0) return false;
-    return !(mode == 1 && data->m_nCaret >= data->GetDataLength());
+    if (!data || mode == kModeView) return false;
+    return !(mode == kModeOverwrite && data->m_nCaret >= data->GetDataLength());
 }
 
 int CKolvaView::HexDigitValue(UINT nChar) {
@@ -532,15 +533,15 @@ void CKolvaView::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
     int digit = HexDigitValue(nChar);
     if (digit < 0) return Refuse();
     int byte = data->GetByteAtCaret();
-    int value = m_nNibble == 1    ? digit + (byte & 0xF0)
-                : EditMode() == 1 ? digit * 16 + (byte & 0x0F)
-                                  : digit * 16;
+    int value = m_nNibble == 1                 ? digit + (byte & 0xF0)
+                : EditMode() == kModeOverwrite ? digit * 16 + (byte & 0x0F)
+                                               : digit * 16;
     EnterByte(static_cast<uint8_t>(value));
 }
 
 bool CKolvaView::CanEnterAtCaret() {
     CBinData* data = GetData();
-    if (!data || EditMode() == 0) return false;
+    if (!data || EditMode() == kModeView) return false;
     // Typing at the end position needs it on the screen.
     return !(data->m_nCaret >= data->GetDataLength() && data->m_nCaret > LastVisiblePosition());
 }
@@ -554,7 +555,7 @@ void CKolvaView::StoreByte(uint8_t value) {
     CBinData* data = GetData();
     CKolvaDoc* doc = GetDocument();
     int caret = data->m_nCaret;
-    if (EditMode() == 2 && (m_bCharArea || m_nNibble == 0)) {
+    if (EditMode() == kModeInsert && (m_bCharArea || m_nNibble == 0)) {
         data->InsertAtCaret(value);
         doc->SetModifiedFlag();
         RefreshAfterChange();
@@ -568,7 +569,7 @@ void CKolvaView::StoreByte(uint8_t value) {
     if (!m_bCharArea) {
         m_nNibble ^= 1;
         if (m_nNibble == 1) {
-            PlaceCaret(nullptr, 0);
+            PlaceCaret(nullptr, kCaretKeep);
             return;
         }
     } else {
@@ -576,7 +577,7 @@ void CKolvaView::StoreByte(uint8_t value) {
     }
     // The next byte goes after this one even where the view cannot scroll to show it;
     // otherwise typed bytes would pile up in reverse order at one place.
-    if (!GoToPosition(caret + 1) && data->SetCaret(caret + 1) >= 0) PlaceCaret(nullptr, 0);
+    if (!GoToPosition(caret + 1) && data->SetCaret(caret + 1) >= 0) PlaceCaret(nullptr, kCaretKeep);
 }
 
 void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
@@ -597,7 +598,8 @@ void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
         return;
     }
     // Both bytes or neither: overwriting needs two bytes under the caret.
-    if (!CanEnterAtCaret() || (EditMode() == 1 && data->m_nCaret + 1 >= data->GetDataLength()))
+    if (!CanEnterAtCaret() ||
+        (EditMode() == kModeOverwrite && data->m_nCaret + 1 >= data->GetDataLength()))
         return Refuse();
     EnterImeBytes(first, second);
 }
@@ -605,10 +607,10 @@ void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
 void CKolvaView::EnterImeBytes(uint8_t first, uint8_t second) {
     CBinData* data = GetData();
     data->ClearRedo(); // before the group starts, so the saved state is judged at its depth
-    data->m_undo.PushMarker(CUndoLog::kGroupStart);
+    data->BeginUndoGroup();
     StoreByte(first);
     StoreByte(second);
-    data->m_undo.PushMarker(CUndoLog::kGroupEnd);
+    data->EndUndoGroup();
 }
 
 // Mouse.
@@ -622,15 +624,14 @@ void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
     if (!data || m_nRowHeight <= 0 || m_nCharWidth <= 0) return;
     int row = y / m_nRowHeight + m_nFirstRow;
     int c = x / m_nCharWidth + m_nFirstCol;
-    int charColumn = data->m_nCharStart + data->m_nAreaGap;
+    int charColumn = data->m_layout.CharAreaStart();
     int i;
     if (c >= charColumn) {
         i = data->m_bShowChars ? c - charColumn : c;
     } else if (c < 0) {
         i = 0;
     } else {
-        int offset = c - data->m_nHexStart;
-        i = (offset - (data->m_nHexWidth == 49 && offset >= 24 ? 1 : 0)) / 3;
+        i = data->m_layout.ByteAtHexColumn(c);
     }
     int pointRow = row;
     if (i >= kBytesPerRow) {
@@ -656,7 +657,7 @@ void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
     if (column < data->GetCaretLimit()) data->m_nCaret = column;
     if (ScrollRowIntoView(row)) return;
     data->SetCaret(target);
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
 }
 
 void CKolvaView::OnLButtonDown(UINT nFlags, CPoint pt) {

@@ -6,6 +6,7 @@
 
 #include "platform/base/Types.h"
 #include "view/AddressRuler.h"
+#include "view/CaretShape.h"
 #include "view/RowView.h"
 #include "view/ViewCommandSet.h"
 
@@ -106,13 +107,11 @@ public:
     int32_t m_nNibble = 0;
     int32_t m_nCaretOffsetX = 0;
     int32_t m_nCaretOffsetY = 0;
-    int32_t m_nCaretType = 2;
+    int32_t m_nCaretType = kCaretBar;
     int32_t m_nDragFlags = 0;
     CPoint m_ptDrag;
 
 private:
-    // Column of byte i's first hex digit.
-    int HexColumn(int i) const;
     int ColumnX(int column) const { return (column - m_nFirstCol) * m_nCharWidth; }
     int RowY(int64_t row) const;
     void DrawPlainRow(CDC* pDC, CBinData* pData, int row);

@@ -6,6 +6,7 @@
 #include "engine/RowSource.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/DC.h"
+#include "view/CaretShape.h"
 
 namespace {
 // A wheel notch (120) scrolls three rows.
@@ -166,7 +167,7 @@ bool CRowView::ScrollRangeIntoView(int first, int last) {
                 : last > m_nLastRow ? last - m_nLastRow
                                     : 0;
     ScrollRows(LimitRowDelta(delta));
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
     return false;
 }
 
@@ -181,7 +182,7 @@ bool CRowView::GoToRow(int row) {
     CRowSource* rs = GetRowSource();
     if (!rs || ScrollRowIntoView(row)) return false;
     bool moved = rs->SetCaretRow(row) >= 0;
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
     return moved;
 }
 
@@ -189,7 +190,7 @@ bool CRowView::GoToPosition(int pos) {
     CRowSource* rs = GetRowSource();
     if (!rs || ScrollRowIntoView(pos / rs->GetBytesPerRow())) return false;
     bool moved = rs->SetCaret(pos) >= 0;
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
     return moved;
 }
 
@@ -197,7 +198,7 @@ int CRowView::ScrollWithCaret(int n) {
     int scrolled = LimitRowDelta(n);
     ScrollRows(scrolled);
     if (CRowSource* rs = GetRowSource(); rs && scrolled != 0) rs->MoveCaretRows(scrolled);
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
     return scrolled;
 }
 
@@ -215,7 +216,7 @@ void CRowView::KeepCaretVisible() {
     int row = caret / bpr;
     if (ScrollRowIntoView(row)) return;
     rs->SetCaretRow(row);
-    PlaceCaret(nullptr, 0);
+    PlaceCaret(nullptr, kCaretKeep);
 }
 
 void CRowView::OnSize(UINT nType, int cx, int cy) {
@@ -230,7 +231,7 @@ void CRowView::OnInitialUpdate() {
         RecalcLayout();
         ClampAndFollow();
     }
-    SetCaretShape(0);
+    SetCaretShape(kCaretKeep);
     OnUpdate(nullptr, 0);
 }
 

@@ -51,10 +51,47 @@ struct CAccelTableDef {
     std::vector<CAccelDef> m_entries;
 };
 
+// A toolbar button's picture: one of the desktop's stock icons, a small drawing, or a glyph.
+struct CToolImageDef {
+    enum Stock {
+        NoStock,
+        New,
+        Open,
+        Save,
+        Print,
+        Cut,
+        Copy,
+        Paste,
+        Delete,
+        Undo,
+        Redo,
+        Find,
+        Help
+    };
+    UINT m_nID = 0;
+    Stock m_stock = NoStock;
+    std::vector<std::string> m_rows; // a drawing: one palette letter per pixel, '.' transparent
+    std::string m_glyph;             // UTF-8
+};
+
+struct CPaletteEntry {
+    char m_letter = 0;
+    COLORREF m_colour = 0;
+};
+
 struct CToolBarDef {
     UINT m_nID = 0;
     int m_cxImage = 16, m_cyImage = 15;
     std::vector<UINT> m_buttons; // 0 is a separator
+    std::vector<CToolImageDef> m_images;
+    std::vector<CPaletteEntry> m_palette; // the letters of the drawings
+
+    // The picture of command id, or null when the bar has none.
+    const CToolImageDef* FindImage(UINT id) const {
+        for (const CToolImageDef& image : m_images)
+            if (image.m_nID == id) return &image;
+        return nullptr;
+    }
 };
 
 // Controls of a dialog template, positioned in dialog units.

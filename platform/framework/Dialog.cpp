@@ -3,11 +3,12 @@
 #include <cstdlib>
 
 #include "platform/base/Afx.h"
+#include "platform/framework/FrameworkIds.h"
 
 namespace {
 // The framework's messages in the string table, with their texts when there is none.
-constexpr UINT kParseIntMessage = 61712;
-constexpr UINT kRangeIntMessage = 61714;
+using FrameworkIds::kParseIntMessage;
+using FrameworkIds::kRangeIntMessage;
 
 std::string FrameworkString(UINT id, const char* fallback) {
     std::string text = CResourceSet::Current().LoadString(id);

@@ -4,6 +4,7 @@
 
 #include "platform/base/File.h"
 #include "platform/framework/Document.h"
+#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/View.h"
@@ -32,7 +33,7 @@ bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     CWindowSpec request;
     request.m_kind = CWindowSpec::View;
     request.m_pParent = frame;
-    request.m_nID = 0xE900; // the framework's first pane
+    request.m_nID = FrameworkIds::kFirstPane;
     if (!view->CreatePeer(request)) {
         pDoc->RemoveView(view);
         delete view;

@@ -8,15 +8,16 @@
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
+#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
 
 namespace {
-constexpr UINT kInvalidFileName = 61696; // "無効なﾌｧｲﾙ名です。"
-constexpr UINT kSaveChanges = 61699;     // "%1 への変更を保存しますか?"
-constexpr UINT kFileClose = 57602;
-constexpr UINT kFileSave = 57603;
+using FrameworkIds::kFileClose;
+using FrameworkIds::kFileSave;
+using FrameworkIds::kInvalidFileName;
+using FrameworkIds::kSaveChanges;
 
 std::string FileTitle(const std::string& path) {
     std::string::size_type slash = path.find_last_of('/');

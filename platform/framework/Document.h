@@ -40,7 +40,8 @@ public:
     // Saves under path, or asks for a name when path is empty; bReplace takes the new name.
     virtual bool DoSave(const std::string& path, bool bReplace = true);
     bool DoFileSave();
-    // The framework's report of a failed load or save (61696 when the error names no cause).
+    // The framework's report of a failed load or save (kInvalidFileName when the error names no
+    // cause).
     virtual void ReportSaveLoadException(const std::string& path, const CFileException* pError,
                                          bool bSaving);
 

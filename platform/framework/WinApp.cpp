@@ -6,11 +6,13 @@
 #include "platform/base/ProfileStore.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
+#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIFrameWnd.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
-constexpr UINT kFirstRecentFile = 57616;
+using FrameworkIds::kFirstRecentFile;
+using FrameworkIds::kLastRecentFile;
 const char kRecentSection[] = "Recent File List";
 } // namespace
 
@@ -20,9 +22,8 @@ CWinApp* AfxGetApp() {
 
 CWinApp::CWinApp() {
     g_pApp = this;
-    OnCommandRange(kFirstRecentFile, kFirstRecentFile + 15,
-                   [this](UINT id) { OnOpenRecentFile(id); });
-    OnUpdateRange(kFirstRecentFile, kFirstRecentFile + 15, [this](CCmdUI* pCmdUI) {
+    OnCommandRange(kFirstRecentFile, kLastRecentFile, [this](UINT id) { OnOpenRecentFile(id); });
+    OnUpdateRange(kFirstRecentFile, kLastRecentFile, [this](CCmdUI* pCmdUI) {
         pCmdUI->Enable(pCmdUI->m_nID - kFirstRecentFile < m_recentFiles.size());
     });
 }

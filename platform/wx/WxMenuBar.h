@@ -8,6 +8,7 @@
 
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/CmdUI.h"
+#include "platform/framework/FrameworkIds.h"
 
 class CWnd;
 typedef struct _GtkWidget GtkWidget;
@@ -18,8 +19,8 @@ typedef struct _GtkWidget GtkWidget;
 // the place of the first recent-file item.
 class CWxMenuBar {
 public:
-    static constexpr UINT kFirstRecentFile = 57616;
-    static constexpr int kMaxRecentFiles = 16;
+    static constexpr UINT kFirstRecentFile = FrameworkIds::kFirstRecentFile;
+    static constexpr int kMaxRecentFiles = FrameworkIds::kRecentFileCount;
 
     explicit CWxMenuBar(const CMenuDef& def);
     // Deletes the wx menu bar unless a frame took it.

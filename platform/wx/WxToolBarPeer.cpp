@@ -20,6 +20,7 @@ wxString Tooltip(UINT id) {
 
 CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws)
     : CWxWindowPeer(pOwner), m_bMarkers(ws.m_pToolBar == nullptr) {
+    if (ws.m_pToolBar) m_def = *ws.m_pToolBar;
     long style = wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER | (m_bMarkers ? wxTB_TEXT : 0);
     auto* bar = new wxToolBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
     bar->SetToolBitmapSize(m_bMarkers ? CWxToolImages::MarkerSize()
@@ -50,7 +51,7 @@ void CWxToolBarPeer::GrowToBestSize() {
 
 wxBitmap CWxToolBarPeer::ImageOf(const Button& button) const {
     return m_bMarkers ? CWxToolImages::Marker(button.m_nImage)
-                      : CWxToolImages::ForCommand(button.m_nID);
+                      : CWxToolImages::ForCommand(m_def, button.m_nID);
 }
 
 void CWxToolBarPeer::SetButtons(const std::vector<Button>& buttons) {

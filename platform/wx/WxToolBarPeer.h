@@ -2,6 +2,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/base/ResourceTypes.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class wxToolBar;
@@ -24,6 +25,7 @@ private:
     void OnTool(wxCommandEvent& event);
 
     bool m_bMarkers;
+    CToolBarDef m_def; // the pictures of a resource toolbar
     std::vector<Button> m_buttons;
     std::map<UINT, bool> m_checked; // the check marks the owner last asked for
 };

@@ -55,7 +55,7 @@ TEST_F(EditModesTest, NewDocumentMayBeInEveryMode) {
     for (UINT id : {ID_MODE_VIEW, ID_MODE_OVERWRITE, ID_MODE_INSERT})
         EXPECT_TRUE(Enabled(id)) << id;
     EXPECT_EQ(Mode(view), 2);
-    EXPECT_TRUE(CEditModes::IsPermitted(*view->GetDocument(), CEditModes::kOverwrite));
+    EXPECT_TRUE(CEditModes::IsPermitted(*view->GetDocument(), kModeOverwrite));
 }
 
 TEST_F(EditModesTest, InsertKeyTogglesOnlyBetweenPermittedModes) {

@@ -92,7 +92,7 @@ TEST_F(MarkCommandsTest, ToggleTwiceRemovesAndTheEndTakesNoMark) {
     ASSERT_TRUE(Send(ID_MARK_TOGGLE));
     m_backend.PaintAll();
     CCellGrid& grid = Peer(view)->m_grid;
-    int hex = Data(view).m_nHexStart + 3;
+    int hex = Data(view).m_layout.HexColumn(1);
     EXPECT_NE(grid.At(hex, 1)->m_and, kNoBrush);
     EXPECT_EQ(grid.At(hex + 3, 1)->m_and, kNoBrush);
     ASSERT_TRUE(Send(ID_MARK_CLEAR_ALL));
@@ -140,7 +140,7 @@ TEST_F(MarkCommandsTest, RegisteringTakesTheSelectionAndNoSelectionClearsIt) {
     EXPECT_EQ(Data(view).m_nSelStart, -1);
     EXPECT_EQ(m_host.m_pSearchView, view); // the find dialogs learn of it
     m_backend.PaintAll();
-    int hex = Data(view).m_nHexStart;
+    int hex = Data(view).m_layout.HexStart();
     EXPECT_NE(Peer(view)->m_grid.At(hex + 3 * 2, 1)->m_or, kNoBrush);
     EXPECT_EQ(Peer(view)->m_grid.At(hex + 3 * 6, 2)->m_or, kNoBrush);
 

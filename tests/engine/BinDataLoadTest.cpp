@@ -185,10 +185,10 @@ TEST_F(LoadTest, SaveWritesAllBytesAndFailureKeepsTheOldFile) {
 
 TEST_F(LoadTest, LayoutFollowsTheAddressColumn) {
     CBinData data;
-    EXPECT_EQ(data.m_nHexStart, 11);
-    EXPECT_EQ(data.m_nCharStart, 60);
+    EXPECT_EQ(data.m_layout.HexStart(), 11);
+    EXPECT_EQ(data.m_layout.CharStart(), 60);
     data.m_bShowAddress = false;
     data.UpdateLayout();
-    EXPECT_EQ(data.m_nHexStart, 0);
-    EXPECT_EQ(data.m_nCharStart, 49);
+    EXPECT_EQ(data.m_layout.HexStart(), 0);
+    EXPECT_EQ(data.m_layout.CharStart(), 49);
 }

@@ -89,7 +89,8 @@ public:
             if (n <= 0) return false;
             Bytes block = RandomBlock(n);
             m_data.ClearRedo();
-            m_data.m_undo.RecordRange(0x18, m_data.m_nCaret, n, n);
+            m_data.CopyOut(m_data.m_nCaret, n,
+                           m_data.m_undo.RecordRange(0x18, m_data.m_nCaret, n, n));
             m_data.RemoveAt(m_data.m_nCaret, n);
             m_data.InsertAt(m_data.m_nCaret, block.data(), n);
             std::copy(block.begin(), block.end(), m_ref.begin() + static_cast<long>(caret));

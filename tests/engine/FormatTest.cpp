@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/TestSupport.h"
 
@@ -55,6 +57,27 @@ TEST_F(FormatTest, SixteenBytesFillOneRowAndThenTheAppendRow) {
     EXPECT_EQ(std::string(m_data.FormatRowText(0, 0)).size(), 78u);
     EXPECT_EQ(Row(1), "0000:0010  " + std::string(49, ' '));
     EXPECT_EQ(Row(2), "(null)");
+}
+
+TEST_F(FormatTest, LayoutColumnsMatchTheFormattedRowBothWays) {
+    Bytes bytes;
+    for (int i = 0; i < 16; ++i)
+        bytes.push_back(static_cast<uint8_t>(0xA0 + i));
+    Fill(m_data, bytes);
+    const std::string row = m_data.FormatRowText(0, 2);
+    const CRowLayout& layout = m_data.m_layout;
+    for (int i = 0; i < 16; ++i) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", 0xA0 + i);
+        EXPECT_EQ(row.substr(static_cast<size_t>(layout.HexColumn(i)), 2), hex) << i;
+        EXPECT_EQ(row[static_cast<size_t>(layout.CharColumn(i))], '.') << i;
+        // Clicks on either digit or the space after them hit the byte.
+        for (int c = layout.HexColumn(i); c < layout.HexColumn(i) + 3; ++c)
+            EXPECT_EQ(layout.ByteAtHexColumn(c), i) << c;
+    }
+    // The wider gap in the middle belongs to the eighth byte.
+    EXPECT_EQ(layout.ByteAtHexColumn(layout.HexColumn(8) - 1), 7);
+    EXPECT_EQ(static_cast<int>(row.size()), layout.Width());
 }
 
 TEST_F(FormatTest, PartialRowAndAddressAboveSixtyFourKilobytes) {

@@ -154,7 +154,7 @@ TEST_F(UndoTest, ReplacingThreeBytesBySeventyThousandRoundTrips) {
     m_data.m_undo.RemoveAll();
     Bytes before = Content(m_data);
     m_data.m_nCaret = 0;
-    m_data.m_undo.RecordRange(0x18, 0, 3, 70000);
+    m_data.CopyOut(0, 3, m_data.m_undo.RecordRange(0x18, 0, 3, 70000));
     m_data.RemoveAt(0, 3);
     m_data.InsertAt(0, big.data(), 70000);
     EXPECT_EQ(Log()[0], 0x98);

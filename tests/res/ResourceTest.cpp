@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/base/VirtualKeys.h"
+#include "platform/framework/FrameworkIds.h"
+#include "res/Resource.h"
 #include "res/Resources.h"
 
 // Expected values are written with the plain numbers and texts the program is known by, not with
@@ -266,6 +268,57 @@ TEST(ResourceToolBar, ButtonsInOrderWithSeparators) {
     EXPECT_EQ(bar->m_buttons, expected);
     EXPECT_EQ(bar->m_cxImage, 16);
     EXPECT_EQ(bar->m_cyImage, 15);
+}
+
+TEST(ResourceToolBar, EveryButtonHasAPictureInTheBarsPalette) {
+    const CToolBarDef* bar = Find(Res().m_toolbars, 128);
+    ASSERT_NE(bar, nullptr);
+    std::set<char> letters = {'.'};
+    for (const CPaletteEntry& entry : bar->m_palette)
+        letters.insert(entry.m_letter);
+    for (UINT id : bar->m_buttons) {
+        if (id == 0) continue;
+        const CToolImageDef* image = bar->FindImage(id);
+        ASSERT_NE(image, nullptr) << id;
+        int kinds = (image->m_stock != CToolImageDef::NoStock) + !image->m_rows.empty() +
+                    !image->m_glyph.empty();
+        EXPECT_EQ(kinds, 1) << id;
+        if (image->m_rows.empty()) continue;
+        ASSERT_EQ(image->m_rows.size(), size_t(bar->m_cyImage)) << id;
+        for (const std::string& row : image->m_rows) {
+            EXPECT_EQ(row.size(), size_t(bar->m_cxImage)) << id;
+            for (char c : row)
+                EXPECT_TRUE(letters.count(c)) << id << " '" << c << "'";
+        }
+    }
+}
+
+TEST(ResourceIds, FrameworkCommandsKeepTheFrameworksValues) {
+    // The framework's handlers answer to its own numbers; a menu item with another never
+    // reaches them.
+    const std::pair<UINT, UINT> pairs[] = {
+        {ID_FILE_NEW, FrameworkIds::kFileNew},
+        {ID_FILE_OPEN, FrameworkIds::kFileOpen},
+        {ID_FILE_CLOSE, FrameworkIds::kFileClose},
+        {ID_FILE_SAVE, FrameworkIds::kFileSave},
+        {ID_FILE_SAVE_AS, FrameworkIds::kFileSaveAs},
+        {ID_FILE_PRINT, FrameworkIds::kFilePrint},
+        {ID_FILE_MRU_FILE1, FrameworkIds::kFirstRecentFile},
+        {ID_FILE_MRU_LAST, FrameworkIds::kLastRecentFile},
+        {ID_EDIT_CLEAR, FrameworkIds::kEditClear},
+        {ID_EDIT_COPY, FrameworkIds::kEditCopy},
+        {ID_EDIT_CUT, FrameworkIds::kEditCut},
+        {ID_EDIT_FIND, FrameworkIds::kEditFind},
+        {ID_EDIT_PASTE, FrameworkIds::kEditPaste},
+        {ID_EDIT_UNDO, FrameworkIds::kEditUndo},
+        {ID_EDIT_REDO, FrameworkIds::kEditRedo},
+        {IDP_INVALID_FILENAME, FrameworkIds::kInvalidFileName},
+        {IDP_ASK_TO_SAVE, FrameworkIds::kSaveChanges},
+        {IDP_PARSE_INT, FrameworkIds::kParseIntMessage},
+        {IDP_PARSE_INT_RANGE, FrameworkIds::kRangeIntMessage},
+    };
+    for (auto [program, framework] : pairs)
+        EXPECT_EQ(program, framework);
 }
 
 TEST(ResourceStrings, EveryReachableCommandHasPromptAndTooltip) {
