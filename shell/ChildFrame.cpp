@@ -9,6 +9,7 @@
 #include "res/Resource.h"
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"
+#include "view/KolvaView.h"
 
 namespace {
 constexpr UINT kStatusBarId = 0xE801;
@@ -44,6 +45,16 @@ void CChildFrame::OnUpdateFrameTitle() {
 bool CChildFrame::CreateRulerBar() {
     if (m_wndRulerBar.IsCreated()) return true;
     return m_wndRulerBar.Create(this, kRulerBarTemplate, kRulerBarTemplate);
+}
+
+void CChildFrame::OnSettingChanged(SettingChange what, CView* pView) {
+    const AppSettings& settings = *KolvaApp()->m_pOptions;
+    if (what == SettingChange::kRulerBar)
+        m_wndRulerBar.ShowWindow(settings.bIndicatorVisible == 1);
+    else
+        m_wndStatusBar.ShowWindow(settings.bStatusBarVisible == 1);
+    RecalcLayout();
+    if (auto* view = dynamic_cast<CKolvaView*>(pView)) view->OnClientAreaChanged();
 }
 
 CKolvaDoc* CChildFrame::ActiveDoc() const {

@@ -3,6 +3,7 @@
 
 #include "platform/framework/ControlBars.h"
 #include "platform/framework/MDIChildWnd.h"
+#include "shell/SettingChange.h"
 
 class CKolvaDoc;
 
@@ -19,6 +20,9 @@ public:
     bool CreateRulerBar();
     // The indicator panes for the active view, as at idle time.
     void UpdateIndicators();
+    // A shown setting changed: the bar follows it and pView re-lays out for its new client
+    // area, as on a resize.
+    void OnSettingChanged(SettingChange what, CView* pView);
 
     // "caret/size" in hexadecimal, six digits from 65535 bytes up, else four.
     static std::string FormatAddress(int caret, int size);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "commands/AppCommandSet.h"
 #include "commands/ViewCommands.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
@@ -10,6 +11,7 @@
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
+#include "platform/framework/Document.h"
 #include "platform/framework/View.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
@@ -64,6 +66,18 @@ CMainFrame* CKolvaApp::MainFrame() const {
 
 int CKolvaApp::DocumentCount() const {
     return m_pDocTemplate ? static_cast<int>(m_pDocTemplate->GetDocuments().size()) : 0;
+}
+
+void CKolvaApp::AttachCommandSet(std::unique_ptr<CAppCommandSet> pSet) {
+    CCmdTarget::AttachCommandSet(std::move(pSet));
+}
+
+void CKolvaApp::NotifySettingsChanged(SettingChange what) {
+    if (!m_pDocTemplate) return;
+    for (CDocument* doc : m_pDocTemplate->GetDocuments())
+        for (CView* view : doc->GetViews())
+            if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+                frame->OnSettingChanged(what, view);
 }
 
 bool CKolvaApp::Startup() {

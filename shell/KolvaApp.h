@@ -6,8 +6,10 @@
 #include "platform/framework/Font.h"
 #include "platform/framework/WinApp.h"
 #include "shell/AppSettings.h"
+#include "shell/SettingChange.h"
 #include "view/ViewHost.h"
 
+class CAppCommandSet;
 class CMainFrame;
 class CKolvaDoc;
 class CView;
@@ -29,6 +31,12 @@ public:
     CKolvaDoc* OpenDocumentPath(const std::string& path);
     CDocument* OpenDocumentFile(const std::string& path) override;
     int DocumentCount() const;
+
+    // Application commands kept in sets of their own (options, fonts, help) join this table.
+    void AttachCommandSet(std::unique_ptr<CAppCommandSet> pSet);
+    // The one way a changed setting reaches the open documents: every view's document window
+    // brings it up to date.
+    void NotifySettingsChanged(SettingChange what);
 
     // CDocumentHost
     int InitialMode() override { return m_pOptions->InitialMode; }

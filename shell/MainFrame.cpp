@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "commands/FrameCommandSet.h"
+#include "commands/SearchDialogs.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/Backend.h"
@@ -13,6 +15,7 @@
 #include "shell/AppSettings.h"
 #include "shell/ChildFrame.h"
 #include "shell/KolvaApp.h"
+#include "shell/SettingChange.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -240,19 +243,11 @@ void CMainFrame::OnToggleBar(UINT id) {
                    : id == ID_VIEW_FILEBAR ? s.bFileBarVisible
                                            : s.bStatusBarVisible;
     setting = setting == 1 ? 0 : 1;
-    if (id == ID_VIEW_FILEBAR) {
+    if (id == ID_VIEW_FILEBAR)
         ShowFileBarIfWanted();
-        return;
-    }
-    for (CMDIChildWnd* child : m_children)
-        if (auto* frame = dynamic_cast<CChildFrame*>(child)) {
-            CWnd& bar = id == ID_VIEW_RULER ? static_cast<CWnd&>(frame->m_wndRulerBar)
-                                            : static_cast<CWnd&>(frame->m_wndStatusBar);
-            bar.ShowWindow(setting == 1);
-            frame->RecalcLayout();
-            if (auto* view = dynamic_cast<CKolvaView*>(frame->GetActiveView()))
-                view->OnClientAreaChanged();
-        }
+    else
+        KolvaApp()->NotifySettingsChanged(id == ID_VIEW_RULER ? SettingChange::kRulerBar
+                                                              : SettingChange::kStatusBar);
 }
 
 void CMainFrame::OnUpdateToggleBar(CCmdUI* pCmdUI) {
@@ -263,15 +258,31 @@ void CMainFrame::OnUpdateToggleBar(CCmdUI* pCmdUI) {
     pCmdUI->SetCheck(setting == 1);
 }
 
+void CMainFrame::AttachCommandSet(std::unique_ptr<CFrameCommandSet> pSet) {
+    if (auto* dialogs = dynamic_cast<CSearchDialogs*>(pSet.get())) m_pSearchDialogs = dialogs;
+    CCmdTarget::AttachCommandSet(std::move(pSet));
+}
+
+bool CMainFrame::HasWindowBesides(CKolvaDoc* pDoc) const {
+    for (CMDIChildWnd* child : m_children)
+        if (child->GetActiveDocument() != pDoc) return true;
+    return false;
+}
+
 void CMainFrame::OnDocumentClosed(CKolvaDoc* pDoc) {
     RemoveFromSync(dynamic_cast<CRowView*>(pDoc->m_pFirstView));
-    // The find and replace dialogs hide here once they exist; the caret follows the window
-    // that stays active.
+    if (!HasWindowBesides(pDoc)) {
+        if (m_pSearchDialogs) m_pSearchDialogs->Hide();
+        return;
+    }
+    // The caret follows the window that stays active.
     auto* view = dynamic_cast<CKolvaView*>(ActiveRowView());
     if (view && view->GetDocument() != pDoc) view->PlaceCaret(nullptr, view->ShapeForMode());
 }
 
-void CMainFrame::RefreshSearchDialogs(CView*) {}
+void CMainFrame::RefreshSearchDialogs(CView* pView) {
+    if (m_pSearchDialogs) m_pSearchDialogs->RefreshFor(pView);
+}
 
 bool CMainFrame::Create(const AppSettings& settings) {
     CSize size;

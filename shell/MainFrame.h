@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -6,7 +7,9 @@
 #include "platform/framework/MDIFrameWnd.h"
 
 struct AppSettings;
+class CFrameCommandSet;
 class CKolvaDoc;
+class CSearchDialogs;
 class CRowView;
 class CView;
 
@@ -39,6 +42,10 @@ public:
     // Aligns the group on the smallest first row and makes the address-match type current.
     void AlignSyncByAddress();
 
+    // Commands from the layer below (find, replace, insert string) join this frame's table.
+    // A set that keeps the find and replace dialogs becomes their link to the frame.
+    void AttachCommandSet(std::unique_ptr<CFrameCommandSet> pSet);
+
     // A document is closing: its button and group membership go.
     void OnDocumentClosed(CKolvaDoc* pDoc);
     void RefreshSearchDialogs(CView* pView);
@@ -49,6 +56,7 @@ public:
     std::vector<CRowView*> m_arrSyncViews;    // oldest member first; not owned
 
 private:
+    bool HasWindowBesides(CKolvaDoc* pDoc) const;
     void OnFileButton(UINT id);
     void OnUpdateFileButton(CCmdUI* pCmdUI);
     void OnToggleBar(UINT id);
@@ -68,4 +76,6 @@ private:
     void OnArrange(UINT id);
     void OnUpdateArrange(CCmdUI* pCmdUI);
     void OnViewToolBar();
+
+    CSearchDialogs* m_pSearchDialogs = nullptr; // owned by its command set
 };

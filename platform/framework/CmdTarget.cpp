@@ -5,13 +5,21 @@
 const CCmdTarget::CommandEntry* CCmdTarget::FindCommand(UINT id) const {
     for (const auto& e : m_commands)
         if (id >= e.first && id <= e.last) return &e;
+    for (const auto& set : m_commandSets)
+        if (const CommandEntry* e = set->FindCommand(id)) return e;
     return nullptr;
 }
 
 const CCmdTarget::UpdateEntry* CCmdTarget::FindUpdate(UINT id) const {
     for (const auto& e : m_updates)
         if (id >= e.first && id <= e.last) return &e;
+    for (const auto& set : m_commandSets)
+        if (const UpdateEntry* e = set->FindUpdate(id)) return e;
     return nullptr;
+}
+
+void CCmdTarget::AttachCommandSet(std::unique_ptr<CCmdTarget> pSet) {
+    if (pSet) m_commandSets.push_back(std::move(pSet));
 }
 
 bool CCmdTarget::HasCommandHandler(UINT id) const {

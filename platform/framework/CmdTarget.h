@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/framework/CmdUI.h"
@@ -25,6 +26,10 @@ public:
     // Returns whether it ran.
     static bool RouteCommand(const std::vector<CCmdTarget*>& chain, UINT id);
 
+    // Keeps a set of handlers that a layer above this target's own fills in, and lets them
+    // answer for this target after its own table. A set lives as long as the target.
+    void AttachCommandSet(std::unique_ptr<CCmdTarget> pSet);
+
 protected:
     void OnCommand(UINT id, std::function<void()> handler);
     void OnCommandRange(UINT first, UINT last, std::function<void(UINT)> handler);
@@ -45,4 +50,5 @@ private:
 
     std::vector<CommandEntry> m_commands;
     std::vector<UpdateEntry> m_updates;
+    std::vector<std::unique_ptr<CCmdTarget>> m_commandSets;
 };

@@ -1,0 +1,7 @@
+#include "commands/AppCommandSet.h"
+
+#include "platform/framework/WinApp.h"
+
+CMDIFrameWnd* CAppCommandSet::MainWindow() const {
+    return m_app.m_pMainWnd;
+}

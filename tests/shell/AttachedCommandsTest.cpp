@@ -1,0 +1,142 @@
+// Command sets the shell attaches to the main frame and the application, and the one way a
+// changed setting reaches the open document windows.
+#include <gtest/gtest.h>
+
+#include "commands/AppCommandSet.h"
+#include "commands/FrameCommandSet.h"
+#include "commands/SearchDialogs.h"
+#include "engine/KolvaDoc.h"
+#include "platform/base/ResourceTypes.h"
+#include "platform/base/VirtualKeys.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "res/Resource.h"
+#include "shell/ChildFrame.h"
+#include "shell/KolvaApp.h"
+#include "shell/MainFrame.h"
+#include "tests/TestSupport.h"
+#include "view/KolvaView.h"
+
+namespace {
+// Stands in for the find and replace commands: records what reaches it.
+class RecordingFrameSet : public CFrameCommandSet, public CSearchDialogs {
+public:
+    explicit RecordingFrameSet(CMDIFrameWnd& frame) : CFrameCommandSet(frame) {
+        OnCommand(ID_EDIT_FIND, [this] { m_found.push_back(ActiveDocument()); });
+        OnUpdate(ID_EDIT_FIND, [this](CCmdUI* pCmdUI) {
+            ++m_nUpdates;
+            EnableWithDocumentWindow(pCmdUI);
+        });
+        // The frame handles this itself; its own handler must keep it.
+        OnCommand(ID_SYNC_ALL, [this] { m_bStoleSync = true; });
+    }
+    void RefreshFor(CView* pView) override { m_refreshed.push_back(pView); }
+    void Hide() override { ++m_nHidden; }
+
+    std::vector<CKolvaDoc*> m_found;
+    std::vector<CView*> m_refreshed;
+    int m_nUpdates = 0;
+    int m_nHidden = 0;
+    bool m_bStoleSync = false;
+};
+
+class RecordingAppSet : public CAppCommandSet {
+public:
+    explicit RecordingAppSet(CWinApp& app) : CAppCommandSet(app) {
+        OnCommand(ID_OPTION_SETTINGS, [this] { m_owners.push_back(MainWindow()); });
+    }
+    std::vector<CMDIFrameWnd*> m_owners;
+};
+
+class AttachedCommandsTest : public ::testing::Test {
+protected:
+    void Start(std::vector<std::string> args = {}) {
+        m_app.m_argv = std::move(args);
+        ASSERT_TRUE(m_app.InitInstance());
+        auto set = std::make_unique<RecordingFrameSet>(*m_app.MainFrame());
+        m_pSet = set.get();
+        m_app.MainFrame()->AttachCommandSet(std::move(set));
+    }
+    std::string File(const std::string& name) { return m_dir.Write(name, Str("0123456789")); }
+    CKolvaDoc* Doc(size_t i) {
+        return dynamic_cast<CKolvaDoc*>(m_app.GetDocTemplate()->GetDocuments().at(i));
+    }
+    CKolvaView* View(size_t i) { return dynamic_cast<CKolvaView*>(Doc(i)->m_pFirstView); }
+    CChildFrame* Frame(size_t i) { return dynamic_cast<CChildFrame*>(View(i)->GetParentFrame()); }
+
+    CHeadlessBackend m_backend;
+    TempDir m_dir;
+    CKolvaApp m_app;
+    RecordingFrameSet* m_pSet = nullptr; // owned by the main frame
+};
+} // namespace
+
+TEST_F(AttachedCommandsTest, FrameSetAnswersThroughRoutingWhileADocumentWindowIsActive) {
+    Start();
+    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
+    EXPECT_GT(m_pSet->m_nUpdates, 0);
+    EXPECT_FALSE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));
+    m_backend.PressKey(VK_F3, FALT);
+    EXPECT_TRUE(m_pSet->m_found.empty());
+
+    m_app.OpenDocumentPath(File("a.bin"));
+    m_app.OpenDocumentPath(File("b.bin"));
+    EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
+    m_backend.PressKey(VK_F3, FALT);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
+    EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));
+    EXPECT_EQ(m_pSet->m_found, (std::vector<CKolvaDoc*>{Doc(1), Doc(0)}));
+
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_SYNC_ALL));
+    EXPECT_FALSE(m_pSet->m_bStoleSync);
+    EXPECT_EQ(m_app.MainFrame()->m_arrSyncViews.size(), 2u);
+}
+
+TEST_F(AttachedCommandsTest, SearchDialogsFollowTheActiveViewAndHideWithTheLastWindow) {
+    Start({File("a.bin"), File("b.bin")});
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
+    ASSERT_FALSE(m_pSet->m_refreshed.empty());
+    EXPECT_EQ(m_pSet->m_refreshed.back(), View(0));
+
+    Doc(0)->OnCloseDocument();
+    EXPECT_EQ(m_pSet->m_refreshed.back(), View(0)); // b, now the only one, took over
+    EXPECT_EQ(m_pSet->m_nHidden, 0);
+    Doc(0)->OnCloseDocument();
+    EXPECT_EQ(m_pSet->m_nHidden, 1);
+}
+
+TEST_F(AttachedCommandsTest, AppSetAnswersWithOrWithoutDocuments) {
+    auto set = std::make_unique<RecordingAppSet>(m_app);
+    RecordingAppSet* appSet = set.get();
+    m_app.AttachCommandSet(std::move(set));
+    Start();
+    EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_SETTINGS));
+    m_app.OpenDocumentPath(File("a.bin"));
+    EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_SETTINGS));
+    EXPECT_EQ(appSet->m_owners, (std::vector<CMDIFrameWnd*>(2, m_app.MainFrame())));
+    // The application's own commands are untouched.
+    EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+}
+
+TEST_F(AttachedCommandsTest, ChangedSettingReachesEveryDocumentWindow) {
+    Start({File("a.bin"), File("b.bin"), File("c.bin")});
+    const size_t kDocs = 3;
+    for (size_t i = 0; i < kDocs; ++i) {
+        ASSERT_TRUE(Frame(i)->m_wndStatusBar.IsWindowVisible());
+        ASSERT_TRUE(Frame(i)->m_wndRulerBar.IsWindowVisible());
+        View(i)->m_nNibble = 1; // a half-typed byte in every window
+    }
+    m_app.m_pOptions->bStatusBarVisible = 0;
+    m_app.NotifySettingsChanged(SettingChange::kStatusBar);
+    for (size_t i = 0; i < kDocs; ++i) {
+        EXPECT_FALSE(Frame(i)->m_wndStatusBar.IsWindowVisible()) << i;
+        EXPECT_TRUE(Frame(i)->m_wndRulerBar.IsWindowVisible()) << i;
+        EXPECT_EQ(View(i)->m_nNibble, 0) << i;
+    }
+    m_app.m_pOptions->bIndicatorVisible = 0;
+    m_app.NotifySettingsChanged(SettingChange::kRulerBar);
+    for (size_t i = 0; i < kDocs; ++i) {
+        EXPECT_FALSE(Frame(i)->m_wndRulerBar.IsWindowVisible()) << i;
+        EXPECT_FALSE(Frame(i)->m_wndStatusBar.IsWindowVisible()) << i;
+    }
+}
