@@ -27,7 +27,6 @@ public:
     CStatusBar m_wndStatusBar;
     CDialogBar m_wndRulerBar;
     bool m_bMaximizeOnShow = false;
-    CView* m_pIndicatorView = nullptr;
 
 private:
     CKolvaDoc* ActiveDoc() const;
