@@ -21,9 +21,6 @@ const char kChangedOnDisk[] = "%1 はこのファイルを開いた後 (また�
 void CKolvaDoc::SetHost(CDocumentHost* pHost) {
     g_pHost = pHost;
 }
-CDocumentHost* CKolvaDoc::Host() {
-    return g_pHost;
-}
 
 CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : kModeView) {
     OnCommand(kFileSaveAs, [this] { OnFileSaveAs(); });

@@ -25,7 +25,6 @@ public:
 
     // The program around the documents; set once at start-up.
     static void SetHost(CDocumentHost* pHost);
-    static CDocumentHost* Host();
 
     int32_t m_nEditMode;
     bool m_bNewDocument = false;

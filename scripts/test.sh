@@ -8,12 +8,13 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 
 echo "== build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_BENCH=ON -DQUELM_WX=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_BENCH=ON -DQUELM_WX=ON \
+    -DQUELM_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELM_SANITIZE=ON -DQUELM_BENCH=OFF \
-    -DQUELM_WX=OFF >/dev/null
+    -DQUELM_WX=OFF -DQUELM_WERROR=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 
 echo "== tests under sanitizers"

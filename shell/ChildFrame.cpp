@@ -81,7 +81,6 @@ std::string CChildFrame::FormatAddress(int caret, int size) {
 
 void CChildFrame::UpdateIndicators() {
     CView* view = GetActiveView();
-    m_pIndicatorView = view;
     CKolvaDoc* doc = ActiveDoc();
     if (!view || !doc) return;
     if (const char* mode = ModeText(doc->m_nEditMode)) m_wndStatusBar.SetPaneText(kPaneMode, mode);

@@ -32,7 +32,6 @@ public:
     CStatusBar m_wndStatusBar;
     CDialogBar m_wndRulerBar;
     bool m_bMaximizeOnShow = false;
-    CView* m_pIndicatorView = nullptr;
 
 private:
     CKolvaDoc* ActiveDoc() const;

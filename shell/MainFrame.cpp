@@ -174,8 +174,7 @@ void CMainFrame::ShowFileBarIfWanted() {
 void CMainFrame::AddFileButton(CKolvaDoc* pDoc) {
     if (!pDoc) pDoc = dynamic_cast<CKolvaDoc*>(GetActiveDocument());
     if (!pDoc || pDoc->m_nBarIndex >= 0) return;
-    pDoc->m_nBarIndex = static_cast<int>(m_fileBarLabels.size());
-    m_fileBarLabels.push_back(pDoc->m_strBarLabel);
+    pDoc->m_nBarIndex = static_cast<int>(m_wndFileBar.GetButtons().size());
     AppendFileButton(pDoc);
     ShowFileBarIfWanted();
 }
@@ -193,8 +192,7 @@ void CMainFrame::AppendFileButton(CKolvaDoc* pDoc) {
 }
 
 void CMainFrame::RefreshFileButton(CKolvaDoc* pDoc) {
-    pDoc->m_nBarIndex = static_cast<int>(m_fileBarLabels.size());
-    m_fileBarLabels.push_back(pDoc->m_strBarLabel);
+    pDoc->m_nBarIndex = static_cast<int>(m_wndFileBar.GetButtons().size());
     if (WindowIndexOf(pDoc) < 0) return;
     CWindowPeer::Button fresh = MakeFileButton(pDoc);
     std::vector<CWindowPeer::Button> buttons = m_wndFileBar.GetButtons();

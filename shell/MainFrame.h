@@ -52,8 +52,7 @@ public:
 
     CToolBar m_wndToolBar;
     CToolBar m_wndFileBar;
-    std::vector<std::string> m_fileBarLabels; // the bar's string list
-    std::vector<CRowView*> m_arrSyncViews;    // oldest member first; not owned
+    std::vector<CRowView*> m_arrSyncViews; // oldest member first; not owned
 
 private:
     bool HasWindowBesides(CKolvaDoc* pDoc) const;

@@ -1,9 +1,10 @@
 #pragma once
 // A temporary folder for tests that write files.
 #include <cstdint>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -12,10 +13,15 @@
 class TempDir {
 public:
     TempDir() {
-        char pattern[] = "/tmp/quelm-test-XXXXXX";
-        m_path = mkdtemp(pattern);
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quelm-test-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create " + pattern);
+        m_path = pattern;
     }
-    ~TempDir() { std::system(("rm -rf '" + m_path + "'").c_str()); }
+    ~TempDir() {
+        std::error_code ignored; // a destructor must not throw; a leftover folder is harmless
+        std::filesystem::remove_all(m_path, ignored);
+    }
     std::string Path(const std::string& name) const { return m_path + "/" + name; }
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
         std::ofstream out(Path(name), std::ios::binary);

@@ -31,7 +31,6 @@ public:
     bool m_bScrollLocked = false;
     // The main frame's group of views scrolled in step (this view included), or null.
     std::vector<CRowView*>* m_pSyncViews = nullptr;
-    bool m_bSyncMember = true;
 
     virtual int GetLastColumn() = 0;
     // n must already be limited; moves this view and the others of its group.

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Plants one include per forbidden edge in a scratch tree and checks the layer check names each."""
+import os
+import subprocess
+import sys
+import tempfile
+
+CHECK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "check_layers.py")
+
+FORBIDDEN = [
+    ("engine/A.cpp", '#include "view/RowView.h"'),
+    ("engine/B.cpp", '#include "commands/EditModes.h"'),
+    ("engine/C.cpp", '#include "shell/MainFrame.h"'),
+    ("engine/D.cpp", "#include <gtk/gtk.h>"),
+    ("view/A.cpp", '#include "commands/EditModes.h"'),
+    ("view/B.cpp", '#include "shell/MainFrame.h"'),
+    ("commands/A.cpp", '#include "shell/MainFrame.h"'),
+    ("res/A.cpp", '#include "platform/framework/Wnd.h"'),
+    ("res/B.cpp", '#include "engine/BinData.h"'),
+    ("platform/base/A.cpp", '#include "platform/framework/Wnd.h"'),
+    ("platform/base/B.cpp", '#include "engine/BinData.h"'),
+    ("platform/framework/A.cpp", '#include "res/Resource.h"'),
+    ("platform/framework/B.cpp", '#include "platform/headless/HeadlessDC.h"'),
+    ("platform/framework/C.cpp", '#include "platform/wx/WxDC.h"'),
+    ("platform/headless/A.cpp", "#include <wx/window.h>"),
+    ("shell/A.cpp", "#include <wx/wx.h>"),
+    ("tests/engine/A.cpp", "#include <wx/string.h>"),
+]
+
+ALLOWED = [
+    ("shell/Z.cpp", '#include "commands/EditModes.h"'),
+    ("view/Z.cpp", '#include "engine/BinData.h"'),
+    ("res/Z.cpp", '#include "platform/base/Types.h"'),
+    ("platform/wx/Z.cpp", "#include <wx/wx.h>"),
+    ("app/Z.cpp", "#include <wx/wx.h>"),
+    ("tests/wx/Z.cpp", "#include <gtk/gtk.h>"),
+]
+
+
+def plant(root, files):
+    for path, line in files:
+        full = os.path.join(root, path)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "w") as source:
+            source.write(line + "\n")
+
+
+def run_check(root):
+    result = subprocess.run([sys.executable, CHECK, root], capture_output=True, text=True)
+    return result.returncode, result.stdout
+
+
+def main():
+    failures = []
+    with tempfile.TemporaryDirectory() as clean:
+        plant(clean, ALLOWED)
+        code, output = run_check(clean)
+        if code != 0:
+            failures.append("allowed includes were reported:\n" + output)
+    for path, line in FORBIDDEN:
+        with tempfile.TemporaryDirectory() as tree:
+            plant(tree, ALLOWED + [(path, line)])
+            code, output = run_check(tree)
+            if code == 0 or path + ":1:" not in output:
+                failures.append(f"not reported: {path}: {line}")
+    for failure in failures:
+        print(failure)
+    print(f"{len(FORBIDDEN)} planted violations, {len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
