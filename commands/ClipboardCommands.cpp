@@ -53,9 +53,8 @@ CClipboardCommands::CClipboardCommands(CKolvaView& view) : m_view(view) {
     });
     view.AddUpdateHandler(ID_EDIT_PASTE,
                           [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeInsert); });
-    view.AddUpdateHandler(ID_EDIT_PASTE_OVERWRITE, [this](CCmdUI* pCmdUI) {
-        EnableInModes(pCmdUI, kModeOverwrite);
-    });
+    view.AddUpdateHandler(ID_EDIT_PASTE_OVERWRITE,
+                          [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeOverwrite); });
     view.AddUpdateHandler(ID_EDIT_TEXT_PASTE,
                           [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_view.GetData()); });
 }
