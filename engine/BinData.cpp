@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <new>
 
 #include "platform/base/Afx.h"
@@ -140,10 +141,14 @@ void CBinData::EnsureWindow(int pos, int n) {
     m_nWindowStart = m_nWindowEnd = -1;
     if (GetSize() != size) SetSize(size, 4096);
     unsigned got = m_file.ReadAt(start, GetData(), static_cast<unsigned>(size));
-    if (got != static_cast<unsigned>(size))
-        throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
+    bool shortened = got < static_cast<unsigned>(size);
+    if (shortened) std::memset(GetData() + got, 0, static_cast<size_t>(size) - got);
     m_nWindowStart = start;
     m_nWindowEnd = start + size - 1;
+    if (shortened && !m_bFileShortened) {
+        m_bFileShortened = true;
+        throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
+    }
 }
 
 const uint8_t* CBinData::GetBytes(int pos, int n) {

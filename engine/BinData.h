@@ -101,6 +101,9 @@ public:
     int32_t m_nFileLength = 0;
     int32_t m_nWindowStart = -1;
     int32_t m_nWindowEnd = -1;
+    // The file became shorter than when it was opened: that is said once, and what can no
+    // longer be read shows as zeros, never as the bytes of an earlier window.
+    bool m_bFileShortened = false;
     int32_t m_nWindowSize = 0x100000;
     bool m_bShowAddress = true;
     bool m_bShowChars = true;

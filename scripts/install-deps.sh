@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libwxgtk3.2-dev libgtk-3-dev fonts-noto-cjk
-    xvfb xauth xdotool
+    xvfb xauth xdotool openbox x11-utils
 )
 
 missing=()

@@ -90,3 +90,7 @@ void CChildFrame::UpdateIndicators() {
         m_wndStatusBar.SetPaneText(
             kPaneAddress, FormatAddress(doc->m_pData->m_nCaret, doc->m_pData->GetDataLength()));
 }
+
+void CChildFrame::SetMessageText(const std::string& text) {
+    m_wndStatusBar.SetPaneText(kPaneMessage, text);
+}

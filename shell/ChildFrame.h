@@ -16,6 +16,7 @@ public:
     bool Create(CMDIFrameWnd* pFrame, const std::string& title) override;
     void OnCreate() override;
     void OnUpdateFrameTitle() override;
+    void SetMessageText(const std::string& text) override;
     bool CreateRulerBar();
     // The indicator panes for the active view, as at idle time.
     void UpdateIndicators();

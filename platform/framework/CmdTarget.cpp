@@ -1,5 +1,7 @@
 #include "platform/framework/CmdTarget.h"
 
+#include "platform/framework/ExceptionBoundary.h"
+
 const CCmdTarget::CommandEntry* CCmdTarget::FindCommand(UINT id) const {
     for (const auto& e : m_commands)
         if (id >= e.first && id <= e.last) return &e;
@@ -55,8 +57,12 @@ bool CCmdTarget::RouteCommand(const std::vector<CCmdTarget*>& chain, UINT id) {
     CCmdUI state(id);
     RouteUpdate(chain, &state);
     if (!state.m_bEnabled) return false;
-    for (CCmdTarget* t : chain)
-        if (t && t->RunCommand(id)) return true;
+    for (CCmdTarget* t : chain) {
+        bool ran = false;
+        // A failed command has still run: nothing further along the chain takes it.
+        if (!t || (CExceptionBoundary::Run([&] { ran = t->RunCommand(id); }) && !ran)) continue;
+        return true;
+    }
     return false;
 }
 

@@ -31,6 +31,10 @@ void CToolBar::OnCommandFromUI(UINT id) {
     if (m_pParent) m_pParent->OnCommandFromUI(id);
 }
 
+void CToolBar::OnMenuSelect(UINT id) {
+    if (m_pParent) m_pParent->OnMenuSelect(id);
+}
+
 void CToolBar::OnUpdateFromUI(CCmdUI* pCmdUI) {
     if (m_pParent) m_pParent->OnUpdateFromUI(pCmdUI);
 }

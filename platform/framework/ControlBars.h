@@ -11,6 +11,7 @@ public:
     void SetButtons(const std::vector<CWindowPeer::Button>& buttons);
     const std::vector<CWindowPeer::Button>& GetButtons() const { return m_buttons; }
     void OnCommandFromUI(UINT id) override;
+    void OnMenuSelect(UINT id) override;
     void OnUpdateFromUI(CCmdUI* pCmdUI) override;
 
 private:

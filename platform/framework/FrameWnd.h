@@ -13,6 +13,8 @@ public:
     // Lays out the bars and the view in the client area.
     virtual void RecalcLayout();
     virtual void OnUpdateFrameTitle() {}
+    // Shows text in the frame's message pane.
+    virtual void SetMessageText(const std::string& /*text*/) {}
 
 protected:
     CView* m_pActiveView = nullptr;

@@ -7,6 +7,10 @@
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
 
+namespace {
+constexpr UINT kIdleMessage = 57345; // the string shown while nothing is highlighted
+} // namespace
+
 bool CMDIFrameWnd::LoadFrame(UINT id, CSize size) {
     const CResourceSet& res = CResourceSet::Current();
     CWindowSpec request;
@@ -93,6 +97,15 @@ void CMDIFrameWnd::OnCommandFromUI(UINT id) {
 
 void CMDIFrameWnd::OnUpdateFromUI(CCmdUI* pCmdUI) {
     RouteUpdate(CommandChain(), pCmdUI);
+}
+
+void CMDIFrameWnd::OnMenuSelect(UINT id) {
+    if (!m_pActiveChild) return;
+    // A command's string is its prompt, then a line break and its tooltip.
+    std::string text = id ? CResourceSet::Current().LoadString(id) : std::string();
+    text = text.substr(0, text.find('\n'));
+    if (text.empty()) text = CResourceSet::Current().LoadString(kIdleMessage);
+    m_pActiveChild->SetMessageText(text);
 }
 
 bool CMDIFrameWnd::SendCommand(UINT id) {

@@ -29,6 +29,9 @@ public:
     CDocument* GetActiveDocument() const override;
     std::vector<CCmdTarget*> CommandChain() const;
     void OnCommandFromUI(UINT id) override;
+    // The active document window's message pane shows the prompt of the highlighted menu item
+    // or button, and the idle message otherwise.
+    void OnMenuSelect(UINT id) override;
     void OnUpdateFromUI(CCmdUI* pCmdUI) override;
     // Runs a command as if the user chose it; false when it was disabled or unhandled.
     bool SendCommand(UINT id);

@@ -84,6 +84,8 @@ public:
     virtual void OnClose() { DestroyWindow(); }
     virtual void OnDestroy() {}
     virtual void OnDropFiles(const std::vector<std::string>& /*paths*/) {}
+    // The menu item or button id is highlighted; 0 when none is.
+    virtual void OnMenuSelect(UINT /*id*/) {}
     // A command from a menu, accelerator or button of this window.
     virtual void OnCommandFromUI(UINT id);
     // The state of a menu item or button of this window.

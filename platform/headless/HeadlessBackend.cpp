@@ -4,6 +4,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/base/VirtualKeys.h"
+#include "platform/framework/ExceptionBoundary.h"
 #include "platform/framework/Wnd.h"
 
 CHeadlessBackend::CHeadlessBackend() : m_pPrevious(CBackend::SetCurrent(this)) {}
@@ -82,13 +83,13 @@ void CHeadlessBackend::PressKey(unsigned vk, unsigned modifiers) {
                 return;
             }
     }
-    if (m_pFocus) m_pFocus->m_pOwner->OnKeyDown(vk, 1, 0);
+    if (m_pFocus) CExceptionBoundary::Run([&] { m_pFocus->m_pOwner->OnKeyDown(vk, 1, 0); });
     for (auto [flag, key] : mods)
         SetKeyDown(key, false);
 }
 
 void CHeadlessBackend::TypeChar(unsigned ch) {
-    if (m_pFocus) m_pFocus->m_pOwner->OnChar(ch, 1, 0);
+    if (m_pFocus) CExceptionBoundary::Run([&] { m_pFocus->m_pOwner->OnChar(ch, 1, 0); });
 }
 
 std::vector<CHeadlessWindowPeer*> CHeadlessBackend::WindowsOfKind(CWindowSpec::Kind kind) const {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/base/Afx.h"
+#include "platform/framework/ExceptionBoundary.h"
 #include "platform/framework/Wnd.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -152,7 +153,7 @@ void CHeadlessWindowPeer::Paint() {
     if (m_bDestroyed) return;
     if (m_bEraseRequested) m_grid.Resize(m_grid.m_nCols, m_grid.m_nRows);
     CHeadlessDC dc(&m_grid);
-    m_pOwner->OnPaint(&dc);
+    CExceptionBoundary::Run([&] { m_pOwner->OnPaint(&dc); });
     ++m_nPaints;
     m_bInvalid = m_bEraseRequested = false;
     m_invalidRects.clear();

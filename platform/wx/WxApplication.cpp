@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_set>
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/init.h>
 
+#include "platform/framework/ExceptionBoundary.h"
 #include "platform/framework/WinApp.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxProfileStore.h"
@@ -18,16 +20,89 @@ const char kVendor[] = "Marlox";
 class CWxApp : public wxApp {
 public:
     explicit CWxApp(CWinApp& app) : m_app(app) {
+        // Command states are refreshed after what can change them, not at every idle time:
+        // the caret's blinking alone would otherwise keep the program busy.
         Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
             event.Skip();
+            if (!m_bStatesStale) return;
+            m_bStatesStale = false;
             m_app.OnIdle();
         });
     }
     // The program reads its own command line.
     bool OnInit() override { return true; }
 
+    int FilterEvent(wxEvent& event) override {
+        if (MayChangeStates(event)) m_bStatesStale = true;
+        return Event_Skip;
+    }
+
+    // Every handler of every window runs here: what it throws is shown, and the program goes on.
+    void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor,
+                          wxEvent& event) const override {
+        try {
+            wxApp::CallEventHandler(handler, functor, event);
+        } catch (...) {
+            ReportLater(CExceptionBoundary::DescribeCurrent());
+        }
+    }
+    // Calls made after an event (CallAfter) do not pass the handler above.
+    bool OnExceptionInMainLoop() override {
+        try {
+            throw;
+        } catch (...) {
+            ReportLater(CExceptionBoundary::DescribeCurrent());
+        }
+        return true;
+    }
+
 private:
+    // The failing handler may be painting: the message waits until the event is over.
+    static void ReportLater(const std::string& text) {
+        static bool pending = false;
+        if (pending || !wxTheApp) return;
+        pending = true;
+        wxTheApp->CallAfter([text] {
+            CExceptionBoundary::Report(text);
+            pending = false;
+        });
+    }
+
+    // Input, commands, activation and sizes; not painting, timers or the pointer passing by.
+    static bool MayChangeStates(const wxEvent& event) {
+        static const std::unordered_set<wxEventType> kTypes = {
+            wxEVT_KEY_DOWN,
+            wxEVT_KEY_UP,
+            wxEVT_CHAR,
+            wxEVT_LEFT_DOWN,
+            wxEVT_LEFT_UP,
+            wxEVT_LEFT_DCLICK,
+            wxEVT_RIGHT_DOWN,
+            wxEVT_RIGHT_UP,
+            wxEVT_MIDDLE_DOWN,
+            wxEVT_MOUSEWHEEL,
+            wxEVT_MENU,
+            wxEVT_TOOL,
+            wxEVT_BUTTON,
+            wxEVT_ASYNC_METHOD_CALL,
+            wxEVT_ACTIVATE,
+            wxEVT_SET_FOCUS,
+            wxEVT_KILL_FOCUS,
+            wxEVT_SIZE,
+            wxEVT_CLOSE_WINDOW,
+            wxEVT_SCROLLWIN_THUMBRELEASE,
+            wxEVT_SCROLLWIN_LINEDOWN,
+            wxEVT_SCROLLWIN_LINEUP,
+            wxEVT_SCROLLWIN_PAGEDOWN,
+            wxEVT_SCROLLWIN_PAGEUP,
+        };
+        wxEventType type = event.GetEventType();
+        if (type == wxEVT_MOTION) return static_cast<const wxMouseEvent&>(event).LeftIsDown();
+        return kTypes.count(type) > 0;
+    }
+
     CWinApp& m_app;
+    bool m_bStatesStale = true;
 };
 } // namespace
 

@@ -1,6 +1,9 @@
 #include "platform/wx/WxBackend.h"
 
 #include <cstdio>
+#include <cstring>
+
+#include <glib.h>
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -27,6 +30,15 @@
 #include "platform/wx/WxViewPeer.h"
 
 namespace {
+// GTK 3.24 asserts once while wx re-shows a frame to learn the window manager's decoration size
+// (any wx frame with a menu bar does it); the allocation is clamped and nothing is wrong. Only
+// that message is dropped: every other one still reaches stderr.
+void FilterToolkitLog(const gchar* domain, GLogLevelFlags level, const gchar* message,
+                      gpointer data) {
+    if (message && std::strstr(message, "gtk_distribute_natural_allocation")) return;
+    g_log_default_handler(domain, level, message, data);
+}
+
 void PrintAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                  const wxString& msg) {
     std::fprintf(
@@ -83,6 +95,7 @@ void CWxBackend::QuietDiagnostics() {
     wxSetAssertHandler(PrintAssert);
     delete wxLog::SetActiveTarget(new wxLogStderr);
     wxLog::SetLogLevel(wxLOG_Info); // no debugging chatter
+    g_log_set_handler("Gtk", G_LOG_LEVEL_CRITICAL, FilterToolkitLog, nullptr);
 }
 
 CProfileStore& CWxBackend::Profile() {

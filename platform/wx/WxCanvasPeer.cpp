@@ -3,6 +3,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
+#include "platform/base/VirtualKeys.h"
 #include "platform/framework/DC.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxDC.h"
@@ -70,14 +71,23 @@ void CWxCanvasPeer::OnSize(wxSizeEvent& event) {
 }
 
 void CWxCanvasPeer::OnKey(wxKeyEvent& event) {
-    // Skipped in every case: the character follows from it, and the input method sees it.
-    event.Skip();
     unsigned vk = CWxKeyMap::VirtualKey(event.GetKeyCode());
-    if (!m_pOwner || vk == 0 || KeysBelongToInputMethod() || IsSystemKey(event)) return;
-    if (event.GetEventType() == wxEVT_KEY_DOWN)
+    if (!m_pOwner || vk == 0 || KeysBelongToInputMethod() || IsSystemKey(event)) {
+        event.Skip();
+        return;
+    }
+    bool down = event.GetEventType() == wxEVT_KEY_DOWN;
+    // A key that makes a character must go on for the character to follow; the others stop
+    // here, or GTK moves the focus or scrolls the window with them as well.
+    if (!down || !IsCharacterlessKey(vk)) event.Skip();
+    if (down)
         m_pOwner->OnKeyDown(vk, 1, 0);
     else
         m_pOwner->OnKeyUp(vk, 1, 0);
+}
+
+bool CWxCanvasPeer::IsCharacterlessKey(unsigned vk) {
+    return (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
 }
 
 void CWxCanvasPeer::OnChar(wxKeyEvent& event) {

@@ -29,6 +29,8 @@ private:
     void OnKey(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
     static bool IsSystemKey(const wxKeyEvent& event);
+    // Keys that never make a character: moving and deleting.
+    static bool IsCharacterlessKey(unsigned vk);
     void OnMouse(wxMouseEvent& event);
     void OnWheel(wxMouseEvent& event);
     void OnFocus(wxFocusEvent& event);

@@ -13,6 +13,7 @@
 
 namespace {
 const wxSize kDefaultSize(960, 720);
+constexpr int kSmallestLayout = 48; // pixels: room for the menu bar and one bar
 } // namespace
 
 CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWindowPeer(pOwner) {
@@ -26,6 +27,7 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     column->Add(m_pBars, 0, wxEXPAND);
     column->Add(m_pBook, 1, wxEXPAND);
     frame->SetSizer(column);
+    m_pKeySink = new wxWindow(frame, wxID_ANY, wxPoint(0, 0), wxSize(1, 1));
     if (ws.m_pMenu) {
         m_pMenu = std::make_unique<CWxMenuBar>(*ws.m_pMenu);
         frame->SetMenuBar(m_pMenu->GetBar());
@@ -37,7 +39,20 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     frame->SetDropTarget(new CWxFileDropTarget([this](const auto& paths) { OnDropFiles(paths); }));
     frame->Bind(wxEVT_MENU, &CWxMainFramePeer::OnMenu, this);
     frame->Bind(wxEVT_MENU_OPEN, &CWxMainFramePeer::OnMenuOpen, this);
+    frame->Bind(wxEVT_MENU_HIGHLIGHT, [this](wxMenuEvent& event) {
+        int id = event.GetMenuId();
+        if (m_pOwner) m_pOwner->OnMenuSelect(id > 0 ? CWxCommandIds::FromWx(id) : 0);
+    });
+    frame->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        event.Skip();
+        if (m_pOwner) m_pOwner->OnMenuSelect(0);
+    });
     frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
+    frame->Bind(wxEVT_SIZE, &CWxMainFramePeer::OnSize, this);
+    frame->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+        event.Skip();
+        KeepKeysWithoutDocuments();
+    });
     m_pBook->Bind(wxEVT_AUINOTEBOOK_PAGE_CHANGED, &CWxMainFramePeer::OnPageChanged, this);
     m_pBook->Bind(wxEVT_AUINOTEBOOK_PAGE_CLOSE, &CWxMainFramePeer::OnPageClose, this);
     StartDelivery();
@@ -57,6 +72,10 @@ void CWxMainFramePeer::AdoptChild(wxWindow* child, int kind) {
 
 void CWxMainFramePeer::UpdateCommandUI() {
     if (m_pMenu) m_pMenu->Update(m_pOwner);
+    if (!m_pWindow) return;
+    for (wxWindow* child : m_pWindow->GetChildren())
+        if (CWxWindowPeer* bar = child->IsShown() ? OfWindow(child) : nullptr)
+            bar->UpdateCommandUI();
 }
 
 void CWxMainFramePeer::RecalcLayout() {
@@ -124,6 +143,22 @@ void CWxMainFramePeer::OnPageClose(wxAuiNotebookEvent& event) {
         CWxWindowPeer* child = page ? OfWindow(page) : nullptr;
         if (child && child->GetOwner()) child->GetOwner()->OnClose();
     });
+}
+
+void CWxMainFramePeer::OnSize(wxSizeEvent& event) {
+    // While the window manager decorates the frame, GTK passes sizes of a pixel or two; laid
+    // out in that, the bars complain of negative sizes. The final size follows at once.
+    wxSize client = m_pWindow ? m_pWindow->GetClientSize() : wxSize();
+    if (client.x >= kSmallestLayout && client.y >= kSmallestLayout) event.Skip();
+}
+
+void CWxMainFramePeer::KeepKeysWithoutDocuments() {
+    // Keys reach the accelerators only through a focused window, and GTK never focuses the
+    // frame itself: with no document window a window of one pixel takes the keys.
+    if (!m_pWindow || !m_pBook || !m_pKeySink || m_pBook->GetPageCount() > 0) return;
+    auto* frame = static_cast<wxTopLevelWindow*>(m_pWindow.get());
+    wxWindow* focus = wxWindow::FindFocus();
+    if (frame->IsActive() && (focus == nullptr || focus == frame)) m_pKeySink->SetFocus();
 }
 
 void CWxMainFramePeer::OnDropFiles(const std::vector<std::string>& paths) {

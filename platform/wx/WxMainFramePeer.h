@@ -33,9 +33,12 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnPageChanged(wxAuiNotebookEvent& event);
     void OnPageClose(wxAuiNotebookEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void KeepKeysWithoutDocuments();
     void OnDropFiles(const std::vector<std::string>& paths);
 
     std::unique_ptr<CWxMenuBar> m_pMenu;
     wxWeakRef<CWxDocumentBook> m_pBook;
     wxBoxSizer* m_pBars = nullptr;
+    wxWindow* m_pKeySink = nullptr; // owned by the frame
 };

@@ -9,6 +9,7 @@
 #include "platform/wx/WxToolImages.h"
 
 namespace {
+constexpr int kMinimumExtent = 32; // more than an empty bar's frame and padding
 // The tooltip is the part of the command's string after the line break.
 wxString Tooltip(UINT id) {
     std::string text = CResourceSet::Current().LoadString(id);
@@ -24,16 +25,27 @@ CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec
     bar->SetToolBitmapSize(m_bMarkers ? CWxToolImages::MarkerSize()
                                       : wxSize(CWxToolImages::kWidth, CWxToolImages::kWidth));
     Attach(bar);
+    GrowToBestSize();
     bar->Bind(wxEVT_TOOL, &CWxToolBarPeer::OnTool, this);
-    bar->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
-        event.Skip();
-        UpdateCommandUI();
+    bar->Bind(wxEVT_TOOL_ENTER, [this](wxCommandEvent& event) {
+        int id = event.GetSelection(); // -1 when the pointer left the buttons
+        if (m_pOwner) m_pOwner->OnMenuSelect(id > 0 ? CWxCommandIds::FromWx(id) : 0);
     });
     StartDelivery();
 }
 
 wxToolBar* CWxToolBarPeer::Bar() const {
     return static_cast<wxToolBar*>(m_pWindow.get());
+}
+
+void CWxToolBarPeer::GrowToBestSize() {
+    // Until its container lays it out the bar keeps the size it was made with, and GTK
+    // complains when it is shown in less than its frame and buttons need.
+    wxToolBar* bar = Bar();
+    wxSize size = bar->GetSize();
+    size.IncTo(bar->GetBestSize());
+    size.IncTo(wxSize(kMinimumExtent, kMinimumExtent));
+    bar->SetSize(size);
 }
 
 wxBitmap CWxToolBarPeer::ImageOf(const Button& button) const {
@@ -56,6 +68,7 @@ void CWxToolBarPeer::SetButtons(const std::vector<Button>& buttons) {
                      wxITEM_CHECK, Tooltip(b.m_nID));
     }
     bar->Realize();
+    GrowToBestSize();
     m_buttons = buttons;
     RelayoutContainer();
     UpdateCommandUI();

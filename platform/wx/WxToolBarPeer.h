@@ -18,6 +18,7 @@ public:
     void UpdateCommandUI() override;
 
 private:
+    void GrowToBestSize();
     wxToolBar* Bar() const;
     wxBitmap ImageOf(const Button& button) const;
     void OnTool(wxCommandEvent& event);

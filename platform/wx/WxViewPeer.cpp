@@ -20,6 +20,8 @@ wxRect WxRect(const CRect& r) {
     return wxRect(r.left, r.top, r.Width(), r.Height());
 }
 
+constexpr int kBlinksBeforeRest = 20; // about ten seconds
+
 UINT ScrollCode(wxEventType type) {
     if (type == wxEVT_SCROLLWIN_TOP) return SB_TOP;
     if (type == wxEVT_SCROLLWIN_BOTTOM) return SB_BOTTOM;
@@ -46,8 +48,12 @@ CWxViewPeer::CWxViewPeer(CWnd* pOwner, wxWindow* parent)
           wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
           wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
         m_pWindow->Bind(type, &CWxViewPeer::OnScroll, this);
-    m_pBlink =
-        std::make_unique<CWxTimer>([this] { ChangeCaret([this] { m_caret.Blink(); }, false); });
+    m_pBlink = std::make_unique<CWxTimer>([this] {
+        ChangeCaret([this] { m_caret.Blink(); }, false);
+        // As in GTK's own text fields the caret rests, shown, after a while without input:
+        // an idle editor does no work.
+        if (++m_nBlinks >= kBlinksBeforeRest && m_caret.IsDrawn()) m_pBlink->Stop();
+    });
     StartDelivery();
 }
 
@@ -109,6 +115,7 @@ template <typename F> void CWxViewPeer::ChangeCaret(F change, bool bRestartBlink
     bool wasDrawn = m_caret.IsDrawn();
     CRect before = m_caret.Rect();
     change();
+    if (bRestartBlink) m_nBlinks = 0;
     if (m_pWindow) {
         if (wasDrawn) m_pWindow->RefreshRect(WxRect(before), false);
         if (m_caret.IsDrawn()) m_pWindow->RefreshRect(WxRect(m_caret.Rect()), false);

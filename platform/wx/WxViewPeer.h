@@ -41,5 +41,6 @@ private:
     bool m_bScrollShown[2] = {true, true};
     CWxCaret m_caret;
     std::unique_ptr<CWxTimer> m_pBlink;
+    int m_nBlinks = 0; // since the caret last changed
     CWxInputMethod m_ime;
 };

@@ -1,5 +1,6 @@
 #include "platform/wx/WxWindowPeer.h"
 
+#include <cstdio>
 #include <unordered_map>
 
 #include <wx/app.h>
@@ -17,6 +18,44 @@ std::unordered_map<const wxWindow*, CWxWindowPeer*>& Peers() {
     return peers;
 }
 } // namespace
+
+wxString CWxWindowPeer::Utf8(const std::string& s) {
+    wxString text = wxString::FromUTF8(s.data(), s.size());
+    if (!text.empty() || s.empty()) return text;
+    std::string escaped;
+    for (size_t i = 0; i < s.size();) {
+        size_t n = Utf8SequenceLength(s, i);
+        if (n > 0) {
+            escaped.append(s, i, n);
+            i += n;
+            continue;
+        }
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(s[i]));
+        escaped += hex;
+        ++i;
+    }
+    return wxString::FromUTF8(escaped.data(), escaped.size());
+}
+
+size_t CWxWindowPeer::Utf8SequenceLength(const std::string& s, size_t i) {
+    auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned char lead = byte(i);
+    if (lead < 0x80) return 1;
+    size_t n = lead >= 0xC2 && lead <= 0xDF   ? 2
+               : lead >= 0xE0 && lead <= 0xEF ? 3
+               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                              : 0;
+    if (n == 0 || i + n > s.size()) return 0;
+    for (size_t k = 1; k < n; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    unsigned char second = byte(i + 1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return n;
+}
 
 CWxWindowPeer::CWxWindowPeer(CWnd* pOwner) : m_pCreator(pOwner) {}
 

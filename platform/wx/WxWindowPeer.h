@@ -53,10 +53,14 @@ public:
     static CWxWindowPeer* Of(const CWnd* pWnd);
     static CWxWindowPeer* OfWindow(const wxWindow* window);
 
-    static wxString Utf8(const std::string& s) { return wxString::FromUTF8(s.data(), s.size()); }
+    // Text for the screen: bytes that are no UTF-8 (a file name from another system) show as
+    // \xNN rather than leaving the whole text empty.
+    static wxString Utf8(const std::string& s);
     static std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
 
 protected:
+    // The length of the valid UTF-8 sequence at i; 0 when there is none.
+    static size_t Utf8SequenceLength(const std::string& s, size_t i);
     void Attach(wxWindow* window);
     // Lays out the sizer the window sits in after it changed size or visibility.
     void RelayoutContainer();

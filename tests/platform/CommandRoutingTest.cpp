@@ -2,7 +2,10 @@
 // application in that order; enabling follows the update handlers.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/base/Afx.h"
+#include "platform/base/FileException.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
@@ -15,6 +18,8 @@
 namespace {
 constexpr UINT kViewCmd = 100, kDocCmd = 101, kChildCmd = 102, kFrameCmd = 103, kAppCmd = 104;
 constexpr UINT kShared = 110, kDisabledByUpdate = 111, kUnhandled = 112, kUpdateElsewhere = 113;
+constexpr UINT kThrowing = 114;
+constexpr UINT kThrowingKey = 'T';
 
 std::vector<std::string>* g_log = nullptr;
 
@@ -22,11 +27,22 @@ void Log(const std::string& s) {
     g_log->push_back(s);
 }
 
+bool g_bPaintFails = false;
+
 class TestView : public CView {
 public:
     TestView() {
         OnCommand(kViewCmd, [] { Log("view"); });
         OnCommand(kShared, [] { Log("view shared"); });
+        OnCommand(kThrowing,
+                  [] { throw CFileException(CFileException::fileChanged, 0, "big.bin"); });
+    }
+    void OnKeyDown(UINT nChar, UINT, UINT) override {
+        if (nChar == kThrowingKey) throw std::runtime_error("no key");
+        Log("key");
+    }
+    void OnDraw(CDC*) override {
+        if (g_bPaintFails) throw std::bad_alloc();
     }
 };
 class TestDoc : public CDocument {
@@ -158,6 +174,28 @@ TEST_F(RoutingTest, AcceleratorsReachCommandsWithTheirModifiers) {
     m_backend.PressKey(VK_F3);
     m_backend.PressKey('Q'); // no accelerator without Ctrl
     EXPECT_EQ(m_log, (std::vector<std::string>{"app", "frame", "view"}));
+}
+
+TEST_F(RoutingTest, FailuresInHandlersAndPaintingBecomeMessages) {
+    CDocument* doc = m_app.OpenDocumentFile("");
+    ASSERT_NE(doc, nullptr);
+    CView* view = doc->GetViews()[0];
+    view->SetFocus();
+    m_frame->OnCommandFromUI(kThrowing);
+    m_backend.PressKey(kThrowingKey);
+    view->Invalidate();
+    g_bPaintFails = true;
+    m_backend.PaintAll();
+    g_bPaintFails = false;
+    ASSERT_EQ(m_backend.m_messages.size(), 3u);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText,
+              CFileException(CFileException::fileChanged, 0, "big.bin").GetErrorMessage());
+    EXPECT_NE(m_backend.m_messages[1].m_strText.find("no key"), std::string::npos);
+    EXPECT_EQ(m_backend.m_messages[2].m_strText, "メモリが足りません。");
+    // The program goes on.
+    m_backend.PressKey(VK_F3);
+    m_backend.PressKey('K');
+    EXPECT_EQ(m_log, (std::vector<std::string>{"view", "key"}));
 }
 
 TEST_F(RoutingTest, ActiveDocumentWindowDecidesWhereCommandsGo) {

@@ -5,6 +5,7 @@
 #include "platform/framework/DocTemplate.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
+#include "shell/ChildFrame.h"
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"
 
@@ -73,4 +74,24 @@ TEST_F(StartupTest, TinyStoredSizeLeavesTheSizeToTheSystem) {
     m_backend.m_profile.WriteInt("Settings", "FrameSizeY", 700);
     ASSERT_TRUE(m_app.InitInstance());
     EXPECT_EQ(Frame()->m_window, CRect(0, 0, 640, 480));
+}
+
+TEST_F(StartupTest, HighlightedMenuItemsAndButtonsShowTheirPrompts) {
+    ASSERT_TRUE(m_app.InitInstance());
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    auto* child = dynamic_cast<CChildFrame*>(m_app.MainFrame()->MDIGetActive());
+    ASSERT_NE(child, nullptr);
+    auto pane = [&] { return child->m_wndStatusBar.GetPaneText(CChildFrame::kPaneMessage); };
+    EXPECT_EQ(pane(), "ﾚﾃﾞｨ");
+    m_app.MainFrame()->OnMenuSelect(ID_FILE_NEW);
+    EXPECT_EQ(pane(), "新規にﾌｧｲﾙを作成");
+    m_app.MainFrame()->OnMenuSelect(0);
+    EXPECT_EQ(pane(), "ﾚﾃﾞｨ");
+    // The toolbar's buttons speak for the main frame.
+    auto bars = m_backend.WindowsOfKind(CWindowSpec::ToolBar);
+    ASSERT_FALSE(bars.empty());
+    bars[0]->m_pOwner->OnMenuSelect(ID_FILE_SAVE_AS);
+    EXPECT_EQ(pane(), "作業中のﾌｧｲﾙを新しい名前で保存");
+    bars[0]->m_pOwner->OnMenuSelect(0);
+    EXPECT_EQ(pane(), "ﾚﾃﾞｨ");
 }

@@ -98,6 +98,17 @@ TEST_F(WxFrameTest, DocumentWindowsArePagesThatReportActivation) {
     EXPECT_EQ(CWxProbe::PageIndex(m_frame, *c), 1);
 }
 
+TEST_F(WxFrameTest, NamesThatAreNoUtf8ShowTheirBytesEscaped) {
+    // A name in code page 932 beside UTF-8 text: only the stray bytes are escaped.
+    CMDIChildWnd* child = AddChild("/\xE3\x83\x87/\x82\xA0\xFF.bin");
+    EXPECT_EQ(CWxProbe::PageText(m_frame, 0), "/\xE3\x83\x87/\\x82\\xA0\\xFF.bin");
+    // A truncated sequence at the end and an overlong form.
+    child->SetWindowText("a\xE3\x83");
+    EXPECT_EQ(CWxProbe::PageText(m_frame, 0), "a\\xE3\\x83");
+    child->SetWindowText("\xC0\xAF");
+    EXPECT_EQ(CWxProbe::PageText(m_frame, 0), "\\xC0\\xAF");
+}
+
 TEST_F(WxFrameTest, WindowsTileSideBySideOrStackedAndReturnToTabs) {
     std::vector<CMDIChildWnd*> children = {AddChild("a"), AddChild("b"), AddChild("c")};
     CWxProbe::Pump(100);

@@ -1,0 +1,163 @@
+# Shared part of the GUI scenarios: a private virtual display with a window manager, private
+# settings, the program started on files, and waiting for what a user would see.
+#
+# A scenario sources this file with the program's path as its first argument, then calls
+# start_display, start_program and the checks below. Everything it made goes when it ends.
+set -euo pipefail
+
+program=${1:?usage: scenario.sh path/to/quelm}
+[ -x "$program" ] || { echo "no program at $program" >&2; exit 2; }
+for tool in Xvfb openbox xdotool; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+# No session bus here: GTK keeps its own settings in memory.
+export GSETTINGS_BACKEND=memory
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME"
+pids=()
+app=""
+
+cleanup() {
+    local p
+    for p in ${app:+"$app"} "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    [ -n "${KEEP_GUI_WORK:-}" ] && echo "work folder kept: $work" >&2 || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    command -v import >/dev/null && import -window root "$work/failure.png" 2>/dev/null &&
+        KEEP_GUI_WORK=1 && echo "screenshot: $work/failure.png" >&2
+    if [ -s "$work/stderr" ]; then
+        echo "--- the program's stderr:" >&2
+        cat "$work/stderr" >&2
+    fi
+    exit 1
+}
+
+# Polls a command until it succeeds; false after the timeout (seconds, default 10).
+wait_for() {
+    local timeout=${WAIT_TIMEOUT:-10} end
+    end=$((SECONDS + timeout))
+    until "$@"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+start_display() {
+    local fifo=$work/display
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    pids+=($!)
+    local number
+    read -r -t 20 number <"$fifo" || fail "the virtual display did not start"
+    export DISPLAY=:$number
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
+        fail "the window manager did not start"
+}
+
+# The program's visible top-level windows, one id a line.
+app_windows() {
+    xdotool search --onlyvisible --pid "$app" 2>/dev/null || true
+}
+window_count() {
+    app_windows | wc -l
+}
+has_windows() {
+    [ "$(window_count)" -ge "$1" ]
+}
+has_only_main() {
+    [ "$(window_count)" -eq 1 ]
+}
+alive() {
+    kill -0 "$app" 2>/dev/null
+}
+
+# Starts the program with the given arguments and waits until its main window has the
+# keyboard focus.
+start_program() {
+    launch_program "$@"
+    focus_main
+}
+
+# Starts the program and waits for its first window (which may be a message).
+launch_program() {
+    "$program" "$@" 2>"$work/stderr" >/dev/null &
+    app=$!
+    wait_for has_windows 1 || fail "no window appeared"
+}
+
+# Gives the keyboard focus to the only window of the program.
+focus_main() {
+    wait_for has_only_main || fail "more than the main window is open"
+    main=$(app_windows | head -n 1)
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    wait_for focused_on "$main" || fail "the main window never got the keyboard focus"
+    # Let the first layout and paint settle before typing.
+    settle
+}
+
+focused_on() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
+# Waits until the program has handled everything sent so far: a round trip through its event
+# loop, observed as the X server seeing it idle again.
+settle() {
+    xdotool sleep 0.3
+}
+
+keys() {
+    xdotool key --clearmodifiers --delay 40 "$@"
+    settle
+}
+
+# Waits until a file's bytes differ from another file's.
+wait_changed() {
+    wait_for sh -c '! cmp -s "$1" "$2"' _ "$1" "$2"
+}
+
+# Differing bytes as "offset hexvalue" lines (offsets from 0).
+changed_bytes() {
+    local offset old new
+    cmp -l "$1" "$2" 2>/dev/null | while read -r offset old new; do
+        printf '%d %02x\n' $((offset - 1)) $((8#$new))
+    done || true
+}
+
+expect_eq() {
+    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
+}
+
+expect_alive() {
+    alive || fail "the program ended"
+}
+
+# A clean run prints nothing.
+expect_quiet() {
+    [ ! -s "$work/stderr" ] || fail "the program wrote to stderr"
+}
+
+# Documents open in view mode; the item after the checked view mode in the settings menu is the
+# overwrite mode.
+overwrite_mode() {
+    keys alt+o
+    keys Down Return
+}
+
+# Ends the program as a user does (File, Exit), answering "No" to save prompts.
+quit_program() {
+    keys alt+f x
+    WAIT_TIMEOUT=5 wait_for sh -c '! kill -0 "$1" 2>/dev/null' _ "$app" ||
+        fail "the program did not end after the exit command"
+    local code=0
+    wait "$app" || code=$?
+    app=""
+    [ "$code" -eq 0 ] || fail "the program exited with code $code"
+}
