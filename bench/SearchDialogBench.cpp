@@ -11,6 +11,8 @@
 #include "engine/BinData.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/VirtualKeys.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/MDIChildWnd.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
 #include "shell/KolvaApp.h"
@@ -47,30 +49,33 @@ std::vector<uint8_t> WithMatchesEvery(int size, int matches) {
     return v;
 }
 
-// The program with one document open and the dialogs reachable through their windows.
+// The program with the test documents open, and its dialogs reached through their windows.
 class Program {
 public:
-    explicit Program(const std::string& path) {
+    Program() {
         m_app.InitInstance();
-        m_app.OpenDocumentFile(path);
-        m_pView = dynamic_cast<CKolvaView*>(m_app.MainFrame()->GetActiveView());
         m_pFind = DialogPeer(IDD_FIND);
         m_pReplace = DialogPeer(IDD_REPLACE);
     }
     ~Program() { m_app.GetDocTemplate()->CloseAllDocuments(); }
-    bool Ready() const { return m_pView && m_pFind && m_pReplace; }
-    CBinData& Data() { return *m_pView->GetData(); }
-    void Home() {
-        Data().m_nCaret = 0;
-        Data().m_bSelection = false;
+    CKolvaView* Open(const std::string& path) {
+        m_app.OpenDocumentFile(path);
+        return dynamic_cast<CKolvaView*>(m_app.MainFrame()->GetActiveView());
+    }
+    bool Ready() const { return m_pFind && m_pReplace; }
+    // Makes view's window the active one and puts its caret at the start.
+    CBinData& Home(CKolvaView* view) {
+        m_app.MainFrame()->MDIActivate(dynamic_cast<CMDIChildWnd*>(view->GetParentFrame()));
+        CBinData& data = *view->GetData();
+        data.m_nCaret = 0;
+        data.m_bSelection = false;
+        return data;
     }
     void Type(CHeadlessWindowPeer* dlg, UINT id, const char* text) { dlg->SetItemText(id, text); }
     void Press(CHeadlessWindowPeer* dlg, UINT id) { dlg->m_pOwner->OnCommandFromUI(id); }
-    CHeadlessWindowPeer* ViewPeer() { return m_backend.PeerOf(m_pView); }
 
     CHeadlessBackend m_backend;
     CKolvaApp m_app;
-    CKolvaView* m_pView = nullptr;
     CHeadlessWindowPeer* m_pFind = nullptr;
     CHeadlessWindowPeer* m_pReplace = nullptr;
 
@@ -82,74 +87,77 @@ private:
     }
 };
 
-void FindPair(benchmark::State& state, Program& p) {
+void FindPair(benchmark::State& state, Program& p, CKolvaView* view) {
     const int expected = kFindSize - 2;
     auto baseline = [&] {
-        p.Home();
+        CBinData& data = p.Home(view);
         int found = -1;
-        double t =
-            bench::Time([&] { found = p.Data().Find(true, 2, kPattern, true, true, false); });
+        double t = bench::Time([&] { found = data.Find(true, 2, kPattern, true, true, false); });
         return found == expected ? t : -1;
     };
     auto subject = [&] {
-        p.Home();
+        CBinData& data = p.Home(view);
         p.m_pFind->m_bVisible = true;
         p.Type(p.m_pFind, IDC_FIND_TEXT, kPatternText);
         double t = bench::Time([&] { p.Press(p.m_pFind, IDC_FIND_DOWN); });
-        return p.Data().m_nSelStart == expected && !p.m_pFind->m_bVisible ? t : -1;
+        return data.m_nSelStart == expected && !p.m_pFind->m_bVisible ? t : -1;
     };
     bench::RunPair(state, baseline, subject);
 }
 
 // Times kAgainMeasured F3 presses after skip untimed ones, from the start of the data.
-double TimeFindAgain(Program& p, int skip) {
-    p.Home();
+double TimeFindAgain(Program& p, CKolvaView* view, int skip) {
+    CBinData& data = p.Home(view);
+    // F3 repeats the Find dialog's search: make it this one.
+    p.Type(p.m_pFind, IDC_FIND_TEXT, kPatternText);
+    p.Press(p.m_pFind, IDC_FIND_DOWN);
+    p.m_backend.m_messages.clear();
+    data.m_nCaret = 0;
     for (int i = 0; i < skip; ++i)
         p.m_backend.PressKey(VK_F3);
-    int before = p.Data().m_nSelStart;
+    int before = data.m_nSelStart;
     double t = bench::Time([&] {
         for (int i = 0; i < kAgainMeasured; ++i)
             p.m_backend.PressKey(VK_F3);
     });
-    bool moved = p.Data().m_nSelStart > before || skip + kAgainMeasured > kAgainMatches;
+    bool moved = data.m_nSelStart > before || skip + kAgainMeasured > kAgainMatches;
     return moved && p.m_backend.m_messages.empty() ? t : -1;
 }
 
-void FindAgainPair(benchmark::State& state, Program& p) {
-    p.Type(p.m_pFind, IDC_FIND_TEXT, kPatternText);
+void FindAgainPair(benchmark::State& state, Program& p, CKolvaView* view) {
     bench::RunPair(
-        state, [&] { return TimeFindAgain(p, 0); },
-        [&] { return TimeFindAgain(p, kAgainMatches - kAgainMeasured); });
+        state, [&] { return TimeFindAgain(p, view, 0); },
+        [&] { return TimeFindAgain(p, view, kAgainMatches - kAgainMeasured); });
 }
 
-void Undo(Program& p) {
-    p.Data().ApplyUndoStep(true);
-    p.Data().ClearRedo();
+void Undo(CBinData& data) {
+    data.ApplyUndoStep(true);
+    data.ClearRedo();
 }
 
 int g_invalidatesPerReplaceAll = -1;
 
-void ReplaceAllPair(benchmark::State& state, Program& p) {
+void ReplaceAllPair(benchmark::State& state, Program& p, CKolvaView* view) {
     const int grownSize = kReplaceSize + kReplaceMatches;
     auto baseline = [&] {
-        p.Home();
+        CBinData& data = p.Home(view);
         int count = 0;
-        double t =
-            bench::Time([&] { count = p.Data().ReplaceAll(2, kPattern, 3, kNew, true, false); });
-        bool ok = count == kReplaceMatches && p.Data().GetSize() == grownSize;
-        Undo(p);
+        double t = bench::Time([&] { count = data.ReplaceAll(2, kPattern, 3, kNew, true, false); });
+        bool ok = count == kReplaceMatches && data.GetSize() == grownSize;
+        Undo(data);
         return ok ? t : -1;
     };
     auto subject = [&] {
-        p.Home();
+        CBinData& data = p.Home(view);
         p.Type(p.m_pReplace, IDC_FIND_TEXT, kPatternText);
         p.Type(p.m_pReplace, IDC_REPLACE_TEXT, kNewText);
         p.m_backend.m_messages.clear();
-        size_t invalidates = p.ViewPeer()->m_invalidRects.size();
+        CHeadlessWindowPeer* viewPeer = p.m_backend.PeerOf(view);
+        size_t invalidates = viewPeer->m_invalidRects.size();
         double t = bench::Time([&] { p.Press(p.m_pReplace, IDC_REPLACE_ALL); });
-        g_invalidatesPerReplaceAll = int(p.ViewPeer()->m_invalidRects.size() - invalidates);
-        bool ok = p.Data().GetSize() == grownSize && p.m_backend.m_messages.size() == 1;
-        Undo(p);
+        g_invalidatesPerReplaceAll = int(viewPeer->m_invalidRects.size() - invalidates);
+        bool ok = data.GetSize() == grownSize && p.m_backend.m_messages.size() == 1;
+        Undo(data);
         return ok ? t : -1;
     };
     bench::RunPair(state, baseline, subject);
@@ -168,15 +176,18 @@ int main(int argc, char** argv) {
 
     bench::RecordingReporter reporter;
     {
-        Program find(findPath), again(againPath), replace(replacePath);
-        if (!find.Ready() || !again.Ready() || !replace.Ready()) {
+        Program p;
+        CKolvaView* find = p.Open(findPath);
+        CKolvaView* again = p.Open(againPath);
+        CKolvaView* replace = p.Open(replacePath);
+        if (!p.Ready() || !find || !again || !replace) {
             std::printf("the program did not open the test files\n");
             return 1;
         }
-        bench::RegisterPair("find_dialog_vs_find", [&](auto& s) { FindPair(s, find); });
-        bench::RegisterPair("late_f3_vs_early_f3", [&](auto& s) { FindAgainPair(s, again); });
+        bench::RegisterPair("find_dialog_vs_find", [&](auto& s) { FindPair(s, p, find); });
+        bench::RegisterPair("late_f3_vs_early_f3", [&](auto& s) { FindAgainPair(s, p, again); });
         bench::RegisterPair("replace_dialog_vs_replace_all",
-                            [&](auto& s) { ReplaceAllPair(s, replace); });
+                            [&](auto& s) { ReplaceAllPair(s, p, replace); });
         bench::RunAll(&argc, argv, reporter);
     }
     for (const std::string& path : {findPath, againPath, replacePath})
