@@ -55,8 +55,12 @@ CKolvaView* CFindReplaceDlg::ActiveView() const {
     return m_frame.MDIGetActive() ? dynamic_cast<CKolvaView*>(m_frame.GetActiveView()) : nullptr;
 }
 
-void CFindReplaceDlg::OnShowWindow(bool /*bShow*/) {
+void CFindReplaceDlg::OnShowWindow(bool bShow) {
     Refresh(ActiveView(), true);
+    // Some toolkits open no list at all while it is empty, so the drop-down could never come.
+    if (!bShow) return;
+    OnDropDown(IDC_FIND_TEXT);
+    if (!m_bFind) OnDropDown(IDC_REPLACE_TEXT);
 }
 
 void CFindReplaceDlg::Refresh(CView* pView, bool bShowing) {

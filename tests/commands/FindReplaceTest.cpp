@@ -75,6 +75,9 @@ TEST_F(FindReplaceTest, DropDownListsTheHistoryOfItsOwnBox) {
     EXPECT_EQ(DlgPeer(ReplaceDlg()).m_items[IDC_FIND_TEXT].m_list.at(0), "ab");
     EXPECT_EQ(DlgPeer(ReplaceDlg()).m_items[IDC_REPLACE_TEXT].m_list.at(0), "cd");
     EXPECT_EQ(DlgPeer(ReplaceDlg()).m_items[IDC_REPLACE_TEXT].m_list.size(), 10u);
+    // Showing fills the list too: an empty list may never drop down.
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    EXPECT_EQ(DlgPeer(FindDlg()).m_items[IDC_FIND_TEXT].m_list.at(0), "ab");
 }
 
 TEST_F(FindReplaceTest, FindHidesOnSuccessAndStaysAfterFailure) {
