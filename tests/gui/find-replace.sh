@@ -21,10 +21,11 @@ keys 3 0
 keys alt+s Down Down Down Return
 wait_for has_windows 2 || fail "the Replace dialog did not open"
 xdotool type --delay 40 '\x41B'
-keys Tab
+# Each combo box is its edit field and the button that opens its history.
+keys Tab Tab
 xdotool type --delay 40 '\x5a\x5A'
-# Past the check boxes, the range and the first two buttons to "すべて置換".
-keys Tab Tab Tab Tab Tab Tab space
+# Past the history button, the check boxes, the range and the first two buttons.
+keys Tab Tab Tab Tab Tab Tab Tab space
 wait_for has_windows 3 || fail "no message after replace all"
 keys Return
 wait_for has_windows 2 || fail "the message stayed open"
