@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "commands/AppCommandSet.h"
+#include "commands/FindReplaceCommands.h"
 #include "commands/ViewCommands.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
@@ -98,6 +99,7 @@ bool CKolvaApp::Startup() {
         }));
     m_pFrame = std::make_unique<CMainFrame>();
     if (!m_pFrame->Create(*m_pOptions)) return false;
+    m_pFrame->AttachCommandSet(std::make_unique<CFindReplaceCommands>(*m_pFrame));
     m_pMainWnd = m_pFrame.get();
     m_pFrame->GetPeer()->SetRecentFiles(GetRecentFiles());
     OpenStartupFiles();

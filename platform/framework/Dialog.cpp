@@ -120,7 +120,7 @@ void CDialog::EndDialog(int result) {
     if (m_bModal)
         m_pPeer->EndModal(result);
     else
-        m_pPeer->Show(false);
+        ShowWindow(false); // a modeless dialog keeps its window and contents
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
@@ -174,6 +174,10 @@ void CDialog::SetSpinRange(UINT id, int low, int high) {
 
 void CDialog::GotoDlgCtrl(UINT id) {
     if (CWindowPeer* peer = ControlPeer()) peer->FocusItem(id);
+}
+
+void CDialog::PostCommand(UINT id) {
+    if (m_pPeer) m_pPeer->PostCommand(id);
 }
 
 void CDialog::OnCommandFromUI(UINT id) {

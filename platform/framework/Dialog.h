@@ -50,6 +50,10 @@ public:
     // The range of the up-down control id, which steps the control before it.
     void SetSpinRange(UINT id, int low, int high);
     void GotoDlgCtrl(UINT id);
+    // Delivers the command of button id once the current message is done, as a click would.
+    void PostCommand(UINT id);
+    // The list of combo box id is about to drop down.
+    virtual void OnDropDown(UINT /*id*/) {}
 
     void OnCommandFromUI(UINT id) override;
     void OnClose() override { OnCancel(); }

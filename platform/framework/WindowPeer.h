@@ -164,4 +164,6 @@ public:
     virtual void SetComboItems(UINT /*id*/, const std::vector<std::string>& /*items*/) {}
     virtual void SetSpinRange(UINT /*id*/, int /*low*/, int /*high*/) {}
     virtual void FocusItem(UINT /*id*/) {}
+    // Sends command id to the owner after the current message.
+    virtual void PostCommand(UINT /*id*/) {}
 };

@@ -34,7 +34,9 @@ void CWnd::MoveWindow(const CRect& rect) {
 }
 
 void CWnd::ShowWindow(bool bShow) {
-    if (m_pPeer) m_pPeer->Show(bShow);
+    if (!m_pPeer) return;
+    m_pPeer->Show(bShow);
+    OnShowWindow(bShow);
 }
 
 bool CWnd::IsWindowVisible() const {

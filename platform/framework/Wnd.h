@@ -60,6 +60,8 @@ public:
 
     // Messages, delivered by the backend.
     virtual void OnCreate() {}
+    // After ShowWindow has shown or hidden the window.
+    virtual void OnShowWindow(bool /*bShow*/) {}
     virtual void OnPaint(CDC* /*pDC*/) {}
     virtual void OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) {}
     virtual void OnKeyDown(UINT /*nChar*/, UINT /*nRepCnt*/, UINT /*nFlags*/) {}

@@ -32,6 +32,11 @@ CHeadlessWindowPeer::~CHeadlessWindowPeer() {
     if (m_pBackend) m_pBackend->Unregister(this);
 }
 
+void CHeadlessWindowPeer::PostCommand(UINT id) {
+    ++m_nPostedCommands;
+    if (m_pOwner) m_pOwner->OnCommandFromUI(id);
+}
+
 void CHeadlessWindowPeer::Destroy() {
     m_bDestroyed = true;
     m_bVisible = false;

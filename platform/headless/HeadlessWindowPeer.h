@@ -69,6 +69,8 @@ public:
     }
     void SetSpinRange(UINT id, int low, int high) override;
     void FocusItem(UINT id) override { m_nFocusItem = id; }
+    // Tests have no message loop: the command arrives at once.
+    void PostCommand(UINT id) override;
 
     // Repaints the invalid part (everything, in this backend) by the owner's OnPaint.
     void Paint();
@@ -118,6 +120,7 @@ public:
     };
     std::map<UINT, Item> m_items;
     UINT m_nFocusItem = 0;
+    int m_nPostedCommands = 0;
     bool m_bModal = false;
     int m_nModalResult = 0;
 };

@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 
 #include "platform/base/Afx.h"
+#include "platform/framework/Dialog.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxDialogBuilder.h"
@@ -53,6 +54,7 @@ CWxDialogPeer::CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& 
     ForwardControlCommands(dialog);
     dialog->Bind(wxEVT_CHAR_HOOK, &CWxDialogPeer::OnCharHook, this);
     dialog->Bind(wxEVT_CLOSE_WINDOW, &CWxDialogPeer::OnClose, this);
+    dialog->Bind(wxEVT_COMBOBOX_DROPDOWN, &CWxDialogPeer::OnDropDown, this);
     StartDelivery();
 }
 
@@ -116,6 +118,20 @@ void CWxDialogPeer::OnClose(wxCloseEvent& event) {
     }
     event.Veto();
     m_pOwner->OnClose();
+}
+
+void CWxDialogPeer::OnDropDown(wxCommandEvent& event) {
+    if (auto* dialog = dynamic_cast<CDialog*>(m_pOwner))
+        dialog->OnDropDown(CWxCommandIds::FromWx(event.GetId()));
+    event.Skip();
+}
+
+void CWxDialogPeer::PostCommand(UINT id) {
+    // Dropped with the window if it goes first.
+    if (Dialog())
+        Dialog()->CallAfter([this, id] {
+            if (m_pOwner) m_pOwner->OnCommandFromUI(id);
+        });
 }
 
 void CWxDialogPeer::SetItemText(UINT id, const std::string& text) {

@@ -20,6 +20,7 @@ public:
     void SetComboItems(UINT id, const std::vector<std::string>& items) override;
     void SetSpinRange(UINT id, int low, int high) override;
     void FocusItem(UINT id) override;
+    void PostCommand(UINT id) override;
 
 private:
     wxDialog* Dialog() const;
@@ -27,6 +28,7 @@ private:
     wxWindow* Item(UINT id) const;
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnDropDown(wxCommandEvent& event);
 
     UINT m_nDefaultID;
 };

@@ -18,24 +18,18 @@
 #include "view/KolvaView.h"
 
 namespace {
-// Stands in for the find and replace commands: records what reaches it.
+// A second set after the program's own: records what reaches it, and takes over the link to
+// the search dialogs.
 class RecordingFrameSet : public CFrameCommandSet, public CSearchDialogs {
 public:
     explicit RecordingFrameSet(CMDIFrameWnd& frame) : CFrameCommandSet(frame) {
-        OnCommand(ID_EDIT_FIND, [this] { m_found.push_back(ActiveDocument()); });
-        OnUpdate(ID_EDIT_FIND, [this](CCmdUI* pCmdUI) {
-            ++m_nUpdates;
-            EnableWithDocumentWindow(pCmdUI);
-        });
         // The frame handles this itself; its own handler must keep it.
         OnCommand(ID_SYNC_ALL, [this] { m_bStoleSync = true; });
     }
     void RefreshFor(CView* pView) override { m_refreshed.push_back(pView); }
     void Hide() override { ++m_nHidden; }
 
-    std::vector<CKolvaDoc*> m_found;
     std::vector<CView*> m_refreshed;
-    int m_nUpdates = 0;
     int m_nHidden = 0;
     bool m_bStoleSync = false;
 };
@@ -73,19 +67,24 @@ protected:
 
 TEST_F(AttachedCommandsTest, FrameSetAnswersThroughRoutingWhileADocumentWindowIsActive) {
     Start();
+    CHeadlessWindowPeer* find = nullptr;
+    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowSpec::Dialog))
+        if (peer->m_spec.m_nID == IDD_FIND) find = peer;
+    ASSERT_NE(find, nullptr);
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
-    EXPECT_GT(m_pSet->m_nUpdates, 0);
     EXPECT_FALSE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));
     m_backend.PressKey(VK_F3, FALT);
-    EXPECT_TRUE(m_pSet->m_found.empty());
+    EXPECT_FALSE(find->m_bVisible);
 
     m_app.OpenDocumentPath(File("a.bin"));
     m_app.OpenDocumentPath(File("b.bin"));
     EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
     m_backend.PressKey(VK_F3, FALT);
+    EXPECT_TRUE(find->m_bVisible);
+    EXPECT_EQ(find->m_strText, "検索 - [" + Doc(1)->GetTitle() + "]");
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
     EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));
-    EXPECT_EQ(m_pSet->m_found, (std::vector<CKolvaDoc*>{Doc(1), Doc(0)}));
+    EXPECT_EQ(find->m_strText, "検索 - [" + Doc(0)->GetTitle() + "]");
 
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_SYNC_ALL));
     EXPECT_FALSE(m_pSet->m_bStoleSync);

@@ -54,11 +54,14 @@ public:
         OnCommand(kCheck, [this] { m_commands.push_back(kCheck); });
     }
     void OnOK() override { m_commands.push_back(IDOK); }
+    void OnDropDown(UINT id) override { m_commands.push_back(id); }
+    void OnShowWindow(bool bShow) override { m_shown.push_back(bShow); }
     void OnCancel() override {
         m_commands.push_back(IDCANCEL);
         CDialog::OnCancel();
     }
     std::vector<UINT> m_commands;
+    std::vector<bool> m_shown;
 };
 
 class WxDialogTest : public testing::Test {
@@ -146,6 +149,20 @@ TEST_F(WxDialogTest, ButtonsEscapeAndEnterSendCommands) {
     CWxProbe::DialogKey(m_dialog, VK_ESCAPE);
     EXPECT_EQ(m_dialog.m_commands, (std::vector<UINT>{kFind, kCheck, IDOK, IDOK, IDCANCEL}));
     EXPECT_FALSE(m_dialog.IsWindowVisible()); // a modeless dialog hides on cancel
+}
+
+TEST_F(WxDialogTest, PostedCommandsComeAfterTheCurrentMessage) {
+    ASSERT_TRUE(m_dialog.Create());
+    m_dialog.ShowWindow(true);
+    m_dialog.EnableDlgItem(kFind, true);
+    m_dialog.PostCommand(kFind);
+    CWxProbe::DropDownItem(m_dialog, kCombo);
+    EXPECT_EQ(m_dialog.m_commands, std::vector<UINT>{kCombo});
+    CWxProbe::Pump(30);
+    EXPECT_EQ(m_dialog.m_commands, (std::vector<UINT>{kCombo, kFind}));
+    // Cancel hides through the same hook as ShowWindow.
+    CWxProbe::DialogKey(m_dialog, VK_ESCAPE);
+    EXPECT_EQ(m_dialog.m_shown, (std::vector<bool>{true, false}));
 }
 
 // Its own timer ends the dialog while it runs modally; the timer is killed in its own tick.

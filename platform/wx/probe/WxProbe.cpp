@@ -285,6 +285,12 @@ void CWxProbe::ClickItem(const CWnd& dialog, UINT id) {
     Deliver(item, click);
 }
 
+void CWxProbe::DropDownItem(const CWnd& dialog, UINT id) {
+    wxWindow* item = ItemOf(dialog, id);
+    wxCommandEvent drop(wxEVT_COMBOBOX_DROPDOWN, item->GetId());
+    Deliver(item, drop);
+}
+
 void CWxProbe::DialogKey(const CWnd& dialog, unsigned vk) {
     wxKeyEvent hook(wxEVT_CHAR_HOOK);
     hook.m_keyCode = CWxKeyMap::WxKey(vk);

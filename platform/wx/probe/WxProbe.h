@@ -66,6 +66,8 @@ public:
     static CSize DialogBaseUnits(const CWnd& dialog);
     static bool ItemEnabled(const CWnd& dialog, UINT id);
     static void ClickItem(const CWnd& dialog, UINT id);
+    // The notice a combo box sends as its list opens.
+    static void DropDownItem(const CWnd& dialog, UINT id);
     // A key pressed in the dialog (the dialog sees it before its controls).
     static void DialogKey(const CWnd& dialog, unsigned vk);
     static void ItemKeyDown(const CWnd& dialog, UINT id, unsigned vk);

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include "commands/EditModes.h"
+#include "commands/FindReplaceCommands.h"
+#include "commands/FindReplaceDlg.h"
+#include "commands/SearchHistory.h"
+#include "engine/QXClipboard.h"
+#include "tests/view/ViewFixture.h"
+
+namespace {
+const char kNotFound[] = "指定した文字列は見つかりませんでした。";
+const char kSearchEnded[] = "検索は終了しました";
+} // namespace
+
+class FindReplaceTest : public ViewFixture {
+protected:
+    FindReplaceTest() {
+        m_app.SetRegistryKey("Test");
+        auto set = std::make_unique<CFindReplaceCommands>(*m_frame);
+        m_pSet = set.get();
+        m_frame->AttachCommandSet(std::move(set));
+    }
+    CFindReplaceDlg& FindDlg() { return m_pSet->FindDialog(); }
+    CFindReplaceDlg& ReplaceDlg() { return m_pSet->ReplaceDialog(); }
+    CHeadlessWindowPeer& DlgPeer(CFindReplaceDlg& dlg) { return *Peer(&dlg); }
+    // Types into the dialog's controls and presses one of its buttons.
+    void Press(CFindReplaceDlg& dlg, UINT button, const std::string& find,
+               const std::string& replace = "") {
+        DlgPeer(dlg).SetItemText(IDC_FIND_TEXT, find);
+        DlgPeer(dlg).SetItemText(IDC_REPLACE_TEXT, replace);
+        dlg.OnCommandFromUI(button);
+    }
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : m_backend.m_messages)
+            texts.push_back(m.m_strText);
+        return texts;
+    }
+    int Selection(CKolvaView* view) {
+        return Data(view).m_bSelection ? Data(view).m_nSelStart : -1;
+    }
+    void SetMode(CKolvaView* view, int mode) { view->GetDocument()->m_nEditMode = mode; }
+
+    CFindReplaceCommands* m_pSet = nullptr;
+};
+
+TEST_F(FindReplaceTest, HistoryKeepsTenNewestFirstWithoutRepeatingTheNewest) {
+    CSearchHistory history("Find");
+    history.Add("abc");
+    history.Add("abc");
+    EXPECT_EQ(history.Entries()[0], "abc");
+    EXPECT_EQ(history.Entries()[1], "");
+    history.Add("xyz");
+    history.Add("abc");
+    EXPECT_EQ(history.Entries()[0], "abc");
+    EXPECT_EQ(history.Entries()[1], "xyz");
+    EXPECT_EQ(history.Entries()[2], "abc"); // an older duplicate stays
+    history.Add("");
+    EXPECT_EQ(history.Entries()[0], "abc");
+
+    for (int i = 0; i < 11; ++i)
+        history.Add("t" + std::to_string(i));
+    std::vector<std::string> entries = history.Entries();
+    ASSERT_EQ(entries.size(), 10u);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(entries[i], "t" + std::to_string(10 - i));
+    EXPECT_EQ(CSearchHistory("Replace").Entries()[0], "");
+}
+
+TEST_F(FindReplaceTest, DropDownListsTheHistoryOfItsOwnBox) {
+    Open(Bytes{'a', 'b'});
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "ab", "cd");
+    ReplaceDlg().OnDropDown(IDC_FIND_TEXT);
+    ReplaceDlg().OnDropDown(IDC_REPLACE_TEXT);
+    EXPECT_EQ(DlgPeer(ReplaceDlg()).m_items[IDC_FIND_TEXT].m_list.at(0), "ab");
+    EXPECT_EQ(DlgPeer(ReplaceDlg()).m_items[IDC_REPLACE_TEXT].m_list.at(0), "cd");
+    EXPECT_EQ(DlgPeer(ReplaceDlg()).m_items[IDC_REPLACE_TEXT].m_list.size(), 10u);
+    // Showing fills the list too: an empty list may never drop down.
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    EXPECT_EQ(DlgPeer(FindDlg()).m_items[IDC_FIND_TEXT].m_list.at(0), "ab");
+}
+
+TEST_F(FindReplaceTest, FindHidesOnSuccessAndStaysAfterFailure) {
+    CKolvaView* view = Open(Bytes{0, 1, 0x0A, 'x', 0x0A});
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    EXPECT_TRUE(DlgPeer(FindDlg()).m_bVisible);
+    EXPECT_EQ(DlgPeer(FindDlg()).m_strText, "検索 - [" + view->GetDocument()->GetTitle() + "]");
+
+    Press(FindDlg(), IDC_FIND_DOWN, "\\n");
+    EXPECT_EQ(Selection(view), 2);
+    EXPECT_FALSE(DlgPeer(FindDlg()).m_bVisible);
+    EXPECT_EQ(m_backend.Focus(), Peer(view));
+
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    Press(FindDlg(), IDC_FIND_DOWN, "zz");
+    EXPECT_TRUE(DlgPeer(FindDlg()).m_bVisible);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kNotFound});
+    EXPECT_EQ(Beeps(), 1u);
+}
+
+TEST_F(FindReplaceTest, FindAgainGoesOnFromTheMatchAndWrapsWithoutEndingTheSearch) {
+    CKolvaView* view = Open(Bytes{'a', 'b', 'x', 'a', 'b', 'x', 'a', 'b'});
+    EXPECT_FALSE(Enabled(ID_SEARCH_DOWN)); // nothing to search for yet
+    Press(FindDlg(), IDC_FIND_DOWN, "ab");
+    EXPECT_EQ(Selection(view), 0);
+    EXPECT_TRUE(Enabled(ID_SEARCH_DOWN));
+    std::vector<int> found;
+    for (int i = 0; i < 4; ++i) {
+        m_backend.PressKey(VK_F3);
+        found.push_back(Selection(view));
+    }
+    EXPECT_EQ(found, (std::vector<int>{3, 6, 0, 3}));
+    m_backend.PressKey(VK_F3, FSHIFT);
+    EXPECT_EQ(Selection(view), 0);
+    EXPECT_EQ(DlgPeer(FindDlg()).m_nPostedCommands, 5);
+    EXPECT_TRUE(MessageTexts().empty());
+}
+
+TEST_F(FindReplaceTest, FindAgainWithNothingLeftSaysNotFoundNeverSearchEnded) {
+    CKolvaView* view = Open(Bytes{'a', 'b', 'c'});
+    Press(FindDlg(), IDC_FIND_DOWN, "b");
+    Data(view).ReplaceSelection(1, Bytes{'z'}.data());
+    m_backend.PressKey(VK_F3);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kNotFound});
+}
+
+TEST_F(FindReplaceTest, EmptyTextDoesNothingAndClipboardOptionSearchesItsBytes) {
+    CKolvaView* view = Open(Bytes{1, 2, 3, 4});
+    Press(FindDlg(), IDC_FIND_DOWN, "");
+    EXPECT_TRUE(MessageTexts().empty());
+    EXPECT_EQ(Beeps(), 0u);
+
+    DlgPeer(FindDlg()).SetItemCheck(IDC_SEARCH_CLIPBOARD, 1);
+    FindDlg().OnCommandFromUI(IDC_SEARCH_CLIPBOARD);
+    EXPECT_FALSE(DlgPeer(FindDlg()).m_items[IDC_FIND_TEXT].m_bEnabled);
+    FindDlg().OnCommandFromUI(IDC_FIND_DOWN);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"クリップボードが空です"});
+    EXPECT_EQ(Beeps(), 1u);
+
+    const uint8_t bytes[] = {3, 4};
+    PutQXClipboard(2, bytes);
+    FindDlg().OnCommandFromUI(IDC_FIND_DOWN);
+    EXPECT_EQ(Selection(view), 2);
+}
+
+TEST_F(FindReplaceTest, RangeRadiosFollowTheRegisteredRange) {
+    CKolvaView* view = Open(Bytes(64, 'a'));
+    CHeadlessWindowPeer& peer = DlgPeer(ReplaceDlg());
+    m_frame->OnCommandFromUI(ID_EDIT_REPLACE);
+    EXPECT_FALSE(peer.m_items[IDC_RANGE_REGISTERED].m_bEnabled);
+    EXPECT_EQ(peer.m_items[IDC_RANGE_WHOLE].m_nCheck, 1);
+
+    Data(view).m_nRegStart = 16;
+    Data(view).m_nRegEnd = 31;
+    Data(view).m_bRegistered = true;
+    // Registering while shown enables the radio but keeps the choice.
+    m_pSet->RefreshFor(view);
+    EXPECT_TRUE(peer.m_items[IDC_RANGE_REGISTERED].m_bEnabled);
+    EXPECT_EQ(ReplaceDlg().m_nRange, CFindReplaceDlg::kWholeFile);
+    // Showing chooses it.
+    ReplaceDlg().ShowWindow(true);
+    EXPECT_EQ(ReplaceDlg().m_nRange, CFindReplaceDlg::kRegisteredRange);
+    // Replace all stays on whichever radio is clicked.
+    peer.SetItemCheck(IDC_RANGE_REGISTERED, 0);
+    peer.SetItemCheck(IDC_RANGE_WHOLE, 1);
+    ReplaceDlg().OnCommandFromUI(IDC_RANGE_WHOLE);
+    EXPECT_TRUE(peer.m_items[IDC_REPLACE_ALL].m_bEnabled);
+
+    Data(view).m_bRegistered = false;
+    m_pSet->RefreshFor(view);
+    EXPECT_FALSE(peer.m_items[IDC_RANGE_REGISTERED].m_bEnabled);
+    EXPECT_EQ(ReplaceDlg().m_nRange, CFindReplaceDlg::kWholeFile);
+}
+
+TEST_F(FindReplaceTest, ReplaceNeedsAnEditableDocument) {
+    CKolvaView* view = Open(Bytes{1});
+    SetMode(view, kModeView);
+    EXPECT_FALSE(Enabled(ID_EDIT_REPLACE));
+    EXPECT_TRUE(Enabled(ID_EDIT_FIND));
+    ReplaceDlg().ShowWindow(true);
+    for (UINT id : {IDC_FIND_NEXT, IDC_REPLACE, IDC_REPLACE_ALL})
+        EXPECT_FALSE(DlgPeer(ReplaceDlg()).m_items[id].m_bEnabled) << id;
+    SetMode(view, kModeInsert);
+    m_pSet->RefreshFor(view);
+    EXPECT_TRUE(Enabled(ID_EDIT_REPLACE));
+    EXPECT_TRUE(DlgPeer(ReplaceDlg()).m_items[IDC_REPLACE_ALL].m_bEnabled);
+}
+
+TEST_F(FindReplaceTest, ReplaceFirstFindsThenReplacesAndFindsOn) {
+    CKolvaView* view = Open(Bytes{'a', 'b', 'a', 'b', 'a', 'b'});
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "X");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'a', 'b', 'a', 'b', 'a', 'b'}));
+    EXPECT_EQ(Selection(view), 0);
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "X");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'X', 'a', 'b', 'a', 'b'}));
+    EXPECT_EQ(Selection(view), 1);
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "X");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'X', 'X', 'a', 'b'}));
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+    // A changed text starts again with a find.
+    Press(ReplaceDlg(), IDC_REPLACE, "X", "Y");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'X', 'X', 'a', 'b'}));
+}
+
+TEST_F(FindReplaceTest, ReplaceAllReportsTheCount) {
+    CKolvaView* view = Open(Bytes{'a', 'b', 'a', 'b'});
+    Press(ReplaceDlg(), IDC_REPLACE_ALL, "ab", "x");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'x', 'x'}));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"2個の文字列を置換しました"});
+    Press(ReplaceDlg(), IDC_REPLACE_ALL, "ab", "x");
+    EXPECT_EQ(MessageTexts().back(), kNotFound);
+    EXPECT_EQ(Beeps(), 1u);
+}
+
+TEST_F(FindReplaceTest, OverwriteModeRefusesPatternsOfDifferentLengths) {
+    CKolvaView* view = Open(Bytes{'a', 'b', 'a', 'b'});
+    SetMode(view, kModeOverwrite);
+    Press(ReplaceDlg(), IDC_REPLACE_ALL, "ab", "abc");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'a', 'b', 'a', 'b'}));
+    ASSERT_EQ(MessageTexts().size(), 1u);
+    EXPECT_EQ(MessageTexts()[0].rfind("置換前と置換後の文字列の長さが異なります。", 0), 0u);
+    EXPECT_EQ(Beeps(), 1u);
+    SetMode(view, kModeInsert);
+    Press(ReplaceDlg(), IDC_REPLACE_ALL, "ab", "abc");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'a', 'b', 'c', 'a', 'b', 'c'}));
+}
+
+TEST_F(FindReplaceTest, ContinuedFindSaysTheSearchHasEnded) {
+    Open(Bytes{'a', 'b', 'c'});
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "b");
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "b");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSearchEnded});
+    EXPECT_EQ(Beeps(), 0u);
+}
+
+TEST_F(FindReplaceTest, InsertStringPutsTheBytesOnThePrivateClipboard) {
+    Open(Bytes{1});
+    m_backend.QueueDialog([](CHeadlessWindowPeer& dlg) {
+        dlg.SetItemText(IDC_INSERT_TEXT, "A\\\\\\x00");
+        dlg.SetItemCheck(IDC_UNICODE, 1);
+        dlg.m_pOwner->OnCommandFromUI(IDOK);
+    });
+    m_frame->OnCommandFromUI(ID_EDIT_INSERT_STRING);
+    std::vector<uint8_t> bytes;
+    ASSERT_FALSE(GetQXClipboard(bytes));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x41, 0x00, '\\', 0x00}));
+}
+
+TEST_F(FindReplaceTest, DialogsDoNothingWithoutADocumentWindow) {
+    Press(FindDlg(), IDC_FIND_DOWN, "a");
+    Press(ReplaceDlg(), IDC_REPLACE_ALL, "a", "b");
+    EXPECT_TRUE(MessageTexts().empty());
+    EXPECT_FALSE(Enabled(ID_EDIT_FIND));
+}
