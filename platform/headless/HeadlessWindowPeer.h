@@ -70,6 +70,8 @@ public:
     void SetSpinRange(UINT id, int low, int high) override;
     void FocusItem(UINT id) override { m_nFocusItem = id; }
 
+    // A property sheet's tab clicked by the user; false when the page in front refused.
+    bool SelectPage(int index);
     // Repaints the invalid part (everything, in this backend) by the owner's OnPaint.
     void Paint();
     // Gives the window a new client size and tells the owner.
