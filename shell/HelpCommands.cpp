@@ -16,8 +16,14 @@ bool CHelpCommands::OpenPage(const std::string& page, const std::string& missing
     const std::string path = backend.ProgramFolder() + page;
     CFileStatus status;
     // The browser starts on its own and cannot tell that the file is not there.
-    if (!CFile::GetStatus(path, status) || !backend.ShellOpen(path)) {
+    if (!CFile::GetStatus(path, status)) {
         AfxMessageBox(missing, MB_ICONEXCLAMATION | MB_OK);
+        return false;
+    }
+    if (!backend.ShellOpen(path)) {
+        std::string text = kNoBrowser;
+        text.replace(text.find("%s"), 2, path);
+        AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
     return true;

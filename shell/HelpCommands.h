@@ -8,6 +8,7 @@ inline constexpr char kHelpPage[] = "html/index.htm";
 inline constexpr char kHelpMissing[] = "ヘルプファイルが見つかりません";
 inline constexpr char kReadmePage[] = "Readme.htm";
 inline constexpr char kReadmeMissing[] = "Readme.htm が見つかりません";
+inline constexpr char kNoBrowser[] = "ブラウザを起動できません。\n%s";
 
 // The HTML help and the about box.
 class CHelpCommands : public CAppCommandSet {

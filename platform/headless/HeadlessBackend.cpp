@@ -61,7 +61,7 @@ bool CHeadlessBackend::ChooseFont(CLogFont& lf, int maxPoints) {
 
 bool CHeadlessBackend::ShellOpen(const std::string& target) {
     m_shellOpened.push_back(target);
-    return true;
+    return m_bShellOpenWorks;
 }
 
 void CHeadlessBackend::PostQuitMessage(int code) {

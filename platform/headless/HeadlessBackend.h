@@ -70,6 +70,7 @@ public:
     std::vector<Message> m_messages;
     std::vector<unsigned> m_beeps;
     std::vector<std::string> m_shellOpened;
+    bool m_bShellOpenWorks = true; // false: no program to open documents with
     struct FontRequest {
         CLogFont m_initial;
         int m_nMaxPoints;

@@ -218,6 +218,8 @@ std::string CWxBackend::ProgramFolder() {
 }
 
 bool CWxBackend::ShellOpen(const std::string& target) {
+    // The caller tells the user; wx would log a second message of its own.
+    wxLogNull quiet;
     wxString where = wxString::FromUTF8(target);
     // Pages go to the browser even where another program claims .htm files.
     wxString ext = wxFileName(where).GetExt().Lower();

@@ -54,6 +54,13 @@ TEST_F(HelpAndTestCommandsTest, HelpOpensTheManualOrSaysItIsMissing) {
     m_backend.PressKey('H', FCONTROL);
     EXPECT_EQ(m_backend.m_shellOpened, std::vector<std::string>{m_dir.Path("html/index.htm")});
     EXPECT_EQ(m_backend.m_messages.size(), 1u);
+
+    // A page that is there but no browser to show it: that is what the user is told.
+    m_backend.m_bShellOpenWorks = false;
+    m_backend.PressKey('H', FCONTROL);
+    ASSERT_EQ(m_backend.m_messages.size(), 2u);
+    EXPECT_EQ(m_backend.m_messages[1].m_strText,
+              "ブラウザを起動できません。\n" + m_dir.Path("html/index.htm"));
 }
 
 TEST_F(HelpAndTestCommandsTest, AboutBoxShowsTheBuildAndIgnoresEscape) {
