@@ -160,3 +160,5 @@ constexpr UINT IDC_MARK_LIST = 1054;
 constexpr UINT IDC_ABOUT_VERSION = 1030; // the build date is appended when shown
 constexpr UINT IDC_SUPPORT_PAGE = 1031;
 constexpr UINT IDC_README = 1032;
+// The product's support page, opened from the about box.
+inline constexpr char kSupportPageUrl[] = "https://www.marlox.example/quelm/";

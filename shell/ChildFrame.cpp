@@ -14,6 +14,8 @@
 namespace {
 constexpr UINT kStatusBarId = 0xE801;
 constexpr UINT kRulerBarTemplate = 146;
+// The views' update hint: layout recalculated and repainted.
+constexpr long kHintRelayout = 3;
 } // namespace
 
 bool CChildFrame::Create(CMDIFrameWnd* pFrame, const std::string& title) {
@@ -49,6 +51,13 @@ bool CChildFrame::CreateRulerBar() {
 
 void CChildFrame::OnSettingChanged(SettingChange what, CView* pView) {
     const AppSettings& settings = *KolvaApp()->m_pOptions;
+    if (what == SettingChange::kScreenFont) {
+        if (auto* view = dynamic_cast<CKolvaView*>(pView)) {
+            view->RefreshRuler();
+            view->OnUpdate(nullptr, kHintRelayout);
+        }
+        return;
+    }
     if (what == SettingChange::kRulerBar)
         m_wndRulerBar.ShowWindow(settings.bIndicatorVisible == 1);
     else

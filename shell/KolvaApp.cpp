@@ -17,8 +17,11 @@
 #include "res/Resource.h"
 #include "res/Resources.h"
 #include "shell/ChildFrame.h"
+#include "shell/HelpCommands.h"
 #include "shell/KolvaCommandLineInfo.h"
 #include "shell/MainFrame.h"
+#include "shell/SettingsCommands.h"
+#include "shell/TestCommands.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -90,6 +93,7 @@ bool CKolvaApp::Startup() {
     CreateFonts();
     CKolvaDoc::SetHost(this);
     CViewHost::Set(this);
+    AttachShellCommands();
     AddDocTemplate(new CMultiDocTemplate(
         IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CChildFrame; },
         [] {
@@ -107,6 +111,14 @@ bool CKolvaApp::Startup() {
     m_pFrame->ShowWindow(true);
     m_pFrame->UpdateWindow();
     return true;
+}
+
+void CKolvaApp::AttachShellCommands() {
+    if (m_bShellCommandsAttached) return;
+    m_bShellCommandsAttached = true;
+    AttachCommandSet(std::make_unique<CSettingsCommands>(*this));
+    AttachCommandSet(std::make_unique<CHelpCommands>(*this));
+    AttachCommandSet(std::make_unique<CTestCommands>(*this));
 }
 
 void CKolvaApp::OpenStartupFiles() {
@@ -130,6 +142,8 @@ void CKolvaApp::CreateFonts() {
     m_pScreenFont = std::make_unique<CFont>(screen);
     m_pPrinterFont = std::make_unique<CFont>(screen);
     m_pCurrentFont = m_pScreenFont.get();
+    m_pOptions->FontHeight = m_pScreenFont->GetLogFont().m_nHeight;
+    m_pOptions->FontFaceName = m_pScreenFont->GetLogFont().m_strFaceName;
 }
 
 void CKolvaApp::OnIdle() {

@@ -66,6 +66,7 @@ public:
 
 private:
     void CreateFonts();
+    void AttachShellCommands();
     void OpenStartupFiles();
     // The document already open under path, brought to the front; null when there is none.
     CKolvaDoc* ActivateIfOpen(const std::string& path);
@@ -76,6 +77,7 @@ private:
     void OnAppExit();
 
     std::unique_ptr<CMainFrame> m_pFrame;
+    bool m_bShellCommandsAttached = false;
 };
 
 // The application object as the program's own class.

@@ -12,6 +12,7 @@ public:
 
     bool Create(CWnd* pParent);
     void SetRulerFont(CFont* pFont);
+    CFont* GetRulerFont() const { return m_pFont; }
     void ScrollBy(int dx, int dy);
     // Repaints when the view's first column is no longer the one last painted (a resize
     // moves it without a scroll).

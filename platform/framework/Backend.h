@@ -5,6 +5,7 @@
 #include "platform/framework/WindowPeer.h"
 
 class CClipboard;
+struct CLogFont;
 class CProfileStore;
 class CWnd;
 
@@ -28,6 +29,11 @@ public:
     virtual COLORREF GetSysColor(int index);
     // The file dialog; false when cancelled. bOpen: open an existing file, else save as.
     virtual bool GetFileName(bool bOpen, const std::string& initial, std::string& path) = 0;
+    // The font dialog, offering fixed-pitch faces only and sizes up to maxPoints; lf gives the
+    // starting choice and takes the chosen one. False when cancelled.
+    virtual bool ChooseFont(CLogFont& lf, int maxPoints) = 0;
+    // The folder the program file is in, ending with a separator.
+    virtual std::string ProgramFolder() = 0;
     // Opens a document or web page in the user's default program.
     virtual bool ShellOpen(const std::string& target) = 0;
     // Ends the message loop once the current message is handled.

@@ -8,10 +8,14 @@ struct CLogFont {
     int m_nWeight = 400;
     int m_nCharSet = 128; // Shift-JIS
     bool m_bFixedPitch = true;
+    bool m_bItalic = false;
+    bool m_bUnderline = false;
+    bool m_bStrikeOut = false;
     bool operator==(const CLogFont& o) const {
         return m_strFaceName == o.m_strFaceName && m_nHeight == o.m_nHeight &&
                m_nWeight == o.m_nWeight && m_nCharSet == o.m_nCharSet &&
-               m_bFixedPitch == o.m_bFixedPitch;
+               m_bFixedPitch == o.m_bFixedPitch && m_bItalic == o.m_bItalic &&
+               m_bUnderline == o.m_bUnderline && m_bStrikeOut == o.m_bStrikeOut;
     }
 };
 

@@ -11,6 +11,17 @@ void CPropertySheet::AddPage(CPropertyPage* pPage) {
     m_pages.push_back(pPage);
 }
 
+void CPropertySheet::RemoveAllPages() {
+    for (CPropertyPage* page : m_pages)
+        page->m_pSheet = nullptr;
+    m_pages.clear();
+}
+
+CPropertyPage* CPropertySheet::ActivePage() const {
+    return m_nActive >= 0 && m_nActive < static_cast<int>(m_pages.size()) ? m_pages[m_nActive]
+                                                                          : nullptr;
+}
+
 int CPropertySheet::DoModal() {
     CWindowSpec request;
     request.m_kind = CWindowSpec::PropertySheet;
@@ -25,9 +36,21 @@ int CPropertySheet::DoModal() {
     if (!CreatePeer(request)) return -1;
     for (CPropertyPage* page : m_pages)
         page->OnInitDialog();
+    m_nActive = 0;
+    if (CPropertyPage* first = ActivePage()) first->OnSetActive();
     int result = m_pPeer->RunModal();
     DestroyWindow();
     return result == IDOK ? IDOK : IDCANCEL;
+}
+
+bool CPropertySheet::OnPageChanging() {
+    CPropertyPage* page = ActivePage();
+    return !page || page->OnKillActive();
+}
+
+void CPropertySheet::OnPageChanged(int index) {
+    m_nActive = index;
+    if (CPropertyPage* page = ActivePage()) page->OnSetActive();
 }
 
 void CPropertySheet::OnCommandFromUI(UINT id) {
@@ -42,6 +65,8 @@ void CPropertySheet::OnCommandFromUI(UINT id) {
         for (CPropertyPage* page : m_pages)
             page->OnCancel();
         m_pPeer->EndModal(IDCANCEL);
+    } else if (id == kApplyID) {
+        if (OnPageChanging()) OnApply();
     } else {
         // A page's own controls: the page that handles the command.
         for (CPropertyPage* page : m_pages)

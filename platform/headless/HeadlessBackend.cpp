@@ -51,9 +51,17 @@ bool CHeadlessBackend::GetFileName(bool, const std::string&, std::string& path) 
     return !path.empty();
 }
 
+bool CHeadlessBackend::ChooseFont(CLogFont& lf, int maxPoints) {
+    m_fontRequests.push_back({lf, maxPoints});
+    if (m_fonts.empty()) return false;
+    lf = m_fonts.front();
+    m_fonts.pop_front();
+    return true;
+}
+
 bool CHeadlessBackend::ShellOpen(const std::string& target) {
     m_shellOpened.push_back(target);
-    return true;
+    return m_bShellOpenWorks;
 }
 
 void CHeadlessBackend::PostQuitMessage(int code) {

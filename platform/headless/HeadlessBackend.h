@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/framework/Backend.h"
+#include "platform/framework/Font.h"
 #include "platform/headless/HeadlessWindowPeer.h"
 #include "platform/headless/MemoryClipboard.h"
 #include "platform/headless/MemoryProfileStore.h"
@@ -35,6 +36,8 @@ public:
                                                   const CWindowSpec& request) override;
     short GetKeyState(int vk) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
+    bool ChooseFont(CLogFont& lf, int maxPoints) override;
+    std::string ProgramFolder() override { return m_strProgramFolder; }
     bool ShellOpen(const std::string& target) override;
     void PostQuitMessage(int code) override;
 
@@ -42,6 +45,8 @@ public:
     void QueueAnswer(int answer) { m_answers.push_back(answer); }
     // What the user does in the next modal dialog (fill it, then press a button).
     void QueueDialog(DialogScript script) { m_dialogScripts.push_back(std::move(script)); }
+    // The font the next font dialog gives; without one the dialog is cancelled.
+    void QueueFont(const CLogFont& lf) { m_fonts.push_back(lf); }
     // The path the next file dialog gives; an empty one cancels it.
     void QueueFileName(const std::string& path) { m_fileNames.push_back(path); }
 
@@ -65,6 +70,13 @@ public:
     std::vector<Message> m_messages;
     std::vector<unsigned> m_beeps;
     std::vector<std::string> m_shellOpened;
+    bool m_bShellOpenWorks = true; // false: no program to open documents with
+    struct FontRequest {
+        CLogFont m_initial;
+        int m_nMaxPoints;
+    };
+    std::vector<FontRequest> m_fontRequests;
+    std::string m_strProgramFolder = "/opt/quelm/";
     bool m_bQuitPosted = false;
     int m_nQuitCode = 0;
     CMemoryClipboard m_clipboard;
@@ -75,6 +87,7 @@ private:
     std::deque<int> m_answers;
     std::deque<DialogScript> m_dialogScripts;
     std::deque<std::string> m_fileNames;
+    std::deque<CLogFont> m_fonts;
     std::set<int> m_keysDown;
     std::vector<CHeadlessWindowPeer*> m_windows;
     CBackend* m_pPrevious;

@@ -5,6 +5,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/framework/ExceptionBoundary.h"
+#include "platform/framework/PropertySheet.h"
 #include "platform/framework/Wnd.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -163,4 +164,11 @@ void CHeadlessWindowPeer::Paint() {
     m_bInvalid = m_bEraseRequested = false;
     m_invalidRects.clear();
     m_scrolls.clear();
+}
+
+bool CHeadlessWindowPeer::SelectPage(int index) {
+    auto* sheet = dynamic_cast<CPropertySheet*>(m_pOwner);
+    if (!sheet || !sheet->OnPageChanging()) return false;
+    sheet->OnPageChanged(index);
+    return true;
 }

@@ -72,6 +72,8 @@ public:
     // Tests have no message loop: the command arrives at once.
     void PostCommand(UINT id) override;
 
+    // A property sheet's tab clicked by the user; false when the page in front refused.
+    bool SelectPage(int index);
     // Repaints the invalid part (everything, in this backend) by the owner's OnPaint.
     void Paint();
     // Gives the window a new client size and tells the owner.

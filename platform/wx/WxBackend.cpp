@@ -11,6 +11,7 @@
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 // After the message dialog's common part.
 #include <wx/generic/msgdlgg.h>
@@ -22,6 +23,7 @@
 #include "platform/wx/WxChildFramePeer.h"
 #include "platform/wx/WxDialogBarPeer.h"
 #include "platform/wx/WxDialogPeer.h"
+#include "platform/wx/WxFontChooser.h"
 #include "platform/wx/WxKeyMap.h"
 #include "platform/wx/WxMainFramePeer.h"
 #include "platform/wx/WxProfileStore.h"
@@ -206,9 +208,23 @@ bool CWxBackend::GetFileName(bool bOpen, const std::string& initial, std::string
     return true;
 }
 
+bool CWxBackend::ChooseFont(CLogFont& lf, int maxPoints) {
+    return CWxFontChooser::Run(lf, maxPoints);
+}
+
+std::string CWxBackend::ProgramFolder() {
+    wxFileName program(wxStandardPaths::Get().GetExecutablePath());
+    return program.GetPathWithSep().utf8_str().data();
+}
+
 bool CWxBackend::ShellOpen(const std::string& target) {
+    // The caller tells the user; wx would log a second message of its own.
+    wxLogNull quiet;
     wxString where = wxString::FromUTF8(target);
-    if (where.Contains("://")) return wxLaunchDefaultBrowser(where);
+    // Pages go to the browser even where another program claims .htm files.
+    wxString ext = wxFileName(where).GetExt().Lower();
+    if (where.Contains("://") || ext == "htm" || ext == "html")
+        return wxLaunchDefaultBrowser(where);
     return wxLaunchDefaultApplication(where);
 }
 

@@ -24,6 +24,8 @@ public:
     short GetKeyState(int vk) override;
     COLORREF GetSysColor(int index) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
+    bool ChooseFont(CLogFont& lf, int maxPoints) override;
+    std::string ProgramFolder() override;
     bool ShellOpen(const std::string& target) override;
     void PostQuitMessage(int code) override;
 

@@ -15,6 +15,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/framework/Dialog.h"
+#include "platform/framework/PropertySheet.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxDialogBuilder.h"
@@ -72,11 +73,26 @@ void CWxDialogPeer::BuildSheet(wxDialog* dialog, const CWindowSpec& ws) {
     ok->SetDefault();
     buttons->Add(ok, 0, wxRIGHT, 6);
     buttons->Add(
-        new wxButton(dialog, CWxCommandIds::ToWx(IDCANCEL), wxString::FromUTF8("キャンセル")));
+        new wxButton(dialog, CWxCommandIds::ToWx(IDCANCEL), wxString::FromUTF8("キャンセル")), 0,
+        wxRIGHT, 6);
+    buttons->Add(new wxButton(dialog, CWxCommandIds::ToWx(CPropertySheet::kApplyID),
+                              wxString::FromUTF8("適用(&A)")));
+    BindPageHooks(tabs);
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(tabs, 1, wxEXPAND | wxALL, 6);
     column->Add(buttons, 0, wxALIGN_RIGHT | wxLEFT | wxRIGHT | wxBOTTOM, 6);
     dialog->SetSizerAndFit(column);
+}
+
+void CWxDialogPeer::BindPageHooks(wxNotebook* tabs) {
+    tabs->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING, [this](wxBookCtrlEvent& event) {
+        auto* sheet = dynamic_cast<CPropertySheet*>(m_pOwner);
+        if (sheet && !sheet->OnPageChanging()) event.Veto();
+    });
+    tabs->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
+        if (auto* sheet = dynamic_cast<CPropertySheet*>(m_pOwner))
+            sheet->OnPageChanged(event.GetSelection());
+    });
 }
 
 wxDialog* CWxDialogPeer::Dialog() const {

@@ -2,10 +2,11 @@
 #include "platform/wx/WxWindowPeer.h"
 
 class wxDialog;
+class wxNotebook;
 
 // A dialog from a template, modal or modeless, or a property sheet: the pages' templates on
-// tabs above OK and Cancel. Buttons, check boxes and radio buttons send their ids to the owner
-// as commands; Escape sends IDCANCEL and Enter the default button.
+// tabs above OK, Cancel and Apply. Buttons, check boxes and radio buttons send their ids to the
+// owner as commands; Escape sends IDCANCEL and Enter the default button.
 class CWxDialogPeer : public CWxWindowPeer {
 public:
     CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
@@ -25,6 +26,8 @@ public:
 private:
     wxDialog* Dialog() const;
     void BuildSheet(wxDialog* dialog, const CWindowSpec& ws);
+    // Leaving a page reads it (and may refuse); the page coming to the front is told.
+    void BindPageHooks(wxNotebook* tabs);
     wxWindow* Item(UINT id) const;
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);

@@ -144,11 +144,16 @@ expect_quiet() {
     [ ! -s "$work/stderr" ] || fail "the program wrote to stderr"
 }
 
-# Documents open in view mode; the item after the checked view mode in the settings menu is the
-# overwrite mode.
+# Documents open in view mode; the overwrite mode is the item above the last one (insert) of
+# the settings menu.
 overwrite_mode() {
     keys alt+o
-    keys Down Return
+    keys End Up Return
+}
+
+# The settings kept when the program ended.
+settings_file() {
+    echo "$XDG_CONFIG_HOME/Marlox/Quelm.conf"
 }
 
 # Ends the program as a user does (File, Exit), answering "No" to save prompts.

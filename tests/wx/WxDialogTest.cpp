@@ -240,3 +240,45 @@ TEST_F(WxDialogTest, APropertySheetShowsItsPagesAndTakesTheirValues) {
     EXPECT_EQ(sheet.m_nShownLimit, 16); // the page put its value into its control
     EXPECT_EQ(second.m_nLimit, 64);     // and took the control's value back on OK
 }
+
+namespace {
+// Changes the second page, goes back to the first, presses Apply and cancels: the tab hooks
+// and Apply of the real sheet.
+class SwitchingSheet : public CPropertySheet {
+public:
+    SwitchingSheet() : CPropertySheet("基本設定", nullptr) {}
+    void OnTimer(UINT id) override {
+        KillTimer(id);
+        CPropertyPage* page = GetPages()[1];
+        m_nMovedTo = CWxProbe::ClickSheetTab(*this, 1);
+        page->SetDlgItemText(kLimit, "32");
+        CWxProbe::ClickSheetTab(*this, 0);
+        m_nActiveAfterLeaving = GetActiveIndex();
+        m_nReadOnLeaving = static_cast<LimitPage*>(page)->m_nLimit;
+        OnCommandFromUI(kApplyID);
+        OnCommandFromUI(IDCANCEL);
+    }
+    void OnApply() override { ++m_nApplied; }
+    int m_nMovedTo = -1;
+    int m_nActiveAfterLeaving = -1;
+    int m_nReadOnLeaving = 0;
+    int m_nApplied = 0;
+};
+} // namespace
+
+TEST_F(WxDialogTest, SheetTabsReadTheLeftPageAndApplyKeepsTheSheetOpen) {
+    m_resources.m_dialogs.push_back(
+        Page(kPageOne, {Control(C::CheckBox, kMode, "挿入", 5, 5, 60, 10)}));
+    m_resources.m_dialogs.push_back(Page(kPageTwo, {Control(C::Edit, kLimit, "", 5, 5, 40, 12)}));
+    CPropertyPage first(kPageOne, "編集");
+    LimitPage second;
+    SwitchingSheet sheet;
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(sheet.m_nMovedTo, 1);
+    EXPECT_EQ(sheet.m_nActiveAfterLeaving, 0);
+    EXPECT_EQ(sheet.m_nReadOnLeaving, 32); // leaving the page read it
+    EXPECT_EQ(sheet.m_nApplied, 1);
+    EXPECT_EQ(second.m_nLimit, 32); // and Cancel keeps what was read
+}

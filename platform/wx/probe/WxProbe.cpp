@@ -13,6 +13,7 @@
 #include <wx/dnd.h>
 #include <wx/init.h>
 #include <wx/menu.h>
+#include <wx/notebook.h>
 #include <wx/radiobut.h>
 #include <wx/toolbar.h>
 
@@ -228,6 +229,17 @@ int CWxProbe::SelectedPage(const CWnd& frame) {
 
 void CWxProbe::ClickPage(const CWnd& frame, int index) {
     BookOf(frame)->SetSelection(static_cast<size_t>(index));
+}
+
+int CWxProbe::ClickSheetTab(const CWnd& sheet, int index) {
+    wxWindow* dialog = WindowOf(sheet);
+    for (wxWindow* child : dialog->GetChildren())
+        if (auto* tabs = dynamic_cast<wxNotebook*>(child)) {
+            // Unlike ChangeSelection this asks the sheet first, as a click does.
+            tabs->SetSelection(static_cast<size_t>(index));
+            return tabs->GetSelection();
+        }
+    return -1;
 }
 
 std::string CWxProbe::PageText(const CWnd& frame, int index) {

@@ -51,6 +51,8 @@ public:
     static void ClickPage(const CWnd& frame, int index);
     static std::string PageText(const CWnd& frame, int index);
     static int PaneCount(const CWnd& frame);
+    // A property sheet's tab clicked; the page in front afterwards.
+    static int ClickSheetTab(const CWnd& sheet, int index);
 
     struct Tool {
         bool m_bEnabled = false, m_bChecked = false, m_bCheckStyle = false;

@@ -1,0 +1,97 @@
+// The screen font chosen by the user: what is kept of the choice, every open document window
+// following it, and the choice remembered for the next start.
+#include <gtest/gtest.h>
+
+#include "engine/KolvaDoc.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "res/Resource.h"
+#include "shell/KolvaApp.h"
+#include "shell/MainFrame.h"
+#include "tests/TempDir.h"
+#include "tests/TestSupport.h"
+#include "view/KolvaView.h"
+
+namespace {
+CLogFont BoldItalic12Points() {
+    CLogFont lf;
+    lf.m_strFaceName = "DejaVu Sans Mono";
+    lf.m_nHeight = -16; // 12 points on a 96 dpi screen
+    lf.m_nWeight = 700;
+    lf.m_bItalic = true;
+    lf.m_bUnderline = true;
+    lf.m_nCharSet = 0;
+    lf.m_bFixedPitch = false;
+    return lf;
+}
+
+class FontCommandTest : public ::testing::Test {
+protected:
+    void Start(std::vector<std::string> args = {}) {
+        m_app.m_argv = std::move(args);
+        ASSERT_TRUE(m_app.InitInstance());
+    }
+    CKolvaView* View(size_t i) {
+        return dynamic_cast<CKolvaView*>(
+            dynamic_cast<CKolvaDoc*>(m_app.GetDocTemplate()->GetDocuments().at(i))->m_pFirstView);
+    }
+
+    CHeadlessBackend m_backend;
+    TempDir m_dir;
+    CKolvaApp m_app;
+};
+} // namespace
+
+TEST_F(FontCommandTest, KeepsOnlyHeightAndFaceOfTheChoice) {
+    Start();
+    // Start-up writes the font it made back into the settings.
+    EXPECT_EQ(m_app.m_pOptions->FontFaceName, "FixedSys");
+    EXPECT_EQ(m_app.m_pOptions->FontHeight, -19);
+    m_backend.QueueFont(BoldItalic12Points());
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_FONT));
+
+    ASSERT_EQ(m_backend.m_fontRequests.size(), 1u);
+    EXPECT_EQ(m_backend.m_fontRequests[0].m_nMaxPoints, 16);
+    EXPECT_EQ(m_backend.m_fontRequests[0].m_initial.m_strFaceName, "FixedSys");
+    CLogFont expected;
+    expected.m_strFaceName = "DejaVu Sans Mono";
+    expected.m_nHeight = -16;
+    EXPECT_EQ(m_app.m_pScreenFont->GetLogFont(), expected);
+    EXPECT_EQ(m_app.m_pCurrentFont, m_app.m_pScreenFont.get());
+    EXPECT_EQ(m_app.m_pOptions->FontFaceName, "DejaVu Sans Mono");
+    EXPECT_EQ(m_app.m_pOptions->FontHeight, -16);
+
+    // Saved at exit and used by the next start.
+    m_app.m_pOptions->SaveSettings();
+    AppSettings next;
+    next.LoadSettings();
+    EXPECT_EQ(next.FontFaceName, "DejaVu Sans Mono");
+    EXPECT_EQ(next.FontHeight, -16);
+}
+
+TEST_F(FontCommandTest, CancelChangesNothing) {
+    Start();
+    CFont* before = m_app.m_pScreenFont.get();
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_FONT));
+    EXPECT_EQ(m_app.m_pScreenFont.get(), before);
+    EXPECT_EQ(m_app.m_pOptions->FontHeight, -19);
+}
+
+TEST_F(FontCommandTest, EveryOpenDocumentWindowTakesTheNewFont) {
+    const size_t kDocs = 3;
+    Start({m_dir.Write("a.bin", Str("aaaa")), m_dir.Write("b.bin", Str("bbbb")),
+           m_dir.Write("c.bin", Str("cccc"))});
+    for (size_t i = 0; i < kDocs; ++i)
+        View(i)->m_nNibble = 1;
+    m_backend.QueueFont(BoldItalic12Points());
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_FONT));
+    CFont* font = m_app.m_pScreenFont.get();
+    for (size_t i = 0; i < kDocs; ++i) {
+        EXPECT_EQ(View(i)->m_pMeasuredFont, font) << i;
+        EXPECT_EQ(View(i)->m_wndRuler.GetRulerFont(), font) << i;
+    }
+    // The active one is laid out again as after a bar toggle: hex entry starts over there.
+    auto* active = dynamic_cast<CKolvaView*>(m_app.MainFrame()->GetActiveView());
+    ASSERT_NE(active, nullptr);
+    EXPECT_EQ(active->m_nNibble, 0);
+}
