@@ -5,8 +5,8 @@
 #
 #   bash scripts/gui-smoke.sh [program [arguments...]]
 #
-# The program defaults to build/app/quelm. The screenshot goes to $SHOT
-# (/tmp/quelm-gui-smoke.png); settings are written to a temporary folder, not the user's.
+# The program defaults to build/app/quelm. The screenshot goes to $SHOT, or to a new temporary
+# file; settings are written to a temporary folder, not the user's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +19,6 @@ fi
 
 program=${1:-build/app/quelm}
 [ "$#" -gt 0 ] && shift
-shot=${SHOT:-/tmp/quelm-gui-smoke.png}
 [ -x "$program" ] || { echo "gui-smoke: no program at $program" >&2; exit 2; }
 
 settings=$(mktemp -d)
@@ -50,6 +49,7 @@ xdotool mousemove --window "$window" 300 300
 sleep 1
 # The screenshot is for people to look at; a machine without imagemagick goes on without it.
 if command -v import >/dev/null; then
+    shot=${SHOT:-$(mktemp --suffix=.png /tmp/quelm-gui-smoke.XXXXXX)}
     import -window root "$shot"
     echo "gui-smoke: screenshot in $shot"
 fi

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "platform/framework/DC.h"
-#include "platform/wx/probe/WxProbe.h"
+#include "tests/wx/probe/WxProbe.h"
 
 class CWxDC;
 class wxBitmap;

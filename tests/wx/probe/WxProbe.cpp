@@ -1,4 +1,4 @@
-#include "platform/wx/probe/WxProbe.h"
+#include "tests/wx/probe/WxProbe.h"
 
 #include <chrono>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "platform/wx/probe/WxOffscreen.h"
+#include "tests/wx/probe/WxOffscreen.h"
 
 #include <wx/dcmemory.h>
 
