@@ -11,6 +11,7 @@ CDocumentHost* g_pHost = nullptr;
 
 constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;
+constexpr UINT kFileDump = 32840;
 const char kChangedOnDisk[] = "%1 はこのファイルを開いた後 (または最後に保存した後) "
                               "にほかのプログラムによって変更されています。\n"
                               "上書きして保存しますか?";
@@ -29,6 +30,9 @@ CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : 0) {
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
     });
     OnUpdate(kFileSaveAs, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData != nullptr); });
+    // The dump is written beside the document, so it needs the document's path.
+    OnUpdate(kFileDump,
+             [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData && !GetPathName().empty()); });
 }
 
 CKolvaDoc::~CKolvaDoc() = default;
