@@ -6,6 +6,7 @@
 #include "commands/MarkCommands.h"
 #include "commands/NavigationCommands.h"
 #include "commands/UndoCommands.h"
+#include "view/DumpWriter.h"
 
 void CViewCommands::Install(CKolvaView& view) {
     CEditModes::Install(view);
@@ -14,4 +15,5 @@ void CViewCommands::Install(CKolvaView& view) {
     CUndoCommands::Install(view);
     CClipboardCommands::Install(view);
     CMarkCommands::Install(view);
+    CDumpWriter::Install(view);
 }

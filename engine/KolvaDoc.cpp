@@ -7,12 +7,14 @@
 #include "platform/base/FileException.h"
 #include "platform/framework/FrameworkIds.h"
 #include "platform/framework/View.h"
+#include "res/Resource.h"
 
 namespace {
 CDocumentHost* g_pHost = nullptr;
 
 using FrameworkIds::kFileSave;
 using FrameworkIds::kFileSaveAs;
+constexpr UINT kFileDump = ID_FILE_DUMP;
 const char kChangedOnDisk[] = "%1 はこのファイルを開いた後 (または最後に保存した後) "
                               "にほかのプログラムによって変更されています。\n"
                               "上書きして保存しますか?";
@@ -28,6 +30,9 @@ CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : kModeVie
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
     });
     OnUpdate(kFileSaveAs, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData != nullptr); });
+    // The dump is written beside the document, so it needs the document's path.
+    OnUpdate(kFileDump,
+             [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_pData && !GetPathName().empty()); });
 }
 
 CKolvaDoc::~CKolvaDoc() = default;

@@ -363,7 +363,7 @@ TEST_F(DocumentScenarioTest, MainTitleNamesTheActiveDocumentAndUntitledOnesAreNu
     EXPECT_EQ(frame->m_strText, "Quelm");
 }
 
-TEST_F(DocumentScenarioTest, DumpToFileStaysDisabledWhileNothingDumps) {
+TEST_F(DocumentScenarioTest, DumpToFileIsEnabledForAFileWithData) {
     Start({m_dir.Write("a.bin", Str("A"))});
-    EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_FILE_DUMP).m_bEnabled);
+    EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_FILE_DUMP).m_bEnabled);
 }

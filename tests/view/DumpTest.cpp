@@ -1,0 +1,109 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/base/Afx.h"
+#include "tests/view/ViewFixture.h"
+#include "view/DumpWriter.h"
+
+namespace {
+std::string Text(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+size_t Lines(const std::string& text) {
+    size_t n = 0;
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+        n += text[i] == '\r' && text[i + 1] == '\n';
+    return n;
+}
+} // namespace
+
+class DumpTest : public ViewFixture {
+protected:
+    std::string Dump(CKolvaView* view) {
+        view->RunCommand(ID_FILE_DUMP);
+        return Text(TempDir::Read(m_dir.Path("f.bin.dmp")));
+    }
+    bool DumpExists() { return access(m_dir.Path("f.bin.dmp").c_str(), F_OK) == 0; }
+    void Register(CKolvaView* view, int start, int end) {
+        Data(view).m_nRegStart = start;
+        Data(view).m_nRegEnd = end;
+        Data(view).m_bRegistered = true;
+    }
+};
+
+TEST_F(DumpTest, OneByteFileDumpsItsScreenRowWithCrLf) {
+    CKolvaView* view = Open(Str("A"));
+    std::string dump = Dump(view);
+    ASSERT_EQ(view->GetLastColumn(), 78);
+    EXPECT_EQ(dump, "0000:0000  41" + std::string(49, ' ') + "A" + std::string(15, ' ') + "\r\n");
+}
+
+TEST_F(DumpTest, RangeInsideOneRowDumpsTheWholeRow) {
+    CKolvaView* view = Open(Sequence(64));
+    Register(view, 0x12, 0x15);
+    std::string dump = Dump(view);
+    ASSERT_EQ(Lines(dump), 1u);
+    EXPECT_EQ(dump.substr(0, 14), "0000:0010  10 ");
+    EXPECT_EQ(dump.size(), size_t(view->GetLastColumn()) + 2);
+}
+
+TEST_F(DumpTest, AtMostFourThousandRowsAreDumped) {
+    CKolvaView* view = Open(Bytes(65536, 'x'));
+    EXPECT_EQ(Lines(Dump(view)), 4096u);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+
+    std::remove(m_dir.Path("f.bin.dmp").c_str());
+    Data(view).InsertAt(0, uint8_t('y'));
+    view->RunCommand(ID_FILE_DUMP);
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText, "DUMPするデータがサイズ上限を超えています。");
+    EXPECT_EQ(m_backend.m_messages[0].m_nType & MB_ICONSTOP, unsigned(MB_ICONSTOP));
+    EXPECT_FALSE(DumpExists());
+}
+
+TEST_F(DumpTest, RegisteredRangeCountsAgainstTheLimit) {
+    CKolvaView* view = Open(Bytes(5000 * 16, 'x'));
+    Register(view, 16 * 100 + 3, 16 * 4195 + 15);
+    EXPECT_EQ(Lines(Dump(view)), 4096u);
+    Register(view, 16 * 100, 16 * 4196);
+    std::remove(m_dir.Path("f.bin.dmp").c_str());
+    view->RunCommand(ID_FILE_DUMP);
+    EXPECT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_FALSE(DumpExists());
+}
+
+TEST_F(DumpTest, ShiftJisCharactersAreWrittenAsShown) {
+    CKolvaView* view = Open(Bytes{0x88, 0x9F, 0x41});
+    std::string dump = Dump(view);
+    EXPECT_EQ(dump.substr(62, 3), "\x88\x9F"
+                                  "A")
+        << dump;
+}
+
+TEST_F(DumpTest, AnOldDumpIsReplacedWhole) {
+    m_dir.Write("f.bin.dmp", Bytes(10000, 'z'));
+    CKolvaView* view = Open(Str("A"));
+    EXPECT_EQ(Dump(view).size(), size_t(view->GetLastColumn()) + 2);
+}
+
+TEST_F(DumpTest, AnUnwritableDumpIsReportedAndNothingChanges) {
+    CKolvaView* view = Open(Str("A"));
+    mkdir(m_dir.Path("f.bin.dmp").c_str(), 0700);
+    view->RunCommand(ID_FILE_DUMP);
+    EXPECT_EQ(m_backend.m_messages.size(), 1u);
+    struct stat st {};
+    ASSERT_EQ(stat(m_dir.Path("f.bin.dmp").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+}
+
+TEST_F(DumpTest, EnabledForDataWithAPathName) {
+    CKolvaView* file = Open(Str("A"));
+    Activate(file);
+    EXPECT_TRUE(Enabled(ID_FILE_DUMP));
+    CKolvaView* untitled = Open(Str(""), 30, "new");
+    Activate(untitled);
+    EXPECT_FALSE(Enabled(ID_FILE_DUMP));
+}

@@ -1,0 +1,80 @@
+#include "view/DumpWriter.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "engine/BinData.h"
+#include "engine/KolvaDoc.h"
+#include "platform/base/Afx.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/FileException.h"
+#include "res/Resource.h"
+#include "view/KolvaView.h"
+
+namespace {
+const char kTooLarge[] = "DUMPするデータがサイズ上限を超えています。";
+const char kLineEnd[] = "\r\n";
+constexpr size_t kLineEndLength = 2;
+// Rows are gathered into blocks of about this size so that a dump costs few system calls.
+constexpr size_t kBlockBytes = 64 * 1024;
+} // namespace
+
+CDumpWriter::CDumpWriter(CKolvaView& view) : m_view(view) {
+    view.AddCommandHandler(ID_FILE_DUMP, [this] { DumpToFile(); });
+}
+
+void CDumpWriter::Install(CKolvaView& view) {
+    view.AddCommandSet(std::make_unique<CDumpWriter>(view));
+}
+
+bool CDumpWriter::RowRange(CBinData& data, int& first, int& end) const {
+    if (data.m_bRegistered && data.m_nRegStart >= 0 && data.m_nRegEnd >= data.m_nRegStart) {
+        first = data.m_nRegStart / kBytesPerRow;
+        end = data.m_nRegEnd / kBytesPerRow + 1;
+        return true;
+    }
+    int length = data.GetDataLength();
+    first = 0;
+    end = length > 0 ? (length - 1) / kBytesPerRow + 1 : 0;
+    return true;
+}
+
+void CDumpWriter::DumpToFile() {
+    CKolvaDoc* doc = m_view.GetDocument();
+    CBinData* data = m_view.GetData();
+    if (!doc || !data || doc->GetPathName().empty()) return;
+    int first = 0, end = 0;
+    RowRange(*data, first, end);
+    if (end - first > kMaxRows) {
+        AfxMessageBox(kTooLarge, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    std::string path = DumpPath(doc->GetPathName());
+    CAtomicFile file;
+    CFileException error;
+    // The old dump stays until the whole new one is on disk.
+    if (!file.Open(path, &error) || !WriteRows(file, *data, first, end, &error) ||
+        !file.Commit(&error))
+        doc->ReportSaveLoadException(path, &error, true);
+}
+
+bool CDumpWriter::WriteRows(CAtomicFile& file, CBinData& data, int first, int end,
+                            CFileException* pError) const {
+    const size_t width = static_cast<size_t>(m_view.GetLastColumn());
+    std::string block;
+    block.reserve(kBlockBytes + width + kLineEndLength);
+    for (int row = first; row < end; ++row) {
+        const char* text = data.FormatRowText(row, m_view.m_nJCode);
+        size_t n = std::min(std::strlen(text), width);
+        block.append(text, n);
+        // A row without its character area still fills the row's width.
+        block.append(width - n, ' ');
+        block.append(kLineEnd, kLineEndLength);
+        if (block.size() >= kBlockBytes) {
+            if (!file.Write(block.data(), block.size(), pError)) return false;
+            block.clear();
+        }
+    }
+    return block.empty() || file.Write(block.data(), block.size(), pError);
+}
