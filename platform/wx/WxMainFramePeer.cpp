@@ -49,6 +49,7 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     });
     frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
     frame->Bind(wxEVT_SIZE, &CWxMainFramePeer::OnSize, this);
+    frame->Bind(wxEVT_CHAR_HOOK, &CWxMainFramePeer::OnCharHook, this);
     frame->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
         KeepKeysWithoutDocuments();
@@ -150,6 +151,19 @@ void CWxMainFramePeer::OnSize(wxSizeEvent& event) {
     // out in that, the bars complain of negative sizes. The final size follows at once.
     wxSize client = m_pWindow ? m_pWindow->GetClientSize() : wxSize();
     if (client.x >= kSmallestLayout && client.y >= kSmallestLayout) event.Skip();
+}
+
+void CWxMainFramePeer::OnCharHook(wxKeyEvent& event) {
+    // The document windows' own keys: Ctrl+Tab and Ctrl+F6 go to the next one, with Shift to
+    // the one before, wrapping round as the window list does.
+    int key = event.GetKeyCode();
+    bool nextDocument =
+        event.ControlDown() && !event.AltDown() && (key == WXK_TAB || key == WXK_F6);
+    if (!nextDocument || !m_pBook || m_pBook->GetPageCount() < 2) {
+        event.Skip();
+        return;
+    }
+    m_pBook->AdvanceSelection(!event.ShiftDown());
 }
 
 void CWxMainFramePeer::KeepKeysWithoutDocuments() {

@@ -7,6 +7,7 @@ class CWxDocumentBook;
 class CWxMenuBar;
 class wxAuiNotebookEvent;
 class wxBoxSizer;
+class wxKeyEvent;
 class wxMenuEvent;
 
 // The main window: menu bar, accelerators, toolbars at the top and the document book. Menu
@@ -34,6 +35,7 @@ private:
     void OnPageChanged(wxAuiNotebookEvent& event);
     void OnPageClose(wxAuiNotebookEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnCharHook(wxKeyEvent& event);
     void KeepKeysWithoutDocuments();
     void OnDropFiles(const std::vector<std::string>& paths);
 
