@@ -10,6 +10,7 @@
 #include "platform/wx/WxFileDropTarget.h"
 #include "platform/wx/WxKeyMap.h"
 #include "platform/wx/WxMenuBar.h"
+#include "platform/wx/WxToolBarPeer.h"
 
 namespace {
 const wxSize kDefaultSize(960, 720);
@@ -75,7 +76,7 @@ void CWxMainFramePeer::UpdateCommandUI() {
     if (m_pMenu) m_pMenu->Update(m_pOwner);
     if (!m_pWindow) return;
     for (wxWindow* child : m_pWindow->GetChildren())
-        if (CWxWindowPeer* bar = child->IsShown() ? OfWindow(child) : nullptr)
+        if (auto* bar = child->IsShown() ? dynamic_cast<CWxToolBarPeer*>(OfWindow(child)) : nullptr)
             bar->UpdateCommandUI();
 }
 
@@ -96,11 +97,12 @@ void CWxMainFramePeer::MaximizeChild(CWnd* pChild) {
     ActivateChild(pChild);
 }
 
-void CWxMainFramePeer::ArrangeChildren(int how) {
+void CWxMainFramePeer::ArrangeChildren(Arrangement how) {
     if (!m_pBook) return;
-    m_pBook->Arrange(how == 1   ? CWxDocumentBook::Rows
-                     : how == 2 ? CWxDocumentBook::Columns
-                                : CWxDocumentBook::Tabs);
+    // The book cannot overlap its pages: cascading shows them as tabs.
+    m_pBook->Arrange(how == Rows      ? CWxDocumentBook::Rows
+                     : how == Columns ? CWxDocumentBook::Columns
+                                      : CWxDocumentBook::Tabs);
 }
 
 void CWxMainFramePeer::SetRecentFiles(const std::vector<std::string>& paths) {
