@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/ControlBars.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/ToolBar.h"
 
 struct AppSettings;
 class CFrameCommandSet;

@@ -2,10 +2,6 @@
 
 #include "platform/base/Afx.h"
 
-CDialogPeer* CPropertyPage::ControlPeer() {
-    return m_pSheet ? m_pSheet->GetDialogPeer() : nullptr;
-}
-
 void CPropertySheet::AddPage(CPropertyPage* pPage) {
     pPage->m_pSheet = this;
     m_pages.push_back(pPage);

@@ -2,33 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/Dialog.h"
-
-class CPropertySheet;
-
-// One page of a property sheet, built from a child dialog template. Its controls live in the
-// sheet's window.
-class CPropertyPage : public CDialog {
-public:
-    CPropertyPage(UINT templateId, std::string caption)
-        : CDialog(templateId, nullptr), m_strCaption(std::move(caption)) {}
-
-    const std::string& GetCaption() const { return m_strCaption; }
-    // The page comes to the front (also the first page when the sheet opens).
-    virtual void OnSetActive() {}
-    // Leaving the page, Apply or OK: false keeps the sheet open on this page.
-    virtual bool OnKillActive() { return UpdateData(true); }
-    void OnOK() override {}
-    void OnCancel() override {}
-
-    CPropertySheet* m_pSheet = nullptr;
-
-protected:
-    CDialogPeer* ControlPeer() override;
-
-private:
-    std::string m_strCaption;
-};
+#include "platform/base/Afx.h"
+#include "platform/framework/PropertyPage.h"
 
 // A modal sheet of tabbed pages with OK, Cancel and Apply.
 class CPropertySheet : public CWnd {
@@ -47,7 +22,7 @@ public:
     // IDOK after every page took its values, IDCANCEL otherwise.
     virtual int DoModal();
     void OnCommandFromUI(UINT id) override;
-    void OnClose() override { OnCommandFromUI(2); }
+    void OnClose() override { OnCommandFromUI(IDCANCEL); }
 
     // The backend's tab control: false keeps the current page in front.
     bool OnPageChanging();

@@ -13,7 +13,7 @@
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/ControlBars.h"
+#include "platform/framework/DialogBar.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"

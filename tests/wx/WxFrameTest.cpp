@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
-#include "platform/framework/ControlBars.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/ToolBar.h"
 #include "platform/wx/WxBackend.h"
 
 namespace {

@@ -5,9 +5,10 @@
 
 #include "WxTestSupport.h"
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/ControlBars.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/StatusBar.h"
+#include "platform/framework/ToolBar.h"
 #include "platform/framework/View.h"
 #include "platform/wx/WxBackend.h"
 
