@@ -9,7 +9,7 @@
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/File.h"
-#include "platform/base/ResourceTypes.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"

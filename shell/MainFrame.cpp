@@ -5,6 +5,7 @@
 #include "commands/FrameCommandSet.h"
 #include "commands/SearchDialogs.h"
 #include "engine/KolvaDoc.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"

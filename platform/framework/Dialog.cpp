@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/FrameworkIds.h"
 
 namespace {

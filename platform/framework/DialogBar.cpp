@@ -1,5 +1,7 @@
 #include "platform/framework/DialogBar.h"
 
+#include "platform/base/ResourceSet.h"
+
 bool CDialogBar::Create(CWnd* pParent, UINT templateId, UINT id) {
     CWindowSpec request;
     request.m_kind = CWindowSpec::DialogBar;

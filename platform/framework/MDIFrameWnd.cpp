@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Document.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/View.h"

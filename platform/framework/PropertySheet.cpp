@@ -1,6 +1,7 @@
 #include "platform/framework/PropertySheet.h"
 
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 
 void CPropertySheet::AddPage(CPropertyPage* pPage) {
     pPage->m_pSheet = this;

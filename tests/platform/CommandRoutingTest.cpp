@@ -6,6 +6,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/base/FileException.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"

@@ -12,6 +12,7 @@
 #include "engine/DocumentHost.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/DialogBar.h"
 #include "platform/framework/DocTemplate.h"

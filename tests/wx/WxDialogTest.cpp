@@ -5,6 +5,7 @@
 
 #include "WxTestSupport.h"
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/Dialog.h"
 #include "platform/framework/PropertySheet.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/ToolBar.h"
