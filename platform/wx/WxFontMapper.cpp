@@ -36,14 +36,16 @@ const std::string& CWxFontMapper::BestMonospaceFace() {
 }
 
 std::string CWxFontMapper::ResolveFace(const std::string& face) {
-    if (face.empty() || face == "FixedSys" || !IsInstalled(face)) return BestMonospaceFace();
+    if (face.empty() || face == "FixedSys" || face == "Terminal" || !IsInstalled(face))
+        return BestMonospaceFace();
     return face;
 }
 
 wxFont CWxFontMapper::Realize(const CLogFont& lf, double pixelsPerUnit) {
     // Views select their font on every paint.
-    static std::map<std::tuple<std::string, int, int, double>, wxFont> cache;
-    auto key = std::make_tuple(lf.m_strFaceName, lf.m_nHeight, lf.m_nWeight, pixelsPerUnit);
+    static std::map<std::tuple<std::string, int, int, bool, double>, wxFont> cache;
+    auto key =
+        std::make_tuple(lf.m_strFaceName, lf.m_nHeight, lf.m_nWeight, lf.m_bItalic, pixelsPerUnit);
     auto it = cache.find(key);
     if (it == cache.end()) it = cache.emplace(key, Create(lf, pixelsPerUnit)).first;
     return it->second;
@@ -58,6 +60,7 @@ wxFont CWxFontMapper::Create(const CLogFont& lf, double pixelsPerUnit) {
     pango_font_description_set_absolute_size(desc, pixels * PANGO_SCALE);
     pango_font_description_set_weight(
         desc, static_cast<PangoWeight>(lf.m_nWeight > 0 ? lf.m_nWeight : 400));
+    pango_font_description_set_style(desc, lf.m_bItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     char* text = pango_font_description_to_string(desc);
     wxFont font;
     font.SetNativeFontInfo(wxString::FromUTF8(text));
