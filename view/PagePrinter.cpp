@@ -105,6 +105,4 @@ void CPagePrinter::PrintHeader(CDC* pDC, CPrintInfo* pInfo) {
 void CPagePrinter::End() {
     m_view.UsePrinterFont(false);
     m_view.MeasureFont(nullptr);
-    // A paint that came while the printer font was current drew with its metrics.
-    m_view.Invalidate(false);
 }

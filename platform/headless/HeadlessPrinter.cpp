@@ -29,6 +29,7 @@ void CHeadlessPrinter::RunPages(CPrintJob& job, bool bPreview) {
     CHeadlessPrintDC setup(scratch);
     job.Begin(setup);
     for (UINT page = job.Info().GetMinPage(); job.HasPage(page); ++page) {
+        if (m_betweenPages && page > job.Info().GetMinPage()) m_betweenPages();
         m_pages.emplace_back();
         CPrintedPage& printed = m_pages.back();
         printed.m_nPage = page;

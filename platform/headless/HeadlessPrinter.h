@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     int m_nPreviews = 0;
     int m_nPageSetups = 0;
     bool m_bPageSetupOk = true;
+    // What the screen does between two pages, as when a print dialog closes above a view.
+    std::function<void()> m_betweenPages;
 
 private:
     // Begin, then every page of the job's range, then End, each page on a fresh context.

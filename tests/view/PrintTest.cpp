@@ -131,6 +131,25 @@ TEST_F(PrintTest, ScreenFontAndRowMetricsComeBackAfterPrintingAndPreview) {
     EXPECT_EQ(view->GetRowFont(), &m_host.m_screen);
 }
 
+TEST_F(PrintTest, ScreenPaintBetweenPagesUsesTheScreenFontAndLeavesThePagesAlone) {
+    CKolvaView* view = OpenForPrint(Sequence(100 * 16));
+    std::string screenRow;
+    int screenHeight = 0;
+    Printer().m_betweenPages = [&] {
+        view->Invalidate();
+        m_backend.PaintAll();
+        screenHeight = view->m_nRowHeight;
+        screenRow = Peer(view)->m_grid.RowText(0).substr(0, 9);
+    };
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(screenHeight, CHeadlessDC::kCharHeight);
+    EXPECT_EQ(screenRow, "0000:0000");
+    ASSERT_EQ(Pages().size(), 2u);
+    const CPrintedPage& second = Pages()[1];
+    EXPECT_EQ(second.FontOf(second.Count() - 1).m_strFaceName, "Terminal");
+    EXPECT_EQ(Rows(second).front().first, -kMargin - 2 * kLine);
+}
+
 TEST_F(PrintTest, ShiftJisCharacterKeepsBothBytesInThePrintedRow) {
     // あ is 0x82 0xA0, whose trail byte alone would show as a dot.
     OpenForPrint(Bytes{'A', 0x82, 0xA0, 'B'})->RunCommand(ID_FILE_PRINT);
