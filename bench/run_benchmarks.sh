@@ -8,7 +8,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUELM_BENCH=ON >/dev/n
 cmake --build "$build" --target benchmarks -j "$(nproc)"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-for name in ByteStoreBench ReplaceAllBench FindBench FormatBench LoadBench UndoPasteBench; do
+for name in ByteStoreBench ReplaceAllBench FindBench FormatBench LoadBench UndoPasteBench PrintBench; do
     echo
     echo "#### $name"
     "$build/bench/$name" "$@" | tee -a "$log"
