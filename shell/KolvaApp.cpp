@@ -109,7 +109,7 @@ bool CKolvaApp::Startup() {
     if (!m_pFrame->Create(*m_pOptions)) return false;
     m_pFrame->AttachCommandSet(std::make_unique<CFindReplaceCommands>(*m_pFrame));
     m_pMainWnd = m_pFrame.get();
-    m_pFrame->GetPeer()->SetRecentFiles(GetRecentFiles());
+    m_pFrame->GetMainFramePeer()->SetRecentFiles(GetRecentFiles());
     OpenStartupFiles();
     m_pOptions->DeleteLastFiles();
     m_pFrame->ShowWindow(true);

@@ -69,7 +69,7 @@ private:
     void OnSyncToggle();
     void OnSyncAll();
     void OnSyncReleaseAll();
-    CWindowPeer::Button MakeFileButton(CKolvaDoc* pDoc) const;
+    CToolBarPeer::Button MakeFileButton(CKolvaDoc* pDoc) const;
     int WindowIndexOf(CKolvaDoc* pDoc) const;
 
     void OnArrange(UINT id);

@@ -189,8 +189,8 @@ void CKolvaView::PlaceCaret(CDC* /*pDC*/, int type) {
 }
 
 void CKolvaView::UpdateCompositionWindow() {
-    if (GetPeer() && GetData())
-        GetPeer()->SetImeCompositionWindow(GetCaretPoint(), CViewHost::Get().GetScreenFont());
+    if (IsCreated() && GetData())
+        SetImeCompositionWindow(GetCaretPoint(), CViewHost::Get().GetScreenFont());
 }
 
 void CKolvaView::OnImeStartComposition() {

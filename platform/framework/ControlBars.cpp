@@ -8,10 +8,10 @@ bool CToolBar::Create(CWnd* pParent, UINT id, const CToolBarDef* pDef) {
     request.m_pToolBar = pDef;
     if (!CreatePeer(request)) return false;
     if (pDef) {
-        std::vector<CWindowPeer::Button> buttons;
+        std::vector<CToolBarPeer::Button> buttons;
         int image = 0;
         for (UINT cmd : pDef->m_buttons) {
-            CWindowPeer::Button b;
+            CToolBarPeer::Button b;
             b.m_nID = cmd;
             b.m_nImage = cmd ? image++ : -1;
             buttons.push_back(b);
@@ -21,9 +21,9 @@ bool CToolBar::Create(CWnd* pParent, UINT id, const CToolBarDef* pDef) {
     return true;
 }
 
-void CToolBar::SetButtons(const std::vector<CWindowPeer::Button>& buttons) {
+void CToolBar::SetButtons(const std::vector<CToolBarPeer::Button>& buttons) {
     m_buttons = buttons;
-    if (m_pPeer) m_pPeer->SetButtons(buttons);
+    if (CToolBarPeer* peer = GetToolBarPeer()) peer->SetButtons(buttons);
 }
 
 // Buttons act for their frame: commands and states go through its routing.
@@ -49,13 +49,13 @@ bool CStatusBar::Create(CWnd* pParent, UINT id) {
 
 void CStatusBar::SetPanes(const std::vector<int>& widths) {
     m_texts.assign(widths.size(), std::string());
-    if (m_pPeer) m_pPeer->SetPanes(widths);
+    if (CStatusBarPeer* peer = GetStatusBarPeer()) peer->SetPanes(widths);
 }
 
 void CStatusBar::SetPaneText(int index, const std::string& text) {
     if (index < 0 || static_cast<size_t>(index) >= m_texts.size()) return;
     m_texts[static_cast<size_t>(index)] = text;
-    if (m_pPeer) m_pPeer->SetPaneText(index, text);
+    if (CStatusBarPeer* peer = GetStatusBarPeer()) peer->SetPaneText(index, text);
 }
 
 std::string CStatusBar::GetPaneText(int index) const {

@@ -51,16 +51,17 @@ void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* pChild) {
 }
 
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* pChild) {
-    if (m_pPeer) m_pPeer->ActivateChild(pChild);
+    if (CMainFramePeer* peer = GetMainFramePeer()) peer->ActivateChild(pChild);
     OnChildActivated(pChild);
 }
 
 void CMDIFrameWnd::MDICascade() {
-    if (m_pPeer) m_pPeer->ArrangeChildren(0);
+    if (CMainFramePeer* peer = GetMainFramePeer()) peer->ArrangeChildren(CMainFramePeer::Cascade);
 }
 
 void CMDIFrameWnd::MDITile(bool bHorizontal) {
-    if (m_pPeer) m_pPeer->ArrangeChildren(bHorizontal ? 1 : 2);
+    if (CMainFramePeer* peer = GetMainFramePeer())
+        peer->ArrangeChildren(bHorizontal ? CMainFramePeer::Rows : CMainFramePeer::Columns);
 }
 
 void CMDIFrameWnd::OnUpdateFrameTitle() {

@@ -24,7 +24,7 @@ public:
     CPropertySheet* m_pSheet = nullptr;
 
 protected:
-    CWindowPeer* ControlPeer() override;
+    CDialogPeer* ControlPeer() override;
 
 private:
     std::string m_strCaption;
@@ -39,6 +39,7 @@ public:
     CPropertySheet(std::string caption, CWnd* pParent)
         : m_strCaption(std::move(caption)), m_pParentWnd(pParent) {}
 
+    CDialogPeer* GetDialogPeer() const { return PeerAs<CDialogPeer>(); }
     void AddPage(CPropertyPage* pPage);
     void RemoveAllPages();
     const std::vector<CPropertyPage*>& GetPages() const { return m_pages; }
@@ -53,6 +54,7 @@ public:
     void OnPageChanged(int index);
 
 protected:
+    bool PeerFitsKind() const override { return GetDialogPeer() != nullptr; }
     // After Apply read the active page.
     virtual void OnApply() {}
 

@@ -158,7 +158,7 @@ TEST_F(RoutingTest, EnablingFollowsUpdateHandlersAndHandlers) {
 }
 
 TEST_F(RoutingTest, MenuStatesComeFromTheRouting) {
-    m_frame->GetPeer()->UpdateCommandUI();
+    m_frame->GetMainFramePeer()->UpdateCommandUI();
     auto& states = m_backend.PeerOf(m_frame)->m_commandStates;
     ASSERT_EQ(states.size(), 4u);
     EXPECT_FALSE(states.at(kViewCmd).m_bEnabled);

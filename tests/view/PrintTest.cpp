@@ -160,3 +160,13 @@ TEST_F(PrintTest, ShiftJisCharacterKeepsBothBytesInThePrintedRow) {
               std::string::npos)
         << row;
 }
+
+TEST_F(PrintTest, PageSetupIsTheApplicationsAndNeedsNoDocument) {
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT_SETUP));
+    EXPECT_FALSE(Enabled(ID_FILE_PRINT));
+    ASSERT_TRUE(m_frame->SendCommand(ID_FILE_PRINT_SETUP));
+    EXPECT_EQ(Printer().m_nPageSetups, 1);
+    OpenForPrint(Bytes(16, 'x'));
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT));
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT_PREVIEW));
+}

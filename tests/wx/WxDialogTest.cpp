@@ -123,7 +123,7 @@ TEST_F(WxDialogTest, ItemsKeepTextsChecksAndLists) {
 
 TEST_F(WxDialogTest, TheSpinButtonSetsTheNumberBeforeItWithinItsRange) {
     ASSERT_TRUE(m_dialog.Create());
-    m_dialog.GetPeer()->SetSpinRange(kSpin, 1, 256);
+    m_dialog.GetDialogPeer()->SetSpinRange(kSpin, 1, 256);
     m_dialog.SetDlgItemText(kNumber, "255");
     EXPECT_TRUE(CWxProbe::StepSpin(m_dialog, kSpin, 1));
     EXPECT_EQ(m_dialog.GetDlgItemText(kNumber), "256");
