@@ -13,7 +13,7 @@ public:
         int x = 0, y = 0;
         int mapMode = 0;
         size_t offset = 0, length = 0; // in the page's character store
-        size_t font = 0;               // index into Fonts()
+        size_t font = 0;               // the font's entry, see FontOf
     };
 
     void Clear();
@@ -27,7 +27,6 @@ public:
     const Text& At(size_t i) const { return m_texts[i]; }
     std::string TextAt(size_t i) const;
     const CLogFont& FontOf(size_t i) const { return m_fonts[m_texts[i].font]; }
-    const std::vector<CLogFont>& Fonts() const { return m_fonts; }
 
 private:
     std::vector<Text> m_texts;
