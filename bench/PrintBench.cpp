@@ -17,73 +17,42 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/CountingNew.h"
-#include "commands/ViewCommands.h"
-#include "engine/KolvaDoc.h"
+#include "bench/HeadlessProgram.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/FileException.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/framework/MDIChildWnd.h"
-#include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/PrintJob.h"
-#include "platform/framework/WinApp.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
-#include "res/Resources.h"
-#include "view/KolvaView.h"
 
 namespace {
 constexpr int kRows = 4096;
 constexpr int kSize = kRows * 16;
 constexpr int kPages = 200;
 
-// The program's frame, template and views on the recording backend, with documents in a
-// folder of their own.
-class Program {
+// Documents in a folder of their own, in the program on the recording backend.
+class Program : public bench::HeadlessProgram {
 public:
     Program() {
         char folder[] = "/tmp/quelm-print-bench-XXXXXX";
         m_strFolder = mkdtemp(folder) ? folder : "/tmp";
-        CResourceSet::SetCurrent(&QuelmResources());
-        m_frame = std::make_unique<CMDIFrameWnd>();
-        m_frame->LoadFrame(IDR_MAINFRAME);
-        m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(new CMultiDocTemplate(
-            IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
-            [] {
-                auto* view = new CKolvaView;
-                CViewCommands::Install(*view);
-                return view;
-            }));
     }
     ~Program() {
-        m_app.GetDocTemplate()->CloseAllDocuments();
-        m_frame.reset();
-        CResourceSet::SetCurrent(nullptr);
         std::string command = "rm -rf '" + m_strFolder + "'";
         if (std::system(command.c_str()) != 0) std::perror("rm");
     }
     // A document of size random bytes saved as name.
-    CKolvaView* Open(const std::string& name, int size, uint64_t seed) {
+    CKolvaView* OpenFile(const std::string& name, int size, uint64_t seed) {
         std::string path = Path(name);
         std::string bytes(static_cast<size_t>(size), '\0');
         bench::FillRandom(reinterpret_cast<uint8_t*>(bytes.data()), bytes.size(), seed);
         int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         bool written = fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == ssize_t(size);
         if (fd >= 0) ::close(fd);
-        CDocument* doc = written ? m_app.OpenDocumentFile(path) : nullptr;
-        if (!doc) return nullptr;
-        auto* view = dynamic_cast<CKolvaView*>(doc->GetViews().at(0));
-        m_backend.PeerOf(view)->Resize(80 * 8, 30 * 16);
-        return view;
+        return written ? Open(path) : nullptr;
     }
     std::string Path(const std::string& name) const { return m_strFolder + "/" + name; }
 
-    CHeadlessBackend m_backend;
-
 private:
     std::string m_strFolder;
-    CWinApp m_app;
-    std::unique_ptr<CMDIFrameWnd> m_frame;
 };
 
 std::string ReadAll(const std::string& path) {
@@ -147,9 +116,9 @@ uint64_t PageAllocations(CKolvaView* view, CPrintedPage& page, double* seconds) 
 
 int main(int argc, char** argv) {
     Program program;
-    CKolvaView* dumped = program.Open("dump.bin", kSize, 7);
-    CKolvaView* full = program.Open("full.bin", kSize, 11);
-    CKolvaView* single = program.Open("single.bin", 16, 13);
+    CKolvaView* dumped = program.OpenFile("dump.bin", kSize, 7);
+    CKolvaView* full = program.OpenFile("full.bin", kSize, 11);
+    CKolvaView* single = program.OpenFile("single.bin", 16, 13);
     if (!dumped || !full || !single) {
         std::fputs("could not open the benchmark documents\n", stderr);
         return 1;
