@@ -1,84 +1,14 @@
 // FormatRowText over every row of 1 MiB of mixed text (ASCII, Shift-JIS and UTF-16LE
 // Japanese) in each character code. The Unicode view decodes pairs through the code page
 // table and may cost up to three times the ASCII view. Formatting must not allocate: the
-// global operator new is replaced here to count calls made while rows are formatted.
-#include <atomic>
-#include <cstdlib>
-#include <new>
+// global operator new is replaced to count calls made while rows are formatted.
 #include <string>
 
 #include "bench/BenchSupport.h"
+#include "bench/CountingNew.h"
 #include "engine/BinData.h"
 #include "platform/base/CodePage932.h"
 #include "platform/headless/HeadlessBackend.h"
-
-namespace {
-std::atomic<uint64_t> g_newCalls{0};
-
-void* CountedAlloc(std::size_t n) {
-    g_newCalls.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(n ? n : 1);
-}
-
-void* CountedAlignedAlloc(std::size_t n, std::align_val_t al) {
-    g_newCalls.fetch_add(1, std::memory_order_relaxed);
-    std::size_t a = static_cast<std::size_t>(al);
-    return std::aligned_alloc(a, (n + a - 1) / a * a);
-}
-} // namespace
-
-void* operator new(std::size_t n) {
-    if (void* p = CountedAlloc(n)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) {
-    if (void* p = CountedAlloc(n)) return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
-    return CountedAlloc(n);
-}
-void* operator new[](std::size_t n, const std::nothrow_t&) noexcept {
-    return CountedAlloc(n);
-}
-void* operator new(std::size_t n, std::align_val_t al) {
-    if (void* p = CountedAlignedAlloc(n, al)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t n, std::align_val_t al) {
-    if (void* p = CountedAlignedAlloc(n, al)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 constexpr int kSize = 1 << 20;

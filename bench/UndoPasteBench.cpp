@@ -14,17 +14,10 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "commands/ViewCommands.h"
+#include "bench/HeadlessProgram.h"
 #include "engine/KolvaDoc.h"
 #include "engine/QXClipboard.h"
-#include "platform/base/ResourceSet.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/framework/MDIChildWnd.h"
-#include "platform/framework/MDIFrameWnd.h"
-#include "platform/framework/WinApp.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
-#include "res/Resources.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -34,52 +27,7 @@ constexpr int kFewEdits = 1000;
 constexpr int kManyEdits = 100000;
 constexpr int kTypedDocSize = 1 << 20;
 
-// The program's frame, template and views, without a display.
-class Program {
-public:
-    Program() {
-        CResourceSet::SetCurrent(&QuelmResources());
-        m_frame = std::make_unique<CMDIFrameWnd>();
-        m_frame->LoadFrame(IDR_MAINFRAME);
-        m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(new CMultiDocTemplate(
-            IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
-            [] {
-                auto* view = new CKolvaView;
-                CViewCommands::Install(*view);
-                return view;
-            }));
-    }
-    ~Program() {
-        m_app.GetDocTemplate()->CloseAllDocuments();
-        m_frame.reset();
-        CResourceSet::SetCurrent(nullptr);
-    }
-
-    // A new document of size random bytes, in insert mode, its window active.
-    CKolvaView* NewDocument(int size, uint64_t seed) {
-        CDocument* doc = m_app.OpenDocumentFile("");
-        auto* view = dynamic_cast<CKolvaView*>(doc->GetViews().at(0));
-        m_backend.PeerOf(view)->Resize(80 * 8, 30 * 16);
-        CBinData* data = view->GetData();
-        data->SetSize(size);
-        bench::FillRandom(data->GetData(), size_t(size), seed);
-        view->RefreshAfterChange();
-        return view;
-    }
-    void Activate(CKolvaView* view) {
-        m_frame->OnChildActivated(dynamic_cast<CMDIChildWnd*>(view->GetParentFrame()));
-    }
-    bool Send(CKolvaView* view, UINT id) {
-        Activate(view);
-        return m_frame->SendCommand(id);
-    }
-
-private:
-    CHeadlessBackend m_backend;
-    CWinApp m_app;
-    std::unique_ptr<CMDIFrameWnd> m_frame;
-};
+using Program = bench::HeadlessProgram;
 
 Program* g_program = nullptr;
 CKolvaView* g_atEnd = nullptr;

@@ -28,6 +28,12 @@ inline char* PutHex2(char* p, unsigned v) {
     return p + 2;
 }
 
+inline bool IsDoubleByte(const uint8_t* p) {
+    if (!CCodePage932::IsLeadByte(p[0])) return false;
+    char16_t unit = 0;
+    return CCodePage932::Decode(p, 2, unit) == 2 && unit != 0;
+}
+
 } // namespace
 
 const char* CBinData::FormatRow(int row) {
@@ -109,8 +115,16 @@ const char* CBinData::FormatCharArea(int row, int code) {
         int64_t first = int64_t(row) * 16;
         int count = static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, 16));
         const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
-        for (int j = 0; j < 16; ++j)
+        for (int j = 0; j < 16; ++j) {
+            // 0xA0 is a trail byte as well (0x82 0xA0 is a hiragana); a pair keeps both bytes.
+            if (code == 0 && j + 1 < count && IsDoubleByte(bytes + j)) {
+                *p++ = static_cast<char>(bytes[j]);
+                *p++ = static_cast<char>(bytes[j + 1]);
+                ++j;
+                continue;
+            }
             *p++ = j < count ? sub[bytes[j]] : ' ';
+        }
     }
     *p = '\0';
     return m_szChars;

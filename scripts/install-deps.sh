@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libwxgtk3.2-dev libgtk-3-dev fonts-noto-cjk
     xvfb xauth xdotool openbox x11-utils xclip
-    clang-format python3
+    clang-format python3 poppler-utils
 )
 
 missing=()

@@ -25,6 +25,10 @@
 #include "view/KolvaView.h"
 
 namespace {
+// The printer font's height is in the printer's 0.01 mm units: a 3.6 mm cell.
+const char kPrinterFace[] = "Terminal";
+constexpr int kPrinterFontHeight = 360;
+
 const char kShortcutPrompt[] = "%s はショートカットです。\n選択してください。\n\n"
                                "「はい」    ショートカットファイルを編集する\n"
                                "「いいえ」  リンク先を編集する\n";
@@ -140,7 +144,10 @@ void CKolvaApp::CreateFonts() {
     screen.m_strFaceName = m_pOptions->FontFaceName;
     screen.m_nHeight = m_pOptions->FontHeight;
     m_pScreenFont = std::make_unique<CFont>(screen);
-    m_pPrinterFont = std::make_unique<CFont>(screen);
+    CLogFont printer;
+    printer.m_strFaceName = kPrinterFace;
+    printer.m_nHeight = kPrinterFontHeight;
+    m_pPrinterFont = std::make_unique<CFont>(printer);
     m_pCurrentFont = m_pScreenFont.get();
     m_pOptions->FontHeight = m_pScreenFont->GetLogFont().m_nHeight;
     m_pOptions->FontFaceName = m_pScreenFont->GetLogFont().m_strFaceName;

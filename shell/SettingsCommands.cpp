@@ -13,6 +13,7 @@
 CSettingsCommands::CSettingsCommands(CKolvaApp& app) : CAppCommandSet(app), m_app(app) {
     OnCommand(ID_OPTION_SETTINGS, [this] { OnOptions(); });
     OnCommand(ID_OPTION_FONT, [this] { OnScreenFont(); });
+    OnCommand(ID_OPTION_PRINTER_FONT, [this] { OnPrinterFont(); });
 }
 
 void CSettingsCommands::OnOptions() {
@@ -43,4 +44,13 @@ void CSettingsCommands::OnScreenFont() {
             view->OnClientAreaChanged();
     m_app.m_pOptions->FontHeight = lf.m_nHeight;
     m_app.m_pOptions->FontFaceName = lf.m_strFaceName;
+}
+
+void CSettingsCommands::OnPrinterFont() {
+    CLogFont choice = m_app.m_pPrinterFont->GetLogFont();
+    if (!CBackend::Current().ChoosePrinterFont(choice, kMaxPrinterPoints)) return;
+    // Taken as chosen, style included; it is not remembered.
+    bool current = m_app.m_pCurrentFont == m_app.m_pPrinterFont.get();
+    m_app.m_pPrinterFont = std::make_unique<CFont>(choice);
+    if (current) m_app.m_pCurrentFont = m_app.m_pPrinterFont.get();
 }

@@ -4,11 +4,12 @@
 
 class CKolvaApp;
 
-// The options sheet and the screen font.
+// The options sheet, the screen font and the printer font.
 class CSettingsCommands : public CAppCommandSet {
 public:
     // The largest size the screen font dialog offers.
     static constexpr int kMaxScreenPoints = 16;
+    static constexpr int kMaxPrinterPoints = 50;
 
     explicit CSettingsCommands(CKolvaApp& app);
 
@@ -18,6 +19,7 @@ public:
 private:
     void OnOptions();
     void OnScreenFont();
+    void OnPrinterFont();
 
     CKolvaApp& m_app;
 };

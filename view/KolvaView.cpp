@@ -296,6 +296,33 @@ void CKolvaView::InvalidateRows(int r1, int r2, bool bErase) {
     InvalidateRect(rect, bErase);
 }
 
+// Printing.
+
+bool CKolvaView::OnPreparePrinting(CPrintInfo* pInfo) {
+    m_pagePrinter.Prepare(pInfo);
+    return DoPreparePrinting(pInfo);
+}
+
+void CKolvaView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* pInfo) {
+    m_pagePrinter.Begin(pInfo);
+}
+
+void CKolvaView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
+    m_pagePrinter.PrintPage(pDC, pInfo);
+}
+
+void CKolvaView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {
+    m_pagePrinter.End();
+}
+
+void CKolvaView::PrintPageHeader(CDC* pDC, CPrintInfo* pInfo) {
+    m_pagePrinter.PrintHeader(pDC, pInfo);
+}
+
+void CKolvaView::InitPrintLayout() {
+    m_pagePrinter.InitLayout();
+}
+
 // Updates from the document and the ruler.
 
 void CKolvaView::OnInitialUpdate() {

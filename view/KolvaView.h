@@ -7,6 +7,7 @@
 #include "platform/base/Types.h"
 #include "view/AddressRuler.h"
 #include "view/CaretShape.h"
+#include "view/PagePrinter.h"
 #include "view/RowView.h"
 #include "view/ViewCommandSet.h"
 
@@ -74,6 +75,16 @@ public:
     void AddCommandHandler(UINT id, std::function<void()> handler);
     void AddUpdateHandler(UINT id, std::function<void(CCmdUI*)> handler);
 
+    // Printing: the rows on pages, through the page printer.
+    bool OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    virtual void PrintPageHeader(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintPageFooter(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+    virtual void InitPrintLayout();
+    CPagePrinter& PagePrinter() { return m_pagePrinter; }
+
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, long lHint) override;
     void OnDraw(CDC* pDC) override;
@@ -139,4 +150,5 @@ private:
 
     std::vector<std::unique_ptr<CViewCommandSet>> m_commandSets;
     bool m_bCaretCreated = false;
+    CPagePrinter m_pagePrinter{*this};
 };

@@ -237,10 +237,10 @@ void CRowView::OnInitialUpdate() {
 
 void CRowView::OnPrepareDC(CDC* pDC) {
     CView::OnPrepareDC(pDC);
-    if (pDC->IsPrinting()) {
-        UsePrinterFont(true);
-        pDC->SetMapMode(MM_HIMETRIC);
-    }
+    // A screen paint between two printed pages (a print dialog closing above a view) still
+    // draws in the screen font; the next page takes the printer font again.
+    UsePrinterFont(pDC->IsPrinting());
+    if (pDC->IsPrinting()) pDC->SetMapMode(MM_HIMETRIC);
     pDC->SelectObject(GetRowFont());
     MeasureFont(pDC);
 }

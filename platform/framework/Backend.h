@@ -5,6 +5,7 @@
 #include "platform/framework/WindowPeer.h"
 
 class CClipboard;
+class CPrintService;
 struct CLogFont;
 class CProfileStore;
 class CWnd;
@@ -20,6 +21,8 @@ public:
     virtual CClipboard& Clipboard() = 0;
     // The per-user profile store of the application (family key, application name).
     virtual CProfileStore& Profile() = 0;
+    // The print dialog, the printer, print preview and page setup.
+    virtual CPrintService& Printing() = 0;
 
     // Windows.
     virtual std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner,
@@ -32,6 +35,8 @@ public:
     // The font dialog, offering fixed-pitch faces only and sizes up to maxPoints; lf gives the
     // starting choice and takes the chosen one. False when cancelled.
     virtual bool ChooseFont(CLogFont& lf, int maxPoints) = 0;
+    // The same dialog for a printer font: heights in 0.01 mm, and the style chosen stays.
+    virtual bool ChoosePrinterFont(CLogFont& lf, int maxPoints) = 0;
     // The folder the program file is in, ending with a separator.
     virtual std::string ProgramFolder() = 0;
     // Opens a document or web page in the user's default program.

@@ -45,6 +45,18 @@ public:
     virtual int SetMapMode(int mode) = 0;
     virtual int GetMapMode() const = 0;
     virtual bool IsPrinting() const { return false; }
+    // The printable area of a printer's page in logical units (y grows upwards in
+    // MM_HIMETRIC, so its bottom is negative); empty for other contexts.
+    virtual CRect GetPrintableRect() { return CRect(); }
+    // Every byte of text takes one cell of the selected fixed-pitch font.
+    CSize GetTextExtent(const char* /*text*/, int n) {
+        TEXTMETRIC tm;
+        GetTextMetrics(tm);
+        return CSize(n * (tm.tmAveCharWidth + tm.tmOverhang), tm.tmHeight);
+    }
+    CSize GetTextExtent(const std::string& s) {
+        return GetTextExtent(s.data(), static_cast<int>(s.size()));
+    }
 
     void TextOut(int x, int y, const std::string& s) {
         TextOut(x, y, s.data(), static_cast<int>(s.size()));

@@ -9,7 +9,10 @@ constexpr UINT kFileOpen = 57601;
 constexpr UINT kFileClose = 57602;
 constexpr UINT kFileSave = 57603;
 constexpr UINT kFileSaveAs = 57604;
+constexpr UINT kFilePrintSetup = 57606;
 constexpr UINT kFilePrint = 57607;
+constexpr UINT kFilePrintDirect = 57608;
+constexpr UINT kFilePrintPreview = 57609;
 // Sixteen recent-file entries.
 constexpr UINT kFirstRecentFile = 57616;
 constexpr UINT kRecentFileCount = 16;

@@ -8,6 +8,7 @@
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/PrintService.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -23,6 +24,7 @@ CWinApp* AfxGetApp() {
 CWinApp::CWinApp() {
     g_pApp = this;
     OnCommandRange(kFirstRecentFile, kLastRecentFile, [this](UINT id) { OnOpenRecentFile(id); });
+    OnCommand(FrameworkIds::kFilePrintSetup, [] { CBackend::Current().Printing().PageSetup(); });
     OnUpdateRange(kFirstRecentFile, kLastRecentFile, [this](CCmdUI* pCmdUI) {
         pCmdUI->Enable(pCmdUI->m_nID - kFirstRecentFile < m_recentFiles.size());
     });

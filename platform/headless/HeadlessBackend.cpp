@@ -51,8 +51,14 @@ bool CHeadlessBackend::GetFileName(bool, const std::string&, std::string& path) 
     return !path.empty();
 }
 
+bool CHeadlessBackend::ChoosePrinterFont(CLogFont& lf, int maxPoints) {
+    bool chosen = ChooseFont(lf, maxPoints);
+    m_fontRequests.back().m_bPrinter = true;
+    return chosen;
+}
+
 bool CHeadlessBackend::ChooseFont(CLogFont& lf, int maxPoints) {
-    m_fontRequests.push_back({lf, maxPoints});
+    m_fontRequests.push_back({lf, maxPoints, false});
     if (m_fonts.empty()) return false;
     lf = m_fonts.front();
     m_fonts.pop_front();

@@ -8,6 +8,7 @@
 
 #include "platform/framework/Backend.h"
 #include "platform/framework/Font.h"
+#include "platform/headless/HeadlessPrinter.h"
 #include "platform/headless/HeadlessWindowPeer.h"
 #include "platform/headless/MemoryClipboard.h"
 #include "platform/headless/MemoryProfileStore.h"
@@ -32,11 +33,13 @@ public:
     void Beep(unsigned type) override;
     CClipboard& Clipboard() override { return m_clipboard; }
     CProfileStore& Profile() override { return m_profile; }
+    CPrintService& Printing() override { return m_printer; }
     std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner,
                                                   const CWindowSpec& request) override;
     short GetKeyState(int vk) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
     bool ChooseFont(CLogFont& lf, int maxPoints) override;
+    bool ChoosePrinterFont(CLogFont& lf, int maxPoints) override;
     std::string ProgramFolder() override { return m_strProgramFolder; }
     bool ShellOpen(const std::string& target) override;
     void PostQuitMessage(int code) override;
@@ -74,6 +77,7 @@ public:
     struct FontRequest {
         CLogFont m_initial;
         int m_nMaxPoints;
+        bool m_bPrinter = false;
     };
     std::vector<FontRequest> m_fontRequests;
     std::string m_strProgramFolder = "/opt/quelm/";
@@ -81,6 +85,7 @@ public:
     int m_nQuitCode = 0;
     CMemoryClipboard m_clipboard;
     CMemoryProfileStore m_profile;
+    CHeadlessPrinter m_printer;
     CHeadlessWindowPeer* m_pFocus = nullptr;
 
 private:

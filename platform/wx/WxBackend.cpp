@@ -212,6 +212,10 @@ bool CWxBackend::ChooseFont(CLogFont& lf, int maxPoints) {
     return CWxFontChooser::Run(lf, maxPoints);
 }
 
+bool CWxBackend::ChoosePrinterFont(CLogFont& lf, int maxPoints) {
+    return CWxFontChooser::Run(lf, maxPoints, CWxFontChooser::kHiMetricPerPoint);
+}
+
 std::string CWxBackend::ProgramFolder() {
     wxFileName program(wxStandardPaths::Get().GetExecutablePath());
     return program.GetPathWithSep().utf8_str().data();

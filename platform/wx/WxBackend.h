@@ -4,6 +4,7 @@
 
 #include "platform/framework/Backend.h"
 #include "platform/wx/WxClipboard.h"
+#include "platform/wx/WxPrinter.h"
 
 class CWxProfileStore;
 
@@ -20,11 +21,13 @@ public:
     void Beep(unsigned type) override;
     CClipboard& Clipboard() override { return m_clipboard; }
     CProfileStore& Profile() override;
+    CPrintService& Printing() override { return m_printer; }
     std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner, const CWindowSpec& ws) override;
     short GetKeyState(int vk) override;
     COLORREF GetSysColor(int index) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
     bool ChooseFont(CLogFont& lf, int maxPoints) override;
+    bool ChoosePrinterFont(CLogFont& lf, int maxPoints) override;
     std::string ProgramFolder() override;
     bool ShellOpen(const std::string& target) override;
     void PostQuitMessage(int code) override;
@@ -43,6 +46,7 @@ private:
     std::string m_strProfilePath;
     std::unique_ptr<CWxProfileStore> m_pProfile;
     CWxClipboard m_clipboard;
+    CWxPrinter m_printer;
     bool m_bQuitPosted = false;
     int m_nQuitCode = 0;
 };

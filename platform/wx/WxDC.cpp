@@ -224,10 +224,18 @@ int CWxDC::SetMapMode(int mode) {
     m_nMapMode = mode;
     m_scaleX = m_scaleY = 1.0;
     if (mode == MM_HIMETRIC) {
-        wxSize ppi = m_dc.GetPPI();
+        wxRealPoint ppi = m_devicePPI;
+        if (ppi.x <= 0 || ppi.y <= 0) ppi = wxRealPoint(m_dc.GetPPI().x, m_dc.GetPPI().y);
         m_scaleX = ppi.x / kHiMetricPerInch;
         m_scaleY = ppi.y / kHiMetricPerInch;
     }
     m_bRealized = false;
     return old;
+}
+
+CRect CWxDC::GetPrintableRect() {
+    if (!m_bPrinting) return CRect();
+    wxSize size = m_dc.GetSize();
+    int w = ToLogical(size.x, false), h = ToLogical(size.y, true);
+    return m_nMapMode == MM_HIMETRIC ? CRect(0, 0, w, -h) : CRect(0, 0, w, h);
 }

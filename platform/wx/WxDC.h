@@ -27,6 +27,9 @@ public:
     int SetMapMode(int mode) override;
     int GetMapMode() const override { return m_nMapMode; }
     bool IsPrinting() const override { return m_bPrinting; }
+    CRect GetPrintableRect() override;
+    // The page's resolution where the context's own is not the page's (a preview's bitmap).
+    void SetDevicePPI(double x, double y) { m_devicePPI = wxRealPoint(x, y); }
 
 private:
     // A rectangle in logical units as device pixels.
@@ -61,5 +64,6 @@ private:
     COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
+    wxRealPoint m_devicePPI;               // 0: the context's own
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
 };

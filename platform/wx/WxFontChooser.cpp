@@ -80,14 +80,15 @@ GtkWindow* OwnerWindow() {
     return owner ? GTK_WINDOW(owner->GetHandle()) : nullptr;
 }
 
-void FromDescription(const PangoFontDescription* desc, int maxPoints, CLogFont& lf) {
+void FromDescription(const PangoFontDescription* desc, int maxPoints, double unitsPerPoint,
+                     CLogFont& lf) {
     if (const char* family = pango_font_description_get_family(desc)) lf.m_strFaceName = family;
     double points = pango_font_description_get_size(desc) / double(PANGO_SCALE);
     if (pango_font_description_get_size_is_absolute(desc))
         points /= CWxFontChooser::PixelsPerPoint();
     // The chooser has no upper limit of its own.
     points = std::clamp(points, 1.0, double(maxPoints));
-    lf.m_nHeight = -static_cast<int>(std::lround(points * CWxFontChooser::PixelsPerPoint()));
+    lf.m_nHeight = -static_cast<int>(std::lround(points * unitsPerPoint));
     lf.m_nWeight =
         pango_font_description_get_weight(desc) >= PANGO_WEIGHT_BOLD ? kBoldWeight : kNormalWeight;
     lf.m_bItalic = pango_font_description_get_style(desc) != PANGO_STYLE_NORMAL;
@@ -99,15 +100,18 @@ double CWxFontChooser::PixelsPerPoint() {
     return (ppi.y > 0 ? ppi.y : 96) / kPointsPerInch;
 }
 
-bool CWxFontChooser::Run(CLogFont& lf, int maxPoints) {
+bool CWxFontChooser::Run(CLogFont& lf, int maxPoints, double unitsPerPoint) {
+    if (unitsPerPoint <= 0) unitsPerPoint = PixelsPerPoint();
     GtkWidget* dialog = gtk_font_chooser_dialog_new("フォント", OwnerWindow());
     GtkFontChooser* chooser = GTK_FONT_CHOOSER(dialog);
     FixedPitchTest fixedPitch;
     gtk_font_chooser_set_filter_func(chooser, FixedPitchOnly, &fixedPitch, nullptr);
     PangoFontDescription* start = pango_font_description_new();
     pango_font_description_set_family(start, CWxFontMapper::ResolveFace(lf.m_strFaceName).c_str());
-    double points = std::min<double>(std::abs(lf.m_nHeight) / PixelsPerPoint(), maxPoints);
+    double points = std::min<double>(std::abs(lf.m_nHeight) / unitsPerPoint, maxPoints);
     pango_font_description_set_size(start, static_cast<int>(points * PANGO_SCALE));
+    pango_font_description_set_weight(start, static_cast<PangoWeight>(lf.m_nWeight));
+    pango_font_description_set_style(start, lf.m_bItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     gtk_font_chooser_set_font_desc(chooser, start);
     LimitSizeControls(dialog, &maxPoints);
     pango_font_description_free(start);
@@ -116,7 +120,7 @@ bool CWxFontChooser::Run(CLogFont& lf, int maxPoints) {
         PangoFontDescription* desc = gtk_font_chooser_get_font_desc(chooser);
         chosen = desc != nullptr;
         if (desc) {
-            FromDescription(desc, maxPoints, lf);
+            FromDescription(desc, maxPoints, unitsPerPoint, lf);
             pango_font_description_free(desc);
         }
     }

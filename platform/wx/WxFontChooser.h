@@ -7,6 +7,10 @@ class CWxFontChooser {
 public:
     CWxFontChooser() = delete;
 
-    static bool Run(CLogFont& lf, int maxPoints);
+    // 0.01 mm units in a point, for a printer font.
+    static constexpr double kHiMetricPerPoint = 2540.0 / 72.0;
+
+    // unitsPerPoint: what a point is in the font's height (0: screen pixels).
+    static bool Run(CLogFont& lf, int maxPoints, double unitsPerPoint = 0);
     static double PixelsPerPoint();
 };

@@ -5,8 +5,8 @@
 
 #include "platform/framework/Font.h"
 
-// Realises the program's logical fonts as wx fonts. "FixedSys" and faces that are not
-// installed become the best installed monospace face with Japanese glyphs.
+// Realises the program's logical fonts as wx fonts. "FixedSys", "Terminal" and faces that are
+// not installed become the best installed monospace face with Japanese glyphs.
 class CWxFontMapper {
 public:
     CWxFontMapper() = delete;

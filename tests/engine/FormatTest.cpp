@@ -92,9 +92,17 @@ TEST_F(FormatTest, PartialRowAndAddressAboveSixtyFourKilobytes) {
 
 TEST_F(FormatTest, SubstitutionDiffersOnlyAboveSevenBitsBetweenShiftJisAndAscii) {
     Fill(m_data, {0x00, 0x1F, 0x20, 0x7E, 0x7F, 0x80, 0xA0, 0xA1, 0xDF, 0xFF, 0x82, 0xA0});
-    EXPECT_EQ(Chars(0, 0), "  .. ~.\x80.\xA1\xDF.\x82.    ");
+    // 0xA0 alone is a dot, but as the trail byte of 0x82 0xA0 (a hiragana) it stays.
+    EXPECT_EQ(Chars(0, 0), "  .. ~.\x80.\xA1\xDF.\x82\xA0    ");
     EXPECT_EQ(Chars(0, 2), "  .. ~........    ");
     EXPECT_EQ(Chars(0, 7), Chars(0, 2)); // an unknown code shows as ASCII
+    // A character whose bytes fall on two rows is not joined: the trail byte alone is a dot.
+    Bytes split(15, 'a');
+    split.push_back(0x82);
+    split.push_back(0xA0);
+    Fill(m_data, split);
+    EXPECT_EQ(Chars(0, 0), "  " + std::string(15, 'a') + "\x82");
+    EXPECT_EQ(Chars(1, 0), "  ." + std::string(15, ' '));
     m_data.m_bShowChars = false;
     EXPECT_EQ(m_data.FormatCharArea(0, 0), nullptr);
     EXPECT_EQ(std::string(m_data.FormatRowText(0, 0)).size(), 60u);

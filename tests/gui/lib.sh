@@ -31,10 +31,12 @@ fail() {
     echo "FAIL: $*" >&2
     command -v import >/dev/null && import -window root "$work/failure.png" 2>/dev/null &&
         KEEP_GUI_WORK=1 && echo "screenshot: $work/failure.png" >&2
-    if [ -s "$work/stderr" ]; then
-        echo "--- the program's stderr:" >&2
-        cat "$work/stderr" >&2
-    fi
+    local log
+    for log in stderr xvfb.log openbox.log; do
+        [ -s "$work/$log" ] || continue
+        echo "--- $log:" >&2
+        cat "$work/$log" >&2
+    done
     exit 1
 }
 
@@ -51,12 +53,13 @@ wait_for() {
 start_display() {
     local fifo=$work/display
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    # No reset when the last client leaves: a reset between two clients refuses the next one.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>"$work/xvfb.log" &
     pids+=($!)
     local number
     read -r -t 20 number <"$fifo" || fail "the virtual display did not start"
     export DISPLAY=:$number
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
     wait_for xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
         fail "the window manager did not start"

@@ -95,3 +95,27 @@ TEST_F(FontCommandTest, EveryOpenDocumentWindowTakesTheNewFont) {
     ASSERT_NE(active, nullptr);
     EXPECT_EQ(active->m_nNibble, 0);
 }
+
+TEST_F(FontCommandTest, PrinterFontStartsAsTerminalAndTakesTheWholeChoice) {
+    Start();
+    CLogFont start = m_app.m_pPrinterFont->GetLogFont();
+    EXPECT_EQ(start.m_strFaceName, "Terminal");
+    EXPECT_EQ(start.m_nHeight, 360);
+    EXPECT_EQ(start.m_nCharSet, 128);
+    EXPECT_TRUE(start.m_bFixedPitch);
+    EXPECT_NE(m_app.m_pPrinterFont.get(), m_app.m_pScreenFont.get());
+
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_PRINTER_FONT)); // cancelled
+    EXPECT_EQ(m_app.m_pPrinterFont->GetLogFont(), start);
+
+    m_backend.QueueFont(BoldItalic12Points());
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_PRINTER_FONT));
+    ASSERT_EQ(m_backend.m_fontRequests.size(), 2u);
+    EXPECT_TRUE(m_backend.m_fontRequests[1].m_bPrinter);
+    EXPECT_EQ(m_backend.m_fontRequests[1].m_nMaxPoints, 50);
+    EXPECT_EQ(m_backend.m_fontRequests[1].m_initial, start);
+    EXPECT_EQ(m_app.m_pPrinterFont->GetLogFont(), BoldItalic12Points());
+    // The screen font and the remembered settings stay as they were.
+    EXPECT_EQ(m_app.m_pCurrentFont, m_app.m_pScreenFont.get());
+    EXPECT_EQ(m_app.m_pOptions->FontFaceName, "FixedSys");
+}

@@ -4,10 +4,10 @@
 
 #include "platform/wx/WxDC.h"
 
-CWxOffscreen::CWxOffscreen(int w, int h)
+CWxOffscreen::CWxOffscreen(int w, int h, bool bPrinting)
     : m_pBitmap(std::make_unique<wxBitmap>(w, h, 24)),
       m_pMemory(std::make_unique<wxMemoryDC>(*m_pBitmap)),
-      m_pDC(std::make_unique<CWxDC>(*m_pMemory)) {
+      m_pDC(std::make_unique<CWxDC>(*m_pMemory, bPrinting)) {
     m_pMemory->SetBackground(*wxWHITE_BRUSH);
     m_pMemory->Clear();
 }

@@ -9,13 +9,14 @@ class wxBitmap;
 class wxMemoryDC;
 
 // A white off-screen picture with a device context of the wx backend to draw on, and its
-// pixels to read back.
+// pixels to read back. A printing one stands for a page, as the print preview draws it.
 class CWxOffscreen {
 public:
-    CWxOffscreen(int w, int h);
+    CWxOffscreen(int w, int h, bool bPrinting = false);
     ~CWxOffscreen();
 
     CDC& DC();
+    CWxDC& WxDC() { return *m_pDC; }
     CWxProbe::Pixels Pixels();
     CSize PixelsPerInch() const;
 

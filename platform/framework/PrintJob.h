@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/framework/PrintInfo.h"
+
+class CDC;
+class CView;
+
+// The page loop of one print job over a view's print hooks. The window system's printer (or
+// preview) calls it: Begin once, PrintPage for every page it wants, End once.
+class CPrintJob {
+public:
+    CPrintJob(CView& view, const CPrintInfo& info) : m_view(view), m_info(info) {}
+
+    CView& View() const { return m_view; }
+    CPrintInfo& Info() { return m_info; }
+
+    void Begin(CDC& dc);
+    // False for a page outside the job's range or once the view stopped the job.
+    bool HasPage(UINT page) const;
+    void PrintPage(CDC& dc, UINT page);
+    void End(CDC& dc);
+    bool IsActive() const { return m_bActive; }
+
+private:
+    CView& m_view;
+    CPrintInfo m_info;
+    bool m_bActive = false;
+};

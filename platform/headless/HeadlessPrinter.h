@@ -1,0 +1,35 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/framework/PrintService.h"
+#include "platform/headless/HeadlessPrintDC.h"
+
+// The recording printer: every page printed or previewed is kept for tests to read. The print
+// dialog answers from a queue (OK when it is empty); a preview renders each page once, as a
+// user paging through it would, and closes.
+class CHeadlessPrinter : public CPrintService {
+public:
+    bool Print(CPrintJob& job, bool bDialog) override;
+    bool Preview(std::unique_ptr<CPrintJob> pJob) override;
+    bool PageSetup() override;
+
+    // false: the next print dialog is cancelled.
+    void QueueDialogAnswer(bool bOk) { m_answers.push_back(bOk); }
+
+    std::vector<CPrintedPage> m_pages;
+    int m_nDialogs = 0;
+    int m_nPreviews = 0;
+    int m_nPageSetups = 0;
+    bool m_bPageSetupOk = true;
+    // What the screen does between two pages, as when a print dialog closes above a view.
+    std::function<void()> m_betweenPages;
+
+private:
+    // Begin, then every page of the job's range, then End, each page on a fresh context.
+    void RunPages(CPrintJob& job, bool bPreview);
+
+    std::deque<bool> m_answers;
+};

@@ -1,0 +1,57 @@
+#include "platform/wx/WxPrinter.h"
+
+#include <wx/print.h>
+#include <wx/printdlg.h>
+
+#include "platform/base/Afx.h"
+#include "platform/framework/View.h"
+#include "platform/wx/WxPrintout.h"
+#include "platform/wx/WxWindowPeer.h"
+
+namespace {
+const char kPrintFailed[] = "印刷できませんでした。";
+const char kPreviewFailed[] = "印刷プレビューを表示できません。プリンタの設定を確認してください。";
+const char kPreviewTitle[] = "ﾌﾟﾘﾝﾀ出力のﾌﾟﾚﾋﾞｭｰ";
+const wxSize kPreviewSize(900, 760);
+} // namespace
+
+bool CWxPrinter::Print(CPrintJob& job, bool bDialog) {
+    CWxPrintout printout(job);
+    wxPrinter printer(&m_data);
+    bool ok = printer.Print(CWxWindowPeer::DialogOwner(nullptr), &printout, bDialog);
+    if (ok) {
+        m_data = printer.GetPrintDialogData();
+        return true;
+    }
+    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) AfxMessageBox(kPrintFailed, MB_ICONSTOP);
+    return false;
+}
+
+bool CWxPrinter::Preview(std::unique_ptr<CPrintJob> pJob) {
+    CPrintInfo printInfo = pJob->Info();
+    printInfo.m_bPreview = false;
+    // The preview's own print button runs a second job over the same view.
+    auto* forPrinting = new CWxPrintout(std::make_unique<CPrintJob>(pJob->View(), printInfo));
+    auto* preview = new wxPrintPreview(new CWxPrintout(std::move(pJob)), forPrinting, &m_data);
+    if (!preview->IsOk()) {
+        delete preview;
+        AfxMessageBox(kPreviewFailed, MB_ICONEXCLAMATION);
+        return false;
+    }
+    auto* frame =
+        new wxPreviewFrame(preview, CWxWindowPeer::DialogOwner(nullptr),
+                           wxString::FromUTF8(kPreviewTitle), wxDefaultPosition, kPreviewSize);
+    // The view and its document stay while their pages are shown.
+    frame->InitializeWithModality(wxPreviewFrame_AppModal);
+    frame->Centre();
+    frame->Show();
+    return true;
+}
+
+bool CWxPrinter::PageSetup() {
+    wxPageSetupDialogData setup(m_data.GetPrintData());
+    wxPageSetupDialog dialog(CWxWindowPeer::DialogOwner(nullptr), &setup);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    m_data.SetPrintData(dialog.GetPageSetupDialogData().GetPrintData());
+    return true;
+}

@@ -1,0 +1,172 @@
+// Printing through the recording printer: page count, rows and separators, the header and the
+// screen's font and metrics afterwards.
+#include <string>
+
+#include "platform/base/CodePage932.h"
+#include "platform/headless/HeadlessPrinter.h"
+#include "tests/view/ViewFixture.h"
+
+namespace {
+constexpr int kMargin = 2000;
+// (29700 - 2 margins) / 69 lines on the recording printer's A4 page.
+constexpr int kLine = 25700 / 69;
+
+std::time_t FixedTime() {
+    std::tm t{};
+    t.tm_year = 2001 - 1900;
+    t.tm_mon = 2;
+    t.tm_mday = 5;
+    t.tm_hour = 14;
+    t.tm_min = 7;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+} // namespace
+
+class PrintTest : public ViewFixture {
+protected:
+    PrintTest() {
+        CLogFont printer;
+        printer.m_strFaceName = "Terminal";
+        printer.m_nHeight = 360;
+        m_host.m_printer.CreateFontIndirect(printer);
+    }
+    CHeadlessPrinter& Printer() { return m_backend.m_printer; }
+    const std::vector<CPrintedPage>& Pages() { return Printer().m_pages; }
+    CKolvaView* OpenForPrint(const Bytes& bytes) {
+        CKolvaView* view = Open(bytes);
+        view->PagePrinter().SetClock(FixedTime);
+        return view;
+    }
+    // The page's texts after the header's two.
+    static std::vector<std::pair<int, std::string>> Rows(const CPrintedPage& page) {
+        std::vector<std::pair<int, std::string>> rows;
+        for (size_t i = 2; i < page.Count(); ++i)
+            rows.emplace_back(page.At(i).y, page.TextAt(i));
+        return rows;
+    }
+};
+
+TEST_F(PrintTest, HundredRowsFillOnePageWithThreeSeparatorsAndThirtySixOnTheNext) {
+    CKolvaView* view = OpenForPrint(Sequence(100 * 16));
+    ASSERT_TRUE(view->RunCommand(ID_FILE_PRINT));
+    EXPECT_EQ(Printer().m_nDialogs, 1);
+    ASSERT_EQ(Pages().size(), 2u);
+
+    auto first = Rows(Pages()[0]);
+    ASSERT_EQ(first.size(), 64u);
+    EXPECT_EQ(first[0].first, -kMargin - 2 * kLine);
+    int separators = 0;
+    for (size_t k = 1; k < first.size(); ++k) {
+        int step = first[k - 1].first - first[k].first;
+        EXPECT_TRUE(step == kLine || step == 2 * kLine) << k;
+        if (step == 2 * kLine) {
+            ++separators;
+            EXPECT_EQ(k % 16, 0u) << k;
+        }
+    }
+    EXPECT_EQ(separators, 3);
+    EXPECT_EQ(first[0].second, Data(view).FormatRowText(0, 0));
+    EXPECT_EQ(Pages()[0].At(2).x, kMargin);
+
+    auto second = Rows(Pages()[1]);
+    ASSERT_EQ(second.size(), 36u);
+    EXPECT_EQ(second[0].second.substr(0, 9), "0000:0400");
+    EXPECT_EQ(second.back().second.substr(0, 9), "0000:0630");
+    for (const CPrintedPage& page : Pages()) {
+        EXPECT_EQ(page.At(page.Count() - 1).mapMode, MM_HIMETRIC);
+        EXPECT_EQ(page.FontOf(page.Count() - 1).m_strFaceName, "Terminal");
+        EXPECT_EQ(page.m_rectDraw, CRect(0, 0, 21000, -29700));
+    }
+}
+
+TEST_F(PrintTest, RowOfTheEndPositionMakesAPageWithTheHeaderOnly) {
+    OpenForPrint(Bytes(1024, 'x'))->RunCommand(ID_FILE_PRINT_DIRECT);
+    EXPECT_EQ(Printer().m_nDialogs, 0);
+    ASSERT_EQ(Pages().size(), 2u);
+    EXPECT_EQ(Rows(Pages()[0]).size(), 64u);
+    EXPECT_EQ(Pages()[1].Count(), 2u);
+    EXPECT_EQ(Pages()[1].m_nPage, 2u);
+}
+
+TEST_F(PrintTest, HeaderNamesFileAndSizeAndEndsTheTimeAtTheRightMargin) {
+    CKolvaView* view = OpenForPrint(Bytes(0x1AB, 'x'));
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 1u);
+    const CPrintedPage& page = Pages()[0];
+    std::string path = view->GetDocument()->GetPathName();
+    EXPECT_EQ(CCodePage932::ToUtf8(page.TextAt(0).data(), page.At(0).length),
+              "ファイル: " + path + "  サイズ: 1AB Byte");
+    EXPECT_EQ(page.At(0).x, kMargin);
+    std::string time = page.TextAt(1);
+    EXPECT_EQ(CCodePage932::ToUtf8(time.data(), time.size()), "2001年03月05日14時07分");
+    // Cells of the 3.6 mm font are 1.8 mm wide, one per byte.
+    EXPECT_EQ(page.At(1).x + static_cast<int>(time.size()) * 180, 21000 - kMargin);
+    EXPECT_EQ(page.At(0).y, -kMargin);
+    EXPECT_EQ(page.At(1).y, -kMargin);
+}
+
+TEST_F(PrintTest, ScreenFontAndRowMetricsComeBackAfterPrintingAndPreview) {
+    CKolvaView* view = OpenForPrint(Sequence(300));
+    const int height = view->m_nRowHeight, width = view->m_nCharWidth;
+    ASSERT_EQ(height, CHeadlessDC::kCharHeight);
+
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(view->GetRowFont(), &m_host.m_screen);
+    EXPECT_EQ(view->m_nRowHeight, height);
+    EXPECT_EQ(view->m_nCharWidth, width);
+
+    view->RunCommand(ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(Printer().m_nPreviews, 1);
+    ASSERT_EQ(Pages().size(), 2u);
+    EXPECT_TRUE(Pages()[1].m_bPreview);
+    EXPECT_EQ(Rows(Pages()[1]), Rows(Pages()[0]));
+    EXPECT_EQ(view->GetRowFont(), &m_host.m_screen);
+    EXPECT_EQ(view->m_nRowHeight, height);
+
+    // A cancelled dialog prints nothing and leaves the screen font.
+    Printer().QueueDialogAnswer(false);
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(Pages().size(), 2u);
+    EXPECT_EQ(view->GetRowFont(), &m_host.m_screen);
+}
+
+TEST_F(PrintTest, ScreenPaintBetweenPagesUsesTheScreenFontAndLeavesThePagesAlone) {
+    CKolvaView* view = OpenForPrint(Sequence(100 * 16));
+    std::string screenRow;
+    int screenHeight = 0;
+    Printer().m_betweenPages = [&] {
+        view->Invalidate();
+        m_backend.PaintAll();
+        screenHeight = view->m_nRowHeight;
+        screenRow = Peer(view)->m_grid.RowText(0).substr(0, 9);
+    };
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(screenHeight, CHeadlessDC::kCharHeight);
+    EXPECT_EQ(screenRow, "0000:0000");
+    ASSERT_EQ(Pages().size(), 2u);
+    const CPrintedPage& second = Pages()[1];
+    EXPECT_EQ(second.FontOf(second.Count() - 1).m_strFaceName, "Terminal");
+    EXPECT_EQ(Rows(second).front().first, -kMargin - 2 * kLine);
+}
+
+TEST_F(PrintTest, ShiftJisCharacterKeepsBothBytesInThePrintedRow) {
+    // あ is 0x82 0xA0, whose trail byte alone would show as a dot.
+    OpenForPrint(Bytes{'A', 0x82, 0xA0, 'B'})->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 1u);
+    std::string row = Pages()[0].TextAt(2);
+    EXPECT_NE(row.find("  A\x82\xA0"
+                       "B"),
+              std::string::npos)
+        << row;
+}
+
+TEST_F(PrintTest, PageSetupIsTheApplicationsAndNeedsNoDocument) {
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT_SETUP));
+    EXPECT_FALSE(Enabled(ID_FILE_PRINT));
+    ASSERT_TRUE(m_frame->SendCommand(ID_FILE_PRINT_SETUP));
+    EXPECT_EQ(Printer().m_nPageSetups, 1);
+    OpenForPrint(Bytes(16, 'x'));
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT));
+    EXPECT_TRUE(Enabled(ID_FILE_PRINT_PREVIEW));
+}

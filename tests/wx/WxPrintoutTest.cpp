@@ -1,0 +1,94 @@
+// The page loop as wx runs it: the page range wx asks for before it begins, and a page drawn
+// into a preview bitmap smaller than the printer's page lands where it would on paper.
+#include "platform/wx/WxPrintout.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+
+#include "platform/framework/DC.h"
+#include "platform/framework/PrintInfo.h"
+#include "platform/framework/View.h"
+#include "tests/wx/probe/WxProbe.h"
+
+namespace {
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// Three pages, each with a block of text 20 mm from the top left corner.
+class PagesView : public CView {
+public:
+    void OnBeginPrinting(CDC*, CPrintInfo* pInfo) override {
+        ++m_nBegun;
+        pInfo->SetMaxPage(3);
+    }
+    void OnPrepareDC(CDC* pDC) override {
+        pDC->SetMapMode(MM_HIMETRIC);
+        pDC->SelectObject(&m_font);
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+        m_pages.push_back(pInfo->m_nCurPage);
+        m_rect = pInfo->m_rectDraw;
+        pDC->TextOut(2000, -2000, "8888", 4);
+    }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnded; }
+
+    CFont m_font{CLogFont{"Terminal", 360, 400, 128, true}};
+    int m_nBegun = 0, m_nEnded = 0;
+    std::vector<UINT> m_pages;
+    CRect m_rect;
+};
+
+CWxProbe::Pixels PixelsOf(wxBitmap& bitmap) {
+    wxImage image = bitmap.ConvertToImage();
+    CWxProbe::Pixels pixels;
+    pixels.m_nWidth = image.GetWidth();
+    pixels.m_nHeight = image.GetHeight();
+    const unsigned char* p = image.GetData();
+    for (int i = 0; i < pixels.m_nWidth * pixels.m_nHeight; ++i, p += 3)
+        pixels.m_data.push_back(RGB(p[0], p[1], p[2]));
+    return pixels;
+}
+} // namespace
+
+TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
+    PagesView view;
+    CPrintJob job(view, CPrintInfo());
+    CWxPrintout printout(job);
+    // An A4 printer at 254 dots an inch, previewed at a quarter of that.
+    printout.SetPPIPrinter(254, 254);
+    printout.SetPageSizePixels(2100, 2970);
+    wxBitmap bitmap(525, 742, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    printout.SetDC(&dc);
+
+    printout.OnPreparePrinting();
+    int minPage = 0, maxPage = 0, from = 0, to = 0;
+    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+    EXPECT_EQ(minPage, 1);
+    EXPECT_EQ(maxPage, 3);
+    // Counting the pages was a run of its own, ended before wx begins.
+    EXPECT_EQ(view.m_nBegun, 1);
+    EXPECT_EQ(view.m_nEnded, 1);
+
+    printout.OnBeginPrinting();
+    EXPECT_TRUE(printout.HasPage(3));
+    EXPECT_FALSE(printout.HasPage(4));
+    EXPECT_TRUE(printout.OnPrintPage(2));
+    printout.OnEndPrinting();
+    EXPECT_EQ(view.m_nEnded, 2);
+    EXPECT_EQ(view.m_pages, std::vector<UINT>{2});
+    EXPECT_NEAR(view.m_rect.right, 21000, 50);
+    EXPECT_NEAR(view.m_rect.bottom, -29700, 50);
+
+    printout.SetDC(nullptr);
+    dc.SelectObject(wxNullBitmap);
+    CWxProbe::Pixels p = PixelsOf(bitmap);
+    // 20 mm is 50 dots of the bitmap.
+    EXPECT_TRUE(p.Differs(CRect(50, 50, 80, 60), kWhite));
+    EXPECT_FALSE(p.Differs(CRect(0, 62, 525, 742), kWhite));
+    EXPECT_FALSE(p.Differs(CRect(0, 0, 525, 48), kWhite));
+    EXPECT_FALSE(p.Differs(CRect(0, 0, 48, 742), kWhite));
+}
