@@ -7,6 +7,8 @@
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/init.h>
+#include <wx/intl.h>
+#include <wx/translation.h>
 
 #include "platform/framework/ExceptionBoundary.h"
 #include "platform/framework/WinApp.h"
@@ -30,7 +32,10 @@ public:
         });
     }
     // The program reads its own command line.
-    bool OnInit() override { return true; }
+    bool OnInit() override {
+        UseJapaneseToolkitTexts();
+        return true;
+    }
 
     int FilterEvent(wxEvent& event) override {
         if (MayChangeStates(event)) m_bStatesStale = true;
@@ -57,6 +62,15 @@ public:
     }
 
 private:
+    // The program speaks Japanese whatever the user's locale: so do the toolkit's own buttons
+    // and labels (the print preview's, for one) where its catalog is installed.
+    static void UseJapaneseToolkitTexts() {
+        auto* translations = new wxTranslations;
+        translations->SetLanguage(wxLANGUAGE_JAPANESE);
+        translations->AddStdCatalog();
+        wxTranslations::Set(translations);
+    }
+
     // The failing handler may be painting: the message waits until the event is over.
     static void ReportLater(const std::string& text) {
         static bool pending = false;
