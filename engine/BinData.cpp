@@ -42,6 +42,18 @@ void CBinData::GoOffMemory(const char* message) {
 }
 
 int CBinData::LoadFile(const std::string& path, CFileException* pError) {
+    ResetForLoad();
+    if (!OpenAndMeasure(path, pError)) return 1;
+    CFileStatus status;
+    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = kModeView;
+    if (m_nFileLength > m_nMaxOnMemory) GoOffMemory(kTooLargeMessage);
+    uint8_t* store = m_bOffMemory ? nullptr : ReserveStore();
+    if (!(m_bOffMemory ? StartOffMemory(pError) : LoadIntoStore(store, pError))) return 1;
+    UpdateLayout();
+    return 0;
+}
+
+void CBinData::ResetForLoad() {
     RemoveAll();
     m_file.Close();
     m_bOffMemory = false;
@@ -49,56 +61,58 @@ int CBinData::LoadFile(const std::string& path, CFileException* pError) {
     m_undo.RemoveAll();
     m_redo.RemoveAll();
     m_nSavePoint = 0;
+}
+
+bool CBinData::OpenAndMeasure(const std::string& path, CFileException* pError) {
     if (!m_file.Open(path, CFile::modeRead | CFile::shareExclusive | CFile::typeBinary, pError))
-        return 1;
+        return false;
     int64_t length;
-    CFileStatus status;
     try {
         length = m_file.GetLength();
     } catch (const CFileException& e) {
         if (pError) *pError = e;
         m_file.Close();
-        return 1;
+        return false;
     }
     // Positions are 32-bit, and so is the caret limit, which is one past the length.
     if (length >= INT32_MAX) {
         if (pError) *pError = CFileException(CFileException::fileTooLarge, EFBIG, path);
         m_file.Close();
-        return 1;
+        return false;
     }
-    if (CFile::GetStatus(path, status) && status.m_bReadOnly) m_nAllowedMode = kModeView;
     m_nFileLength = static_cast<int32_t>(length);
-    if (m_nFileLength > m_nMaxOnMemory) GoOffMemory(kTooLargeMessage);
-    uint8_t* store = nullptr;
-    if (!m_bOffMemory) {
-        try {
-            SetSize(0, 4096);
-            store = AppendUninitialized(m_nFileLength);
-        } catch (const std::bad_alloc&) {
-            GoOffMemory(kNoMemoryMessage);
-        }
+    return true;
+}
+
+uint8_t* CBinData::ReserveStore() {
+    try {
+        SetSize(0, 4096);
+        return AppendUninitialized(m_nFileLength);
+    } catch (const std::bad_alloc&) {
+        GoOffMemory(kNoMemoryMessage);
+        return nullptr;
     }
-    if (!m_bOffMemory) {
-        bool ok = ReadWhole(store, pError);
+}
+
+bool CBinData::LoadIntoStore(uint8_t* store, CFileException* pError) {
+    bool ok = ReadWhole(store, pError);
+    m_file.Close();
+    if (!ok) RemoveAll();
+    return ok;
+}
+
+bool CBinData::StartOffMemory(CFileException* pError) {
+    m_nAllowedMode = kModeView;
+    try {
+        if (m_nFileLength > 0) EnsureWindow(0, 1);
+    } catch (const CFileException& e) {
+        if (pError) *pError = e;
         m_file.Close();
-        if (!ok) {
-            RemoveAll();
-            return 1;
-        }
-    } else {
-        m_nAllowedMode = kModeView;
-        try {
-            if (m_nFileLength > 0) EnsureWindow(0, 1);
-        } catch (const CFileException& e) {
-            if (pError) *pError = e;
-            m_file.Close();
-            RemoveAll();
-            m_bOffMemory = false;
-            return 1;
-        }
+        RemoveAll();
+        m_bOffMemory = false;
+        return false;
     }
-    UpdateLayout();
-    return 0;
+    return true;
 }
 
 bool CBinData::ReadWhole(uint8_t* store, CFileException* pError) {

@@ -120,6 +120,13 @@ public:
 
 private:
     void GoOffMemory(const char* message);
+    // Steps of LoadFile: forget the old file, open and size the new one, then read it whole or
+    // show it through the window.
+    void ResetForLoad();
+    bool OpenAndMeasure(const std::string& path, CFileException* pError);
+    uint8_t* ReserveStore(); // goes off-memory when memory runs out
+    bool LoadIntoStore(uint8_t* store, CFileException* pError);
+    bool StartOffMemory(CFileException* pError);
     bool ReadWhole(uint8_t* store, CFileException* pError);
     // The selection starts on a caret position that still exists.
     bool SelectionIsLive() const;

@@ -52,6 +52,41 @@ void TakeOwner(int fd, uid_t uid, gid_t gid) {
     if (uid == ::geteuid() && gid == ::getegid()) return;
     if (::fchown(fd, uid, gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), gid);
 }
+
+// 0, or the errno of the failing read or write.
+int CopyContent(int in, int out) {
+    char buffer[65536];
+    for (;;) {
+        ssize_t got = ::read(in, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return errno;
+        if (got == 0) return 0;
+        if (!WriteAll(out, buffer, static_cast<size_t>(got))) return errno;
+    }
+}
+
+// Copies from's content, owner (where permitted) and mode to a new file to, flushed to disk.
+// 0, or the errno of the failure; a partial copy is removed.
+int CopyWithOwnerAndMode(const std::string& from, const std::string& to) {
+    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) return errno;
+    struct stat st;
+    ::fstat(in, &st);
+    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777);
+    if (out < 0) {
+        int err = errno;
+        ::close(in);
+        return err;
+    }
+    TakeOwner(out, st.st_uid, st.st_gid);
+    (void)::fchmod(out, st.st_mode & 07777);
+    int err = CopyContent(in, out);
+    if (err == 0 && ::fsync(out) != 0) err = errno;
+    if (::close(out) != 0 && err == 0) err = errno;
+    ::close(in);
+    if (err != 0) ::unlink(to.c_str());
+    return err;
+}
 } // namespace
 
 CAtomicFile::~CAtomicFile() {
@@ -140,37 +175,7 @@ bool CAtomicFile::MakeBackup(CFileException* pError) {
         errno != EOPNOTSUPP)
         return failBackup(errno);
     // No hard link possible (another file system, or none supported): copy the old content.
-    int in = ::open(m_strTarget.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0) return failBackup(errno);
-    struct stat st;
-    ::fstat(in, &st);
-    int out = ::open(bak.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777);
-    if (out < 0) {
-        int err = errno;
-        ::close(in);
-        return failBackup(err);
-    }
-    TakeOwner(out, st.st_uid, st.st_gid);
-    (void)::fchmod(out, st.st_mode & 07777);
-    char buffer[65536];
-    int err = 0;
-    for (;;) {
-        ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) err = errno;
-        if (got <= 0) break;
-        if (!WriteAll(out, buffer, static_cast<size_t>(got))) {
-            err = errno;
-            break;
-        }
-    }
-    if (err == 0 && ::fsync(out) != 0) err = errno;
-    if (::close(out) != 0 && err == 0) err = errno;
-    ::close(in);
-    if (err != 0) {
-        ::unlink(bak.c_str());
-        return failBackup(err);
-    }
+    if (int err = CopyWithOwnerAndMode(m_strTarget, bak); err != 0) return failBackup(err);
     m_bBackupMade = true;
     return true;
 }
