@@ -70,20 +70,36 @@ void CHexPainter::DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int f
     }
 }
 
-void CHexPainter::DrawOverlays(CDC* pDC, CBinData* pData, int last) {
+void CHexPainter::DrawOverlays(CDC* pDC, CBinData* pData, int first, int last) {
     // A span counts its rows in 8 bits, so the rows are asked for in slices that fit.
-    for (int first = m_view.m_nFirstRow; first <= last; first += kMaxSpanRows) {
-        int sliceLast = std::min(last, first + kMaxSpanRows - 1);
-        DrawSpans(pDC, pData->GetMarkSpans(first, sliceLast), first, m_view.m_brushMark, ROP_DPa);
-        DrawSpans(pDC, pData->GetRangeSpans(first, sliceLast), first, m_view.m_brushRange, ROP_DPo);
+    for (int slice = first; slice <= last; slice += kMaxSpanRows) {
+        int sliceLast = std::min(last, slice + kMaxSpanRows - 1);
+        DrawSpans(pDC, pData->GetMarkSpans(slice, sliceLast), slice, m_view.m_brushMark, ROP_DPa);
+        DrawSpans(pDC, pData->GetRangeSpans(slice, sliceLast), slice, m_view.m_brushRange, ROP_DPo);
     }
+}
+
+void CHexPainter::ClipRows(CDC* pDC, int& first, int& last) const {
+    CRect clip;
+    int height = m_view.m_nRowHeight;
+    if (height <= 0 || !pDC->GetClipBox(clip)) return;
+    if (clip.IsRectEmpty() || clip.bottom <= 0) {
+        last = first - 1;
+        return;
+    }
+    int64_t top = m_view.m_nFirstRow + int64_t(std::max(clip.top, 0)) / height;
+    int64_t bottom = m_view.m_nFirstRow + int64_t(clip.bottom - 1) / height;
+    first = static_cast<int>(std::max<int64_t>(first, top));
+    last = static_cast<int>(std::min<int64_t>(last, bottom));
 }
 
 void CHexPainter::Draw(CDC* pDC) {
     CKolvaView& v = m_view;
     CBinData* data = v.GetData();
     if (!data) return;
+    int first = v.m_nFirstRow;
     int last = v.m_nLastRow + 1; // fills a partly visible bottom row
+    ClipRows(pDC, first, last);
     int selFirst = 0, selLast = -1;
     if (data->m_bSelection) {
         v.m_clrHighlight = GetSysColor(COLOR_HIGHLIGHT);
@@ -93,13 +109,13 @@ void CHexPainter::Draw(CDC* pDC) {
         selFirst = data->m_nSelStart / kBytesPerRow;
         selLast = data->m_nSelEnd / kBytesPerRow;
     }
-    for (int row = v.m_nFirstRow; row <= last; ++row) {
+    for (int row = first; row <= last; ++row) {
         if (row >= selFirst && row <= selLast)
             DrawSelectedRow(pDC, data, row);
         else
             DrawPlainRow(pDC, data, row);
     }
-    DrawOverlays(pDC, data, last);
+    DrawOverlays(pDC, data, first, last);
 }
 
 void CHexPainter::InvalidateRows(int r1, int r2, bool bErase) {

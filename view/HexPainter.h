@@ -24,8 +24,10 @@ private:
     // Spans whose rows count from firstRow.
     void DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow, COLORREF brush,
                    uint32_t rop);
-    // Marks and the registered range on the rows from the first visible one to last.
-    void DrawOverlays(CDC* pDC, CBinData* pData, int last);
+    // Marks and the registered range on the rows first to last.
+    void DrawOverlays(CDC* pDC, CBinData* pData, int first, int last);
+    // Narrows the rows first to last to those that meet the paint's clip box.
+    void ClipRows(CDC* pDC, int& first, int& last) const;
 
     CKolvaView& m_view;
 };

@@ -1,5 +1,7 @@
 #include "platform/wx/WxCanvasPeer.h"
 
+#include <cstdlib>
+
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
@@ -8,6 +10,7 @@
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxDC.h"
 #include "platform/wx/WxKeyMap.h"
+#include "platform/wx/WxRasterOp.h"
 
 CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWindowPeer(pOwner) {
     auto* window = new wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -28,14 +31,35 @@ CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWi
 }
 
 void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
-    m_bDirty = true;
+    if (pRect)
+        m_invalid.Union(pRect->left, pRect->top, pRect->Width(), pRect->Height());
+    else
+        m_bAllInvalid = true;
     m_bErase = m_bErase || bErase;
     CWxWindowPeer::Invalidate(pRect, false);
 }
 
-void CWxCanvasPeer::ScrollWindow(int /*dx*/, int /*dy*/) {
-    // The program repaints the whole window on every paint, so a scroll is a repaint.
-    Invalidate(nullptr, false);
+void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
+    if (!m_pWindow) return;
+    bool moved = false;
+    if (m_picture.IsOk() && !m_bAllInvalid) {
+        wxMemoryDC memory(m_picture);
+        moved = CWxRasterOp::Shift(memory, dx, dy);
+    }
+    if (!moved) {
+        Invalidate(nullptr, false);
+        return;
+    }
+    // What was waiting to be painted moved with the pixels; the uncovered strips join it.
+    m_invalid.Offset(dx, dy);
+    wxRect all = PictureRect();
+    if (dy != 0) m_invalid.Union(0, dy > 0 ? 0 : all.height + dy, all.width, std::abs(dy));
+    if (dx != 0) m_invalid.Union(dx > 0 ? 0 : all.width + dx, 0, std::abs(dx), all.height);
+    m_pWindow->Refresh(false);
+}
+
+wxRect CWxCanvasPeer::PictureRect() const {
+    return m_picture.IsOk() ? wxRect(m_picture.GetSize()) : wxRect();
 }
 
 void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
@@ -45,27 +69,35 @@ void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     if (size.x <= 0 || size.y <= 0) return;
     if (!m_picture.IsOk() || m_picture.GetSize() != size) {
         m_picture.Create(size, 24);
-        m_bDirty = m_bErase = true;
+        m_bAllInvalid = m_bErase = true;
     }
-    if (m_bDirty) Render();
+    if (m_bAllInvalid || !m_invalid.IsEmpty()) Render();
     dc.DrawBitmap(m_picture, 0, 0);
     DrawOverlay(dc, m_picture);
 }
 
 void CWxCanvasPeer::Render() {
-    wxMemoryDC memory(m_picture);
-    CWxDC dc(memory);
-    if (m_bErase)
-        dc.FillSolidRect(CRect(0, 0, m_picture.GetWidth(), m_picture.GetHeight()),
-                         GetSysColor(COLOR_WINDOW));
+    wxRegion region = m_bAllInvalid ? wxRegion(PictureRect()) : m_invalid;
+    region.Intersect(PictureRect());
+    bool erase = m_bErase;
     // Cleared first: the owner may invalidate again while it paints.
-    m_bDirty = m_bErase = false;
+    m_invalid.Clear();
+    m_bAllInvalid = m_bErase = false;
+    if (region.IsEmpty()) return;
+    wxMemoryDC memory(m_picture);
+    memory.SetDeviceClippingRegion(region);
+    CWxDC dc(memory);
+    dc.SetClipRegion(region);
+    wxRect box = region.GetBox();
+    if (erase)
+        dc.FillSolidRect(CRect(box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1),
+                         GetSysColor(COLOR_WINDOW));
     if (m_pOwner) m_pOwner->OnPaint(&dc);
 }
 
 void CWxCanvasPeer::OnSize(wxSizeEvent& event) {
     event.Skip();
-    m_bDirty = m_bErase = true;
+    m_bAllInvalid = m_bErase = true;
     wxSize size = m_pWindow->GetClientSize();
     if (m_pOwner) m_pOwner->OnSize(SIZE_RESTORED, size.x, size.y);
 }

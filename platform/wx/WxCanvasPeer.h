@@ -1,5 +1,6 @@
 #pragma once
 #include <wx/bitmap.h>
+#include <wx/region.h>
 
 #include "platform/wx/WxWindowPeer.h"
 
@@ -7,7 +8,9 @@ class wxDC;
 
 // A window the program paints itself (a control such as a ruler, and the base of views). The
 // program paints into an off-screen bitmap, which keeps its pixels between paints as a window
-// does; keys, characters, the mouse, focus and size go to the owner.
+// does: a paint renders only the invalid region, and scrolling moves the bitmap's pixels so
+// that only the uncovered strip is rendered. Keys, characters, the mouse, focus and size go to
+// the owner.
 class CWxCanvasPeer : public CWxWindowPeer {
 public:
     CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style = 0);
@@ -25,6 +28,7 @@ protected:
 private:
     void OnPaint(wxPaintEvent& event);
     void Render();
+    wxRect PictureRect() const;
     void OnSize(wxSizeEvent& event);
     void OnKey(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
@@ -36,6 +40,8 @@ private:
     void OnFocus(wxFocusEvent& event);
 
     wxBitmap m_picture;
-    bool m_bDirty = true;
+    // What the owner must paint again, in the picture's pixels; everything while it has none.
+    wxRegion m_invalid;
+    bool m_bAllInvalid = true;
     bool m_bErase = true;
 };

@@ -15,8 +15,8 @@ wxColour Colour(COLORREF c) {
     return wxColour(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-// Half-width characters of several kinds; a run of them is drawn at once only when the font
-// advances every one of them by exactly one cell.
+// Half-width characters of several kinds: a font may fit each glyph to its cell and still
+// kern pairs, so runs are drawn only when this one comes out exactly one cell a glyph.
 const wchar_t kRunSample[] = L"0123456789ABCDEFWMabcdefijl-_|.\uFF71\uFF72\uFF73\uFF9D\uFF9E";
 
 // Characters no font draws: the platform's private-use area, where code page 932 puts its
@@ -61,7 +61,7 @@ void CWxDC::Realize() {
     m_cells.height = fm.height;
     m_cells.ascent = fm.ascent;
     m_cells.width = std::max(m_dc.GetTextExtent("0").x, 1);
-    m_cells.wideAdvance = m_dc.GetTextExtent(wxString(L"\u3042")).x;
+    m_advances.clear();
     wxString sample(kRunSample);
     m_cells.bRunsExact =
         m_dc.GetTextExtent(sample).x == m_cells.width * static_cast<int>(sample.length());
@@ -137,58 +137,60 @@ void CWxDC::DrawCells(wxPoint origin, const unsigned char* p, int n) {
     m_dc.SetTextForeground(Colour(m_text));
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     m_run.clear();
-    int runStart = 0, cell = 0;
+    int cell = 0;
     for (int i = 0; i < n;) {
         char16_t unit = 0;
         int used = CCodePage932::Decode(p + i, static_cast<size_t>(n - i), unit);
         CellKind kind = Classify(p[i], used, unit);
-        if (kind == Half) {
-            if (m_run.empty()) runStart = cell;
+        if (kind == Glyph && FitsCells(unit, used)) {
+            if (m_run.empty()) m_nRunCell = cell;
             m_run += static_cast<wchar_t>(unit);
+        } else if (kind != Glyph && !m_run.empty() && FitsCells(' ', 1)) {
+            m_run.append(static_cast<size_t>(used), ' '); // holds the cells; dots go over them
         } else {
-            FlushRun(origin, runStart);
-            if (kind == Wide) DrawWide(origin, cell, unit);
-            for (int k = 0; kind == Dots && k < used; ++k)
-                DrawDot(origin, cell + k);
+            FlushRun(origin);
+            if (kind == Glyph) DrawAlone(origin, cell, used, unit);
         }
+        for (int k = 0; kind == Dots && k < used; ++k)
+            DrawDot(origin, cell + k);
         cell += used;
         i += used;
     }
-    FlushRun(origin, runStart);
+    FlushRun(origin);
 }
 
 CWxDC::CellKind CWxDC::Classify(unsigned char first, int used, char16_t unit) {
-    if (used == 2) return IsPrivateUse(unit) ? Dots : Wide;
+    if (used == 2) return IsPrivateUse(unit) ? Dots : Glyph;
     if (unit == 0) return first == 0 ? Blank : Dots;                // an undecodable byte
     if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0)) return Blank; // control characters
-    return IsPrivateUse(unit) ? Dots : Half;
+    return IsPrivateUse(unit) ? Dots : Glyph;
 }
 
-void CWxDC::FlushRun(wxPoint origin, int firstCell) {
+bool CWxDC::FitsCells(char16_t unit, int cells) {
+    const Cells& c = CellMetrics();
+    if (!c.bRunsExact) return false;
+    auto it = m_advances.find(unit);
+    if (it == m_advances.end())
+        it = m_advances.emplace(unit, m_dc.GetTextExtent(wxString(static_cast<wchar_t>(unit))).x)
+                 .first;
+    return it->second == cells * c.width;
+}
+
+void CWxDC::FlushRun(wxPoint origin) {
+    m_run.Trim(true);
     if (m_run.empty()) return;
-    const Cells& c = CellMetrics();
-    int x = origin.x + firstCell * c.width;
-    if (c.bRunsExact) {
-        m_dc.DrawText(m_run, x, origin.y);
-    } else {
-        for (size_t k = 0; k < m_run.length(); ++k, x += c.width) {
-            wxDCClipper clip(m_dc, wxRect(x, origin.y, c.width, c.height));
-            m_dc.DrawText(m_run.substr(k, 1), x, origin.y);
-        }
-    }
+    m_dc.DrawText(m_run, origin.x + m_nRunCell * CellMetrics().width, origin.y);
     m_run.clear();
 }
 
-void CWxDC::DrawWide(wxPoint origin, int cell, char16_t unit) {
+void CWxDC::DrawAlone(wxPoint origin, int cell, int cells, char16_t unit) {
     const Cells& c = CellMetrics();
+    wxString glyph(static_cast<wchar_t>(unit));
     int x = origin.x + cell * c.width;
-    int slack = 2 * c.width - c.wideAdvance;
+    int slack = cells * c.width - m_dc.GetTextExtent(glyph).x;
     std::optional<wxDCClipper> clip;
-    // A full-width glyph wider than two cells at this size is centred and cut at the cells.
-    if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, 2 * c.width, c.height));
-    m_run += static_cast<wchar_t>(unit);
-    m_dc.DrawText(m_run, x + slack / 2, origin.y);
-    m_run.clear();
+    if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
+    m_dc.DrawText(glyph, x + slack / 2, origin.y);
 }
 
 void CWxDC::DrawDot(wxPoint origin, int cell) {
@@ -211,12 +213,35 @@ void CWxDC::PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) {
         FillDevice(r, brush);
         return;
     }
-    if (CWxRasterOp::Apply(m_dc, r, brush, op)) return;
+    if (ApplyClipped(r, brush, op)) return;
     // A DC without readable pixels (a printer): the toolkit's nearest operation.
     wxRasterOperationMode old = m_dc.GetLogicalFunction();
     m_dc.SetLogicalFunction(LogicalFunction(op));
     FillDevice(r, op == CWxRasterOp::Invert ? RGB(255, 255, 255) : brush);
     m_dc.SetLogicalFunction(old);
+}
+
+bool CWxDC::ApplyClipped(const wxRect& rect, COLORREF brush, CWxRasterOp::Op op) {
+    if (!m_bClipped) return CWxRasterOp::Apply(m_dc, rect, brush, op);
+    // The pixels are changed directly, past the DC's clipping: only those of the region.
+    wxRegion part(m_clip);
+    part.Intersect(rect);
+    for (wxRegionIterator it(part); it; ++it)
+        if (!CWxRasterOp::Apply(m_dc, it.GetRect(), brush, op)) return false;
+    return true;
+}
+
+bool CWxDC::GetClipBox(CRect& rect) const {
+    if (!m_bClipped) return false;
+    wxRect box = m_clip.GetBox();
+    rect = CRect(ToLogical(box.x, false), ToLogical(box.y, true),
+                 ToLogical(box.x + box.width, false), ToLogical(box.y + box.height, true));
+    return true;
+}
+
+void CWxDC::SetClipRegion(const wxRegion& region) {
+    m_bClipped = true;
+    m_clip = region;
 }
 
 int CWxDC::SetMapMode(int mode) {

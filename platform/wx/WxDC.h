@@ -1,14 +1,18 @@
 #pragma once
 #include <memory>
+#include <unordered_map>
 
 #include <wx/dc.h>
+#include <wx/region.h>
 #include <wx/string.h>
 
 #include "platform/framework/DC.h"
+#include "platform/wx/WxRasterOp.h"
 
 // A device context on a wx DC. Text is code page 932 drawn on an exact cell grid: one byte
 // per cell of the font's half-width advance, a double-byte character across two cells, an
-// undecodable byte (or a character no font has) as a dot in its cell.
+// undecodable byte (or a character no font has) as a dot in its cell. Characters whose
+// advance is exactly their cells are drawn together, a run in one call; the others alone.
 class CWxDC : public CDC {
 public:
     explicit CWxDC(wxDC& dc, bool bPrinting = false);
@@ -27,6 +31,10 @@ public:
     int SetMapMode(int mode) override;
     int GetMapMode() const override { return m_nMapMode; }
     bool IsPrinting() const override { return m_bPrinting; }
+    bool GetClipBox(CRect& rect) const override;
+
+    // The region the wx DC is clipped to, in device pixels (screen paints only).
+    void SetClipRegion(const wxRegion& region);
 
 private:
     // A rectangle in logical units as device pixels.
@@ -34,21 +42,25 @@ private:
     // The selected font's cell grid, in device pixels.
     struct Cells {
         int width = 0, height = 0, ascent = 0;
-        int wideAdvance = 0;    // advance of a full-width glyph
-        bool bRunsExact = true; // a run of half-width glyphs advances exactly one cell each
+        bool bRunsExact = true; // a run of glyphs that fit their cells keeps the grid
     };
-    // How a character of the text is drawn: nothing, in a run of half-width glyphs, as one
-    // full-width glyph, or as a dot per byte.
-    enum CellKind { Blank, Half, Wide, Dots };
+    // How a character of the text is drawn: nothing, as a glyph, or as a dot per byte.
+    enum CellKind { Blank, Glyph, Dots };
     static CellKind Classify(unsigned char first, int used, char16_t unit);
+    // Whether the glyph advances exactly the cells it stands for, so a run keeps the grid.
+    bool FitsCells(char16_t unit, int cells);
     const Cells& CellMetrics();
     void Realize();
     wxPoint ToDevice(int x, int y) const;
     int ToLogical(int pixels, bool bVertical) const;
     void FillDevice(const wxRect& rect, COLORREF color);
+    // A raster operation on the pixels of rect within the clip region; false when the pixels
+    // cannot be reached.
+    bool ApplyClipped(const wxRect& rect, COLORREF brush, CWxRasterOp::Op op);
     void DrawCells(wxPoint origin, const unsigned char* p, int n);
-    void FlushRun(wxPoint origin, int firstCell);
-    void DrawWide(wxPoint origin, int cell, char16_t unit);
+    void FlushRun(wxPoint origin);
+    // A glyph that does not fit its cells: centred on them and cut at their edges.
+    void DrawAlone(wxPoint origin, int cell, int cells, char16_t unit);
     void DrawDot(wxPoint origin, int cell);
 
     std::unique_ptr<wxDC> m_pOwned;
@@ -62,4 +74,8 @@ private:
     int m_nMapMode = MM_TEXT;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
+    int m_nRunCell = 0;
+    std::unordered_map<char16_t, int> m_advances; // measured glyphs of the realised font
+    bool m_bClipped = false;
+    wxRegion m_clip;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include <cairo.h>
 #include <wx/dc.h>
@@ -40,6 +42,16 @@ bool IsPixelFormat(cairo_surface_t* surface) {
     if (cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE) return false;
     cairo_format_t format = cairo_image_surface_get_format(surface);
     return format == CAIRO_FORMAT_RGB24 || format == CAIRO_FORMAT_ARGB32;
+}
+
+// The DC's image surface with its pixels up to date, or null.
+cairo_surface_t* PixelSurface(wxDC& dc) {
+    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+    if (!cr) return nullptr;
+    cairo_surface_t* surface = cairo_get_target(cr);
+    if (!IsPixelFormat(surface)) return nullptr;
+    cairo_surface_flush(surface);
+    return surface;
 }
 } // namespace
 
@@ -88,13 +100,10 @@ uint32_t CWxRasterOp::Combine(uint32_t pixel, uint32_t brush, Op op) {
 }
 
 bool CWxRasterOp::Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op) {
-    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
-    if (!cr) return false;
-    cairo_surface_t* surface = cairo_get_target(cr);
-    if (!IsPixelFormat(surface)) return false;
-    cairo_surface_flush(surface);
+    cairo_surface_t* surface = PixelSurface(dc);
+    if (!surface) return false;
     cairo_rectangle_int_t r;
-    if (!SurfaceRect(cr, surface, rect, r)) return true;
+    if (!SurfaceRect(static_cast<cairo_t*>(dc.GetHandle()), surface, rect, r)) return true;
     unsigned char* data = cairo_image_surface_get_data(surface);
     int stride = cairo_image_surface_get_stride(surface);
     uint32_t rgb = RgbOf(brush);
@@ -104,5 +113,27 @@ bool CWxRasterOp::Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op) {
             row[x] = Combine(row[x], rgb, op);
     }
     cairo_surface_mark_dirty_rectangle(surface, r.x, r.y, r.width, r.height);
+    return true;
+}
+
+bool CWxRasterOp::Shift(wxDC& dc, int dx, int dy) {
+    cairo_surface_t* surface = PixelSurface(dc);
+    if (!surface) return false;
+    int width = cairo_image_surface_get_width(surface);
+    int height = cairo_image_surface_get_height(surface);
+    if (std::abs(dx) >= width || std::abs(dy) >= height) return true;
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    int stride = cairo_image_surface_get_stride(surface);
+    constexpr int kPixelBytes = 4;
+    size_t bytes = static_cast<size_t>(width - std::abs(dx)) * kPixelBytes;
+    int from = std::max(-dx, 0) * kPixelBytes, to = std::max(dx, 0) * kPixelBytes;
+    // Rows are copied in the order that never reads a row already written.
+    for (int i = 0; i < height - std::abs(dy); ++i) {
+        int y = dy > 0 ? height - 1 - i : i;
+        unsigned char* target = data + static_cast<ptrdiff_t>(y) * stride;
+        const unsigned char* source = data + static_cast<ptrdiff_t>(y - dy) * stride;
+        std::memmove(target + to, source + from, bytes);
+    }
+    cairo_surface_mark_dirty(surface);
     return true;
 }
