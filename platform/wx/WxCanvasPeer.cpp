@@ -10,7 +10,6 @@
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxDC.h"
 #include "platform/wx/WxKeyMap.h"
-#include "platform/wx/WxRasterOp.h"
 
 CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWindowPeer(pOwner) {
     auto* window = new wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -30,6 +29,8 @@ CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWi
     StartDelivery();
 }
 
+CWxCanvasPeer::~CWxCanvasPeer() = default;
+
 void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
     if (pRect)
         m_invalid.Union(pRect->left, pRect->top, pRect->Width(), pRect->Height());
@@ -41,25 +42,17 @@ void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
 
 void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
     if (!m_pWindow) return;
-    bool moved = false;
-    if (m_picture.IsOk() && !m_bAllInvalid) {
-        wxMemoryDC memory(m_picture);
-        moved = CWxRasterOp::Shift(memory, dx, dy);
-    }
-    if (!moved) {
+    if (m_bAllInvalid || !m_pImageDC) {
         Invalidate(nullptr, false);
         return;
     }
+    m_picture.Scroll(dx, dy);
     // What was waiting to be painted moved with the pixels; the uncovered strips join it.
-    m_invalid.Offset(dx, dy);
-    wxRect all = PictureRect();
+    if (!m_invalid.IsEmpty()) m_invalid.Offset(dx, dy);
+    wxRect all = m_picture.Rect();
     if (dy != 0) m_invalid.Union(0, dy > 0 ? 0 : all.height + dy, all.width, std::abs(dy));
     if (dx != 0) m_invalid.Union(dx > 0 ? 0 : all.width + dx, 0, std::abs(dx), all.height);
     m_pWindow->Refresh(false);
-}
-
-wxRect CWxCanvasPeer::PictureRect() const {
-    return m_picture.IsOk() ? wxRect(m_picture.GetSize()) : wxRect();
 }
 
 void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
@@ -67,32 +60,43 @@ void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(window);
     wxSize size = window->GetClientSize();
     if (size.x <= 0 || size.y <= 0) return;
-    if (!m_picture.IsOk() || m_picture.GetSize() != size) {
-        m_picture.Create(size, 24);
+    if (m_picture.Prepare(window, size)) {
+        m_pImageDC.reset();
+        m_image.Create(size, 24);
+        m_pImageDC = std::make_unique<wxMemoryDC>(m_image);
         m_bAllInvalid = m_bErase = true;
     }
-    if (m_bAllInvalid || !m_invalid.IsEmpty()) Render();
-    dc.DrawBitmap(m_picture, 0, 0);
-    DrawOverlay(dc, m_picture);
+    Render();
+    m_picture.Paint(dc);
+    DrawOverlay(dc);
 }
 
 void CWxCanvasPeer::Render() {
-    wxRegion region = m_bAllInvalid ? wxRegion(PictureRect()) : m_invalid;
-    region.Intersect(PictureRect());
+    wxRegion region = m_bAllInvalid ? wxRegion(m_picture.Rect()) : m_invalid;
+    region.Intersect(m_picture.Rect());
     bool erase = m_bErase;
     // Cleared first: the owner may invalidate again while it paints.
     m_invalid.Clear();
     m_bAllInvalid = m_bErase = false;
     if (region.IsEmpty()) return;
-    wxMemoryDC memory(m_picture);
+    m_picture.Fetch(*m_pImageDC, region);
+    PaintRegion(region, erase);
+    m_picture.Send(*m_pImageDC, region);
+}
+
+void CWxCanvasPeer::PaintRegion(const wxRegion& region, bool bErase) {
+    wxMemoryDC& memory = *m_pImageDC;
     memory.SetDeviceClippingRegion(region);
-    CWxDC dc(memory);
-    dc.SetClipRegion(region);
-    wxRect box = region.GetBox();
-    if (erase)
-        dc.FillSolidRect(CRect(box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1),
-                         GetSysColor(COLOR_WINDOW));
-    if (m_pOwner) m_pOwner->OnPaint(&dc);
+    {
+        CWxDC dc(memory);
+        dc.SetClipRegion(region);
+        wxRect box = region.GetBox();
+        if (bErase)
+            dc.FillSolidRect(CRect(box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1),
+                             GetSysColor(COLOR_WINDOW));
+        if (m_pOwner) m_pOwner->OnPaint(&dc);
+    }
+    memory.DestroyClippingRegion();
 }
 
 void CWxCanvasPeer::OnSize(wxSizeEvent& event) {

@@ -1,34 +1,40 @@
 #pragma once
+#include <memory>
+
 #include <wx/bitmap.h>
 #include <wx/region.h>
 
+#include "platform/wx/WxServerPicture.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class wxDC;
+class wxMemoryDC;
 
-// A window the program paints itself (a control such as a ruler, and the base of views). The
-// program paints into an off-screen bitmap, which keeps its pixels between paints as a window
-// does: a paint renders only the invalid region, and scrolling moves the bitmap's pixels so
-// that only the uncovered strip is rendered. Keys, characters, the mouse, focus and size go to
-// the owner.
+// A window the program paints itself (a control such as a ruler, and the base of views). Its
+// picture keeps its pixels between paints as a window does: a paint renders only the invalid
+// region, on an image that starts from the picture's pixels there, and scrolling moves the
+// picture's pixels so that only the uncovered strip is rendered. Keys, characters, the mouse,
+// focus and size go to the owner.
 class CWxCanvasPeer : public CWxWindowPeer {
 public:
     CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style = 0);
+    ~CWxCanvasPeer() override;
 
     void Invalidate(const CRect* pRect, bool bErase) override;
     void ScrollWindow(int dx, int dy) override;
 
 protected:
     // Drawn over the program's picture on the screen (the caret).
-    virtual void DrawOverlay(wxDC& /*dc*/, const wxBitmap& /*picture*/) {}
+    virtual void DrawOverlay(wxDC& /*dc*/) {}
     virtual void FocusChanged(bool /*bFocused*/) {}
     // While true, keys go to the input method only.
     virtual bool KeysBelongToInputMethod() { return false; }
 
 private:
     void OnPaint(wxPaintEvent& event);
+    // The owner paints the invalid region, which then goes to the picture.
     void Render();
-    wxRect PictureRect() const;
+    void PaintRegion(const wxRegion& region, bool bErase);
     void OnSize(wxSizeEvent& event);
     void OnKey(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
@@ -39,8 +45,11 @@ private:
     void OnWheel(wxMouseEvent& event);
     void OnFocus(wxFocusEvent& event);
 
-    wxBitmap m_picture;
-    // What the owner must paint again, in the picture's pixels; everything while it has none.
+    CWxServerPicture m_picture;
+    // Where the owner paints, as large as the window; kept with its DC, which is costly to make.
+    wxBitmap m_image;
+    std::unique_ptr<wxMemoryDC> m_pImageDC;
+    // What the owner must paint again, in window pixels.
     wxRegion m_invalid;
     bool m_bAllInvalid = true;
     bool m_bErase = true;

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "platform/base/CodePage932.h"
-#include "platform/wx/WxFontMapper.h"
 #include "platform/wx/WxRasterOp.h"
 
 namespace {
@@ -14,10 +13,6 @@ constexpr double kHiMetricPerInch = 2540.0;
 wxColour Colour(COLORREF c) {
     return wxColour(GetRValue(c), GetGValue(c), GetBValue(c));
 }
-
-// Half-width characters of several kinds: a font may fit each glyph to its cell and still
-// kern pairs, so runs are drawn only when this one comes out exactly one cell a glyph.
-const wchar_t kRunSample[] = L"0123456789ABCDEFWMabcdefijl-_|.\uFF71\uFF72\uFF73\uFF9D\uFF9E";
 
 // Characters no font draws: the platform's private-use area, where code page 932 puts its
 // user-defined characters and a few single bytes.
@@ -56,20 +51,13 @@ CFont* CWxDC::SelectObject(CFont* pFont) {
 void CWxDC::Realize() {
     if (m_bRealized) return;
     m_bRealized = true;
-    m_dc.SetFont(CWxFontMapper::Realize(m_pFont ? m_pFont->GetLogFont() : CLogFont(), m_scaleY));
-    wxFontMetrics fm = m_dc.GetFontMetrics();
-    m_cells.height = fm.height;
-    m_cells.ascent = fm.ascent;
-    m_cells.width = std::max(m_dc.GetTextExtent("0").x, 1);
-    m_advances.clear();
-    wxString sample(kRunSample);
-    m_cells.bRunsExact =
-        m_dc.GetTextExtent(sample).x == m_cells.width * static_cast<int>(sample.length());
+    m_pMetrics = &CWxGlyphMetrics::Select(m_dc, m_pFont ? m_pFont->GetLogFont() : CLogFont(),
+                                          m_scaleY, m_bPrinting);
 }
 
-const CWxDC::Cells& CWxDC::CellMetrics() {
+const CWxGlyphMetrics::Cells& CWxDC::CellMetrics() {
     Realize();
-    return m_cells;
+    return m_pMetrics->GetCells();
 }
 
 int CWxDC::ToLogical(int pixels, bool bVertical) const {
@@ -77,7 +65,7 @@ int CWxDC::ToLogical(int pixels, bool bVertical) const {
 }
 
 bool CWxDC::GetTextMetrics(TEXTMETRIC& tm) {
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     tm = TEXTMETRIC();
     tm.tmHeight = ToLogical(c.height, true);
     tm.tmAscent = ToLogical(c.ascent, true);
@@ -119,7 +107,7 @@ void CWxDC::FillDevice(const wxRect& rect, COLORREF color) {
 
 void CWxDC::TextOut(int x, int y, const char* text, int n) {
     if (n <= 0) return;
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     wxPoint origin = ToDevice(x, y);
     // Opaque background, as text on this grid is always drawn.
     FillDevice(wxRect(origin.x, origin.y, n * c.width, c.height), m_back);
@@ -167,13 +155,9 @@ CWxDC::CellKind CWxDC::Classify(unsigned char first, int used, char16_t unit) {
 }
 
 bool CWxDC::FitsCells(char16_t unit, int cells) {
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     if (!c.bRunsExact) return false;
-    auto it = m_advances.find(unit);
-    if (it == m_advances.end())
-        it = m_advances.emplace(unit, m_dc.GetTextExtent(wxString(static_cast<wchar_t>(unit))).x)
-                 .first;
-    return it->second == cells * c.width;
+    return m_pMetrics->Advance(m_dc, unit) == cells * c.width;
 }
 
 void CWxDC::FlushRun(wxPoint origin) {
@@ -184,17 +168,17 @@ void CWxDC::FlushRun(wxPoint origin) {
 }
 
 void CWxDC::DrawAlone(wxPoint origin, int cell, int cells, char16_t unit) {
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     wxString glyph(static_cast<wchar_t>(unit));
     int x = origin.x + cell * c.width;
-    int slack = cells * c.width - m_dc.GetTextExtent(glyph).x;
+    int slack = cells * c.width - m_pMetrics->Advance(m_dc, unit);
     std::optional<wxDCClipper> clip;
     if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
     m_dc.DrawText(glyph, x + slack / 2, origin.y);
 }
 
 void CWxDC::DrawDot(wxPoint origin, int cell) {
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     int size = std::max(2, c.width / 4);
     int cx = origin.x + cell * c.width + c.width / 2;
     int cy = origin.y + c.ascent - c.ascent / 3;

@@ -1,12 +1,12 @@
 #pragma once
 #include <memory>
-#include <unordered_map>
 
 #include <wx/dc.h>
 #include <wx/region.h>
 #include <wx/string.h>
 
 #include "platform/framework/DC.h"
+#include "platform/wx/WxGlyphMetrics.h"
 #include "platform/wx/WxRasterOp.h"
 
 // A device context on a wx DC. Text is code page 932 drawn on an exact cell grid: one byte
@@ -39,17 +39,13 @@ public:
 private:
     // A rectangle in logical units as device pixels.
     wxRect ToDevice(const CRect& rect) const;
-    // The selected font's cell grid, in device pixels.
-    struct Cells {
-        int width = 0, height = 0, ascent = 0;
-        bool bRunsExact = true; // a run of glyphs that fit their cells keeps the grid
-    };
     // How a character of the text is drawn: nothing, as a glyph, or as a dot per byte.
     enum CellKind { Blank, Glyph, Dots };
     static CellKind Classify(unsigned char first, int used, char16_t unit);
     // Whether the glyph advances exactly the cells it stands for, so a run keeps the grid.
     bool FitsCells(char16_t unit, int cells);
-    const Cells& CellMetrics();
+    // The selected font's cell grid, in device pixels.
+    const CWxGlyphMetrics::Cells& CellMetrics();
     void Realize();
     wxPoint ToDevice(int x, int y) const;
     int ToLogical(int pixels, bool bVertical) const;
@@ -68,14 +64,13 @@ private:
     bool m_bPrinting;
     CFont* m_pFont = nullptr;
     bool m_bRealized = false;
-    Cells m_cells;
+    CWxGlyphMetrics* m_pMetrics = nullptr;
     COLORREF m_text = 0;
     COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
     int m_nRunCell = 0;
-    std::unordered_map<char16_t, int> m_advances; // measured glyphs of the realised font
     bool m_bClipped = false;
     wxRegion m_clip;
 };

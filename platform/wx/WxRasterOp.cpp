@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 
 #include <cairo.h>
 #include <wx/dc.h>
@@ -116,24 +114,14 @@ bool CWxRasterOp::Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op) {
     return true;
 }
 
-bool CWxRasterOp::Shift(wxDC& dc, int dx, int dy) {
-    cairo_surface_t* surface = PixelSurface(dc);
-    if (!surface) return false;
-    int width = cairo_image_surface_get_width(surface);
-    int height = cairo_image_surface_get_height(surface);
-    if (std::abs(dx) >= width || std::abs(dy) >= height) return true;
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    int stride = cairo_image_surface_get_stride(surface);
-    constexpr int kPixelBytes = 4;
-    size_t bytes = static_cast<size_t>(width - std::abs(dx)) * kPixelBytes;
-    int from = std::max(-dx, 0) * kPixelBytes, to = std::max(dx, 0) * kPixelBytes;
-    // Rows are copied in the order that never reads a row already written.
-    for (int i = 0; i < height - std::abs(dy); ++i) {
-        int y = dy > 0 ? height - 1 - i : i;
-        unsigned char* target = data + static_cast<ptrdiff_t>(y) * stride;
-        const unsigned char* source = data + static_cast<ptrdiff_t>(y - dy) * stride;
-        std::memmove(target + to, source + from, bytes);
-    }
-    cairo_surface_mark_dirty(surface);
-    return true;
+void CWxRasterOp::InvertRect(wxDC& dc, const wxRect& rect) {
+    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+    if (!cr || rect.IsEmpty()) return;
+    cairo_save(cr);
+    // |white - pixel| is the pixel inverted, channel by channel.
+    cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }

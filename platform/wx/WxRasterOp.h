@@ -8,8 +8,7 @@
 class wxDC;
 
 // Combines the pixels of a rectangle with a solid brush bitwise (AND, OR, XOR, NOT), which
-// cairo's operators cannot do, and moves pixels within a picture: the pixels are changed in the
-// DC's image surface.
+// cairo's operators cannot do: the pixels are changed in the DC's image surface.
 class CWxRasterOp {
 public:
     CWxRasterOp() = delete;
@@ -20,9 +19,8 @@ public:
     static bool FromRop(uint32_t rop, Op& op);
     // rect is in the DC's device pixels. False when the DC's pixels cannot be read back.
     static bool Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op);
-    // Moves the pixels of the DC's whole surface by (dx, dy), as a window scrolls; the pixels
-    // uncovered keep what they held. False when the DC's pixels cannot be reached.
-    static bool Shift(wxDC& dc, int dx, int dy);
+    // Inverts the pixels of rect (device pixels) on any DC cairo draws on, the screen's too.
+    static void InvertRect(wxDC& dc, const wxRect& rect);
     // One pixel (0xRRGGBB) combined with a brush (0xRRGGBB).
     static uint32_t Combine(uint32_t pixel, uint32_t brush, Op op);
 };
