@@ -46,12 +46,16 @@ void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
         Invalidate(nullptr, false);
         return;
     }
-    m_picture.Scroll(dx, dy);
+    m_picture.Scroll(dx, dy, GetSysColor(COLOR_WINDOW));
     // What was waiting to be painted moved with the pixels; the uncovered strips join it.
-    if (!m_invalid.IsEmpty()) m_invalid.Offset(dx, dy);
     wxRect all = m_picture.Rect();
-    if (dy != 0) m_invalid.Union(0, dy > 0 ? 0 : all.height + dy, all.width, std::abs(dy));
-    if (dx != 0) m_invalid.Union(dx > 0 ? 0 : all.width + dx, 0, std::abs(dx), all.height);
+    wxRegion strips;
+    if (dy != 0) strips.Union(0, dy > 0 ? 0 : all.height + dy, all.width, std::abs(dy));
+    if (dx != 0) strips.Union(dx > 0 ? 0 : all.width + dx, 0, std::abs(dx), all.height);
+    for (wxRegion* region : {&m_invalid, &m_uncovered}) {
+        if (!region->IsEmpty()) region->Offset(dx, dy);
+        region->Union(strips);
+    }
     m_pWindow->Refresh(false);
 }
 
@@ -75,13 +79,30 @@ void CWxCanvasPeer::Render() {
     wxRegion region = m_bAllInvalid ? wxRegion(m_picture.Rect()) : m_invalid;
     region.Intersect(m_picture.Rect());
     bool erase = m_bErase;
+    wxRegion uncovered = m_uncovered;
     // Cleared first: the owner may invalidate again while it paints.
     m_invalid.Clear();
+    m_uncovered.Clear();
     m_bAllInvalid = m_bErase = false;
     if (region.IsEmpty()) return;
-    m_picture.Fetch(*m_pImageDC, region);
+    StartImage(region, uncovered);
     PaintRegion(region, erase);
     m_picture.Send(*m_pImageDC, region);
+}
+
+void CWxCanvasPeer::StartImage(const wxRegion& region, wxRegion uncovered) {
+    // Pixels a scroll uncovered are known to be the background: only the others are fetched
+    // from the picture, which would cost a round trip to the display.
+    uncovered.Intersect(region);
+    wxRegion kept = region;
+    kept.Subtract(uncovered);
+    if (!kept.IsEmpty()) m_picture.Fetch(*m_pImageDC, kept);
+    COLORREF window = GetSysColor(COLOR_WINDOW);
+    m_pImageDC->SetPen(*wxTRANSPARENT_PEN);
+    m_pImageDC->SetBrush(
+        wxBrush(wxColour(GetRValue(window), GetGValue(window), GetBValue(window))));
+    for (wxRegionIterator it(uncovered); it; ++it)
+        m_pImageDC->DrawRectangle(it.GetRect());
 }
 
 void CWxCanvasPeer::PaintRegion(const wxRegion& region, bool bErase) {

@@ -35,6 +35,8 @@ private:
     // The owner paints the invalid region, which then goes to the picture.
     void Render();
     void PaintRegion(const wxRegion& region, bool bErase);
+    // The image holds the picture's pixels over region before the owner paints there.
+    void StartImage(const wxRegion& region, wxRegion uncovered);
     void OnSize(wxSizeEvent& event);
     void OnKey(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
@@ -51,6 +53,8 @@ private:
     std::unique_ptr<wxMemoryDC> m_pImageDC;
     // What the owner must paint again, in window pixels.
     wxRegion m_invalid;
+    // The part of it that scrolls uncovered: the background, not yet painted over.
+    wxRegion m_uncovered;
     bool m_bAllInvalid = true;
     bool m_bErase = true;
 };

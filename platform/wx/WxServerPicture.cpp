@@ -67,10 +67,16 @@ void CWxServerPicture::Send(wxDC& imageDC, const wxRegion& region) {
     Copy(TargetOf(imageDC), m_pSurface, region);
 }
 
-void CWxServerPicture::Scroll(int dx, int dy) {
+void CWxServerPicture::Scroll(int dx, int dy, COLORREF background) {
     if (!m_pSurface) return;
+    constexpr double kFull = 255.0;
     cairo_t* cr = cairo_create(m_pSpare);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgb(cr, GetRValue(background) / kFull, GetGValue(background) / kFull,
+                         GetBValue(background) / kFull);
+    cairo_paint(cr);
+    // The picture is opaque: drawn over, it replaces what it covers.
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     cairo_set_source_surface(cr, m_pSurface, dx, dy);
     cairo_paint(cr);
     cairo_destroy(cr);

@@ -1,6 +1,8 @@
 #pragma once
 #include <wx/gdicmn.h>
 
+#include "platform/base/Types.h"
+
 class wxDC;
 class wxRegion;
 class wxWindow;
@@ -24,8 +26,9 @@ public:
     // Copies the region between the picture and an image drawn on imageDC (window pixels).
     void Fetch(wxDC& imageDC, const wxRegion& region);
     void Send(wxDC& imageDC, const wxRegion& region);
-    // Moves the pixels by (dx, dy); the uncovered ones must be sent before the next paint.
-    void Scroll(int dx, int dy);
+    // Moves the pixels by (dx, dy); those uncovered take the background, as a scrolled window
+    // erases them.
+    void Scroll(int dx, int dy, COLORREF background);
     void Paint(wxDC& windowDC);
 
 private:

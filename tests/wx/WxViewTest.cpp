@@ -15,6 +15,7 @@ class RecordingView : public CView {
 public:
     void OnDraw(CDC* pDC) override {
         ++m_nPaints;
+        m_bClipped = pDC->GetClipBox(m_clip);
         if (m_bDrawBlock) pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
     }
     void OnKeyDown(UINT nChar, UINT, UINT) override { Record("key", nChar); }
@@ -26,6 +27,8 @@ public:
 
     int m_nPaints = 0;
     bool m_bDrawBlock = false;
+    bool m_bClipped = false;
+    CRect m_clip; // of the last paint
     std::vector<std::string> m_events;
 
 private:
@@ -157,4 +160,33 @@ TEST_F(WxViewTest, TheCaretInvertsItsPixelsWhileFocusedAndShown) {
     EXPECT_EQ(shown.At(9, 6), window);
     CWxProbe::Focus(m_view, false);
     EXPECT_EQ(CWxProbe::Capture(m_view).At(12, 6), window);
+}
+
+// The window keeps its pixels: a paint covers what was invalidated, and a scroll moves the
+// pixels and paints only the strip it uncovered.
+TEST_F(WxViewTest, PaintsCoverTheInvalidPartAndScrollsMoveThePixels) {
+    m_view.m_bDrawBlock = true;
+    m_view.Invalidate(false);
+    m_view.UpdateWindow();
+    m_view.m_bDrawBlock = false;
+    m_view.InvalidateRect(CRect(100, 30, 140, 50), false);
+    m_view.UpdateWindow();
+    EXPECT_TRUE(m_view.m_bClipped);
+    EXPECT_EQ(m_view.m_clip, CRect(100, 30, 140, 50));
+
+    m_view.ScrollWindow(0, 30);
+    m_view.UpdateWindow();
+    EXPECT_EQ(m_view.m_clip, CRect(0, 0, m_view.GetClientRect().Width(), 30));
+    CWxProbe::Pixels p = CWxProbe::Capture(m_view);
+    COLORREF window = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(p.At(45, 35), RGB(0, 0, 0)); // the block, 30 pixels lower
+    EXPECT_EQ(p.At(45, 49), RGB(0, 0, 0));
+    EXPECT_EQ(p.At(45, 52), window);
+    EXPECT_EQ(p.At(45, 5), window); // uncovered and painted by the view, which drew nothing
+    m_view.ScrollWindow(-25, 0);
+    m_view.UpdateWindow();
+    EXPECT_EQ(m_view.m_clip.left, m_view.GetClientRect().Width() - 25);
+    p = CWxProbe::Capture(m_view);
+    EXPECT_EQ(p.At(20, 40), RGB(0, 0, 0));
+    EXPECT_EQ(p.At(36, 40), window);
 }
