@@ -7,11 +7,12 @@ class wxDC;
 class wxRegion;
 class wxWindow;
 typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo cairo_t;
 
-// What a window the program paints itself shows, kept by the display server: regions drawn
-// on the client are sent to it, a scroll moves its pixels there, and a paint copies it to the
-// window there, so a scroll sends no pixels but the uncovered ones. Without a display window
-// yet, the copy is kept in memory.
+// What a window the program paints itself shows, kept as close to the display as the toolkit
+// allows: regions drawn on the client are sent to it, and a paint copies it to the window. Its
+// rows are a ring: a vertical scroll moves where the first row lies instead of the pixels, so
+// it costs the uncovered strip only.
 class CWxServerPicture {
 public:
     CWxServerPicture() = default;
@@ -32,10 +33,18 @@ public:
     void Paint(wxDC& windowDC);
 
 private:
+    enum Direction { ToPicture, FromPicture };
     void Drop();
-    static void Copy(cairo_surface_t* from, cairo_surface_t* to, const wxRegion& region);
+    void Copy(cairo_surface_t* image, const wxRegion& region, Direction direction);
+    // Calls f(rect, row) for the one or two pieces of a window rectangle, row being where the
+    // piece's first row lies in the surface.
+    template <typename F> void ForPieces(const wxRect& rect, F f) const;
+    // Draws the window's picture, moved by (dx, dy), on cr.
+    void DrawMoved(cairo_t* cr, int dx, int dy) const;
+    void Fill(const wxRegion& region, COLORREF colour);
 
     cairo_surface_t* m_pSurface = nullptr;
-    cairo_surface_t* m_pSpare = nullptr; // the target of the next scroll
+    cairo_surface_t* m_pSpare = nullptr; // the target of a sideways scroll
     wxSize m_size;
+    int m_nOrigin = 0; // the surface row that holds the window's first row
 };
