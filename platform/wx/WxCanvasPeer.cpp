@@ -29,8 +29,6 @@ CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWi
     StartDelivery();
 }
 
-CWxCanvasPeer::~CWxCanvasPeer() = default;
-
 void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
     if (pRect)
         m_invalid.Union(pRect->left, pRect->top, pRect->Width(), pRect->Height());
@@ -42,7 +40,7 @@ void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
 
 void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
     if (!m_pWindow) return;
-    if (m_bAllInvalid || !m_pImageDC) {
+    if (m_bAllInvalid || m_picture.Rect().IsEmpty()) {
         Invalidate(nullptr, false);
         return;
     }
@@ -52,10 +50,8 @@ void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
     wxRegion strips;
     if (dy != 0) strips.Union(0, dy > 0 ? 0 : all.height + dy, all.width, std::abs(dy));
     if (dx != 0) strips.Union(dx > 0 ? 0 : all.width + dx, 0, std::abs(dx), all.height);
-    for (wxRegion* region : {&m_invalid, &m_uncovered}) {
-        if (!region->IsEmpty()) region->Offset(dx, dy);
-        region->Union(strips);
-    }
+    if (!m_invalid.IsEmpty()) m_invalid.Offset(dx, dy);
+    m_invalid.Union(strips);
     m_pWindow->Refresh(false);
 }
 
@@ -64,12 +60,7 @@ void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(window);
     wxSize size = window->GetClientSize();
     if (size.x <= 0 || size.y <= 0) return;
-    if (m_picture.Prepare(window, size)) {
-        m_pImageDC.reset();
-        m_image.Create(size, 24);
-        m_pImageDC = std::make_unique<wxMemoryDC>(m_image);
-        m_bAllInvalid = m_bErase = true;
-    }
+    if (m_picture.Prepare(size)) m_bAllInvalid = m_bErase = true;
     Render();
     m_picture.Paint(dc);
     DrawOverlay(dc);
@@ -79,45 +70,29 @@ void CWxCanvasPeer::Render() {
     wxRegion region = m_bAllInvalid ? wxRegion(m_picture.Rect()) : m_invalid;
     region.Intersect(m_picture.Rect());
     bool erase = m_bErase;
-    wxRegion uncovered = m_uncovered;
     // Cleared first: the owner may invalidate again while it paints.
     m_invalid.Clear();
-    m_uncovered.Clear();
     m_bAllInvalid = m_bErase = false;
     if (region.IsEmpty()) return;
-    StartImage(region, uncovered);
-    PaintRegion(region, erase);
-    m_picture.Send(*m_pImageDC, region);
+    m_picture.DrawIn(region, [&](wxDC& dc, const wxRegion& part, int shift) {
+        PaintPart(dc, part, shift, erase);
+    });
 }
 
-void CWxCanvasPeer::StartImage(const wxRegion& region, wxRegion uncovered) {
-    // Pixels a scroll uncovered are known to be the background: only the others are fetched
-    // from the picture, which would cost a round trip to the display.
-    uncovered.Intersect(region);
-    wxRegion kept = region;
-    kept.Subtract(uncovered);
-    if (!kept.IsEmpty()) m_picture.Fetch(*m_pImageDC, kept);
-    COLORREF window = GetSysColor(COLOR_WINDOW);
-    m_pImageDC->SetPen(*wxTRANSPARENT_PEN);
-    m_pImageDC->SetBrush(
-        wxBrush(wxColour(GetRValue(window), GetGValue(window), GetBValue(window))));
-    for (wxRegionIterator it(uncovered); it; ++it)
-        m_pImageDC->DrawRectangle(it.GetRect());
-}
-
-void CWxCanvasPeer::PaintRegion(const wxRegion& region, bool bErase) {
-    wxMemoryDC& memory = *m_pImageDC;
-    memory.SetDeviceClippingRegion(region);
+void CWxCanvasPeer::PaintPart(wxDC& dc, const wxRegion& part, int shift, bool bErase) {
+    wxRegion pixels(part);
+    pixels.Offset(0, shift);
+    dc.SetDeviceClippingRegion(pixels);
     {
-        CWxDC dc(memory);
-        dc.SetClipRegion(region);
-        wxRect box = region.GetBox();
+        CWxDC cdc(dc);
+        cdc.SetClipRegion(part);
+        wxRect box = part.GetBox();
         if (bErase)
-            dc.FillSolidRect(CRect(box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1),
-                             GetSysColor(COLOR_WINDOW));
-        if (m_pOwner) m_pOwner->OnPaint(&dc);
+            cdc.FillSolidRect(CRect(box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1),
+                              GetSysColor(COLOR_WINDOW));
+        if (m_pOwner) m_pOwner->OnPaint(&cdc);
     }
-    memory.DestroyClippingRegion();
+    dc.DestroyClippingRegion();
 }
 
 void CWxCanvasPeer::OnSize(wxSizeEvent& event) {

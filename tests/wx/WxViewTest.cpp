@@ -16,7 +16,10 @@ public:
     void OnDraw(CDC* pDC) override {
         ++m_nPaints;
         m_bClipped = pDC->GetClipBox(m_clip);
-        if (m_bDrawBlock) pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
+        if (!m_bDrawBlock) return;
+        int bottom = GetClientRect().bottom;
+        pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
+        pDC->FillSolidRect(CRect(40, bottom - 20, 60, bottom), RGB(0, 0, 255));
     }
     void OnKeyDown(UINT nChar, UINT, UINT) override { Record("key", nChar); }
     void OnKeyUp(UINT nChar, UINT, UINT) override { Record("up", nChar); }
@@ -189,4 +192,20 @@ TEST_F(WxViewTest, PaintsCoverTheInvalidPartAndScrollsMoveThePixels) {
     p = CWxProbe::Capture(m_view);
     EXPECT_EQ(p.At(20, 40), RGB(0, 0, 0));
     EXPECT_EQ(p.At(36, 40), window);
+    m_view.ScrollWindow(0, -40);
+    m_view.UpdateWindow();
+    // A paint across the place where the scrolls left the first row lands where it belongs.
+    m_view.m_bDrawBlock = true;
+    int bottom = m_view.GetClientRect().bottom;
+    m_view.InvalidateRect(CRect(0, 5, 100, bottom), false);
+    m_view.UpdateWindow();
+    p = CWxProbe::Capture(m_view);
+    EXPECT_EQ(p.At(45, bottom - 1), RGB(0, 0, 255));
+    EXPECT_EQ(p.At(45, bottom - 20), RGB(0, 0, 255));
+    EXPECT_EQ(p.At(45, bottom - 21), window);
+    EXPECT_EQ(p.At(20, 5), RGB(0, 0, 0)); // the moved block's last rows
+    EXPECT_EQ(p.At(20, 12), window);
+    EXPECT_EQ(p.At(45, 10), RGB(0, 0, 0)); // drawn now
+    EXPECT_EQ(p.At(45, 19), RGB(0, 0, 0));
+    EXPECT_EQ(p.At(45, 21), window);
 }
