@@ -60,7 +60,7 @@ void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(window);
     wxSize size = window->GetClientSize();
     if (size.x <= 0 || size.y <= 0) return;
-    if (m_picture.Prepare(size)) m_bAllInvalid = m_bErase = true;
+    if (m_picture.Prepare(window, size)) m_bAllInvalid = m_bErase = true;
     Render();
     m_picture.Paint(dc);
     DrawOverlay(dc);
@@ -77,6 +77,7 @@ void CWxCanvasPeer::Render() {
     m_picture.DrawIn(region, [&](wxDC& dc, const wxRegion& part, int shift) {
         PaintPart(dc, part, shift, erase);
     });
+    m_picture.Publish(region);
 }
 
 void CWxCanvasPeer::PaintPart(wxDC& dc, const wxRegion& part, int shift, bool bErase) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <cairo.h>
+#include <gtk/gtk.h>
 #include <wx/dcmemory.h>
+#include <wx/window.h>
 
 namespace {
 cairo_surface_t* TargetOf(wxDC& dc) {
@@ -18,13 +20,29 @@ void AddRect(cairo_t* cr, const wxRect& r) {
 
 CWxRingPicture::CWxRingPicture() = default;
 
-CWxRingPicture::~CWxRingPicture() = default;
+CWxRingPicture::~CWxRingPicture() {
+    DropDisplayCopy();
+}
 
-bool CWxRingPicture::Prepare(wxSize size) {
+void CWxRingPicture::DropDisplayCopy() {
+    if (m_pDisplayCopy) cairo_surface_destroy(m_pDisplayCopy);
+    m_pDisplayCopy = nullptr;
+}
+
+cairo_surface_t* CWxRingPicture::Image() const {
+    return m_pDC ? TargetOf(*m_pDC) : nullptr;
+}
+
+bool CWxRingPicture::Prepare(wxWindow* window, wxSize size) {
     if (m_pDC && size == m_size) return false;
     m_pDC.reset();
+    DropDisplayCopy();
     m_bitmap.Create(size, 24);
     m_pDC = std::make_unique<wxMemoryDC>(m_bitmap);
+    GdkWindow* gdk = window ? window->GTKGetDrawingWindow() : nullptr;
+    if (gdk)
+        m_pDisplayCopy =
+            gdk_window_create_similar_surface(gdk, CAIRO_CONTENT_COLOR, size.x, size.y);
     m_size = size;
     m_nOrigin = 0;
     return true;
@@ -43,22 +61,18 @@ template <typename F> void CWxRingPicture::ForPieces(const wxRect& rect, F f) co
     if (first < rect.height) f(wxRect(rect.x, rect.y + first, rect.width, rect.height - first), 0);
 }
 
-void CWxRingPicture::DrawMoved(cairo_t* cr, int dx, int dy) const {
-    cairo_surface_t* surface = TargetOf(*m_pDC);
-    if (!surface) return;
-    cairo_surface_flush(surface);
+void CWxRingPicture::DrawMoved(cairo_t* cr, cairo_surface_t* ring, int dx, int dy) const {
+    cairo_surface_flush(ring);
     ForPieces(Rect(), [&](const wxRect& piece, int row) {
-        cairo_set_source_surface(cr, surface, dx, piece.y - row + dy);
+        cairo_set_source_surface(cr, ring, dx, piece.y - row + dy);
         AddRect(cr, wxRect(piece.x + dx, piece.y + dy, piece.width, piece.height));
         cairo_fill(cr);
     });
 }
 
-void CWxRingPicture::Fill(const wxRegion& region, COLORREF colour) {
+void CWxRingPicture::Fill(cairo_surface_t* ring, const wxRegion& region, COLORREF colour) {
     constexpr double kFull = 255.0;
-    cairo_surface_t* surface = TargetOf(*m_pDC);
-    if (!surface) return;
-    cairo_t* cr = cairo_create(surface);
+    cairo_t* cr = cairo_create(ring);
     cairo_set_source_rgb(cr, GetRValue(colour) / kFull, GetGValue(colour) / kFull,
                          GetBValue(colour) / kFull);
     for (wxRegionIterator it(region); it; ++it)
@@ -69,9 +83,40 @@ void CWxRingPicture::Fill(const wxRegion& region, COLORREF colour) {
     cairo_destroy(cr);
 }
 
+void CWxRingPicture::Publish(const wxRegion& region) {
+    cairo_surface_t* image = Image();
+    if (!m_pDisplayCopy || !image) return;
+    cairo_surface_flush(image);
+    cairo_t* cr = cairo_create(m_pDisplayCopy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, image, 0, 0);
+    // Piece by piece: the bounding box of a scattered region would send pixels for nothing.
+    for (wxRegionIterator it(region); it; ++it)
+        ForPieces(it.GetRect(), [&](const wxRect& piece, int row) {
+            AddRect(cr, wxRect(piece.x, row, piece.width, piece.height));
+            cairo_fill(cr);
+        });
+    cairo_destroy(cr);
+}
+
+void CWxRingPicture::MoveThroughCopy(cairo_surface_t* ring, int dx, int dy) {
+    cairo_surface_t* copy =
+        cairo_surface_create_similar(ring, CAIRO_CONTENT_COLOR, m_size.x, m_size.y);
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    DrawMoved(cr, ring, dx, dy);
+    cairo_destroy(cr);
+    cr = cairo_create(ring);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, copy, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(copy);
+}
+
 void CWxRingPicture::Scroll(int dx, int dy, COLORREF background) {
-    cairo_surface_t* surface = m_pDC ? TargetOf(*m_pDC) : nullptr;
-    if (!surface || m_size.y <= 0) return;
+    cairo_surface_t* image = Image();
+    if (!image || m_size.y <= 0) return;
     wxRect all = Rect();
     wxRect moved = all;
     moved.Offset(dx, dy);
@@ -80,30 +125,21 @@ void CWxRingPicture::Scroll(int dx, int dy, COLORREF background) {
         // The rows stay where they are; the window's first row is found elsewhere.
         m_nOrigin = ((m_nOrigin - dy) % m_size.y + m_size.y) % m_size.y;
     } else {
-        // Sideways the pixels do move: through a copy, back into a ring that starts at 0.
-        cairo_surface_t* copy =
-            cairo_surface_create_similar_image(surface, CAIRO_FORMAT_RGB24, m_size.x, m_size.y);
-        cairo_t* cr = cairo_create(copy);
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        DrawMoved(cr, dx, dy);
-        cairo_destroy(cr);
-        cr = cairo_create(surface);
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, copy, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
-        cairo_surface_destroy(copy);
+        for (cairo_surface_t* ring : {image, m_pDisplayCopy})
+            if (ring) MoveThroughCopy(ring, dx, dy);
         m_nOrigin = 0;
     }
     wxRegion uncovered(all);
     uncovered.Subtract(moved);
-    Fill(uncovered, background);
+    for (cairo_surface_t* ring : {image, m_pDisplayCopy})
+        if (ring) Fill(ring, uncovered, background);
 }
 
 void CWxRingPicture::Paint(wxDC& windowDC) {
     auto* cr = static_cast<cairo_t*>(windowDC.GetHandle());
-    if (!m_pDC || !cr) return;
+    cairo_surface_t* ring = m_pDisplayCopy ? m_pDisplayCopy : Image();
+    if (!ring || !cr) return;
     cairo_save(cr);
-    DrawMoved(cr, 0, 0);
+    DrawMoved(cr, ring, 0, 0);
     cairo_restore(cr);
 }
