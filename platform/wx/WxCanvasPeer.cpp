@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include <gtk/gtk.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
@@ -60,10 +61,18 @@ void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(window);
     wxSize size = window->GetClientSize();
     if (size.x <= 0 || size.y <= 0) return;
+    KeepOwnDisplayWindow();
     if (m_picture.Prepare(window, size)) m_bAllInvalid = m_bErase = true;
     Render();
     m_picture.Paint(dc);
     DrawOverlay(dc);
+}
+
+void CWxCanvasPeer::KeepOwnDisplayWindow() {
+    // Drawn inside its parent's display window, a paint of this window makes GTK paint every
+    // parent under it as well, which costs more than a scrolled strip.
+    GdkWindow* drawing = m_pWindow->GTKGetDrawingWindow();
+    if (drawing && !gdk_window_has_native(drawing)) gdk_window_ensure_native(drawing);
 }
 
 void CWxCanvasPeer::Render() {

@@ -28,6 +28,7 @@ private:
     void OnPaint(wxPaintEvent& event);
     // The owner paints the invalid region, which then goes to the picture.
     void Render();
+    void KeepOwnDisplayWindow();
     // The owner paints part of the window on dc, whose pixels lie shift rows lower.
     void PaintPart(wxDC& dc, const wxRegion& part, int shift, bool bErase);
     void OnSize(wxSizeEvent& event);
