@@ -13,6 +13,16 @@ for name in ByteStoreBench ReplaceAllBench FindBench FormatBench LoadBench UndoP
     echo "#### $name"
     "$build/bench/$name" "$@" | tee -a "$log"
 done
+# Painting needs a window system: a virtual one, tall enough for 60 rows, when there is none.
+if [ -x "$build/bench/RepaintBench" ]; then
+    echo
+    echo "#### RepaintBench"
+    if [ -n "${DISPLAY:-}" ]; then
+        "$build/bench/RepaintBench" "$@" | tee -a "$log"
+    else
+        xvfb-run -a -s "-screen 0 1600x2000x24" "$build/bench/RepaintBench" "$@" | tee -a "$log"
+    fi
+fi
 echo
 echo "#### Summary"
 grep '^RESULT' "$log"
