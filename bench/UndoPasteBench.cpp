@@ -17,6 +17,7 @@
 #include "commands/ViewCommands.h"
 #include "engine/KolvaDoc.h"
 #include "engine/QXClipboard.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"

@@ -65,7 +65,7 @@ void CFindReplaceDlg::OnShowWindow(bool bShow) {
 
 void CFindReplaceDlg::Refresh(CView* pView, bool bShowing) {
     auto* view = dynamic_cast<CKolvaView*>(pView);
-    if (!view || !view->GetData() || !m_pPeer) return;
+    if (!view || !view->GetData() || !IsCreated()) return;
     SetWindowText(std::string(m_bFind ? "検索" : "置換") + " - [" +
                   view->GetDocument()->GetTitle() + "]");
     bool registered = view->GetData()->m_bRegistered;

@@ -115,6 +115,15 @@ bool CKolvaDoc::SaveModified() {
     return true;
 }
 
+bool CKolvaDoc::DoSave(const std::string& path, bool bReplace) {
+    // The framework names the document by its file name after a save; the caption and the
+    // printed header go on naming the full path as they did since opening.
+    bool sameName = !path.empty() && CFile::GetFullPath(path) == GetPathName();
+    if (!CDocument::DoSave(path, bReplace)) return false;
+    if (sameName && bReplace) SetTitle(GetPathName());
+    return true;
+}
+
 void CKolvaDoc::OnFileSaveAs() {
     // A new name starts a new backup cycle; a cancelled or failed Save As keeps the old one
     // (and what was saved of a shortcut working copy still goes back).

@@ -1,5 +1,7 @@
 #include "res/Resources.h"
 
+#include "platform/base/ResourceSet.h"
+
 const CResourceSet& QuelmResources() {
     static const CResourceSet resources = [] {
         CResourceSet set;

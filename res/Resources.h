@@ -2,7 +2,7 @@
 // The program's resources as one set, built once on first use.
 #include <vector>
 
-#include "platform/base/ResourceTypes.h"
+#include "platform/base/ResourceSet.h"
 
 const CResourceSet& QuelmResources();
 

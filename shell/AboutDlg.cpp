@@ -1,6 +1,7 @@
 #include "shell/AboutDlg.h"
 
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "res/Resource.h"
 #include "shell/HelpCommands.h"

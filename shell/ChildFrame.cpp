@@ -4,6 +4,7 @@
 
 #include "engine/EditMode.h"
 #include "engine/KolvaDoc.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/View.h"
 #include "res/Resource.h"

@@ -1,8 +1,9 @@
 #pragma once
 #include <string>
 
-#include "platform/framework/ControlBars.h"
+#include "platform/framework/DialogBar.h"
 #include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/StatusBar.h"
 #include "shell/SettingChange.h"
 
 class CKolvaDoc;

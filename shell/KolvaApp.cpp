@@ -9,7 +9,7 @@
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/File.h"
-#include "platform/base/ResourceTypes.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
@@ -105,7 +105,7 @@ bool CKolvaApp::Startup() {
     if (!m_pFrame->Create(*m_pOptions)) return false;
     m_pFrame->AttachCommandSet(std::make_unique<CFindReplaceCommands>(*m_pFrame));
     m_pMainWnd = m_pFrame.get();
-    m_pFrame->GetPeer()->SetRecentFiles(GetRecentFiles());
+    m_pFrame->GetMainFramePeer()->SetRecentFiles(GetRecentFiles());
     OpenStartupFiles();
     m_pOptions->DeleteLastFiles();
     m_pFrame->ShowWindow(true);

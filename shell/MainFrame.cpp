@@ -5,6 +5,7 @@
 #include "commands/FrameCommandSet.h"
 #include "commands/SearchDialogs.h"
 #include "engine/KolvaDoc.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
@@ -157,8 +158,8 @@ void CMainFrame::AlignSyncByAddress() {
     Settings().m_bSyncscrollTYpe = 0;
 }
 
-CWindowPeer::Button CMainFrame::MakeFileButton(CKolvaDoc* pDoc) const {
-    CWindowPeer::Button button;
+CToolBarPeer::Button CMainFrame::MakeFileButton(CKolvaDoc* pDoc) const {
+    CToolBarPeer::Button button;
     button.m_nID = FileButtonCommand(WindowIndexOf(pDoc));
     button.m_strLabel = pDoc->m_strBarLabel;
     button.m_nImage = InSyncGroup(pDoc) ? 1 : 0;
@@ -181,22 +182,22 @@ void CMainFrame::AddFileButton(CKolvaDoc* pDoc) {
 
 void CMainFrame::AppendFileButton(CKolvaDoc* pDoc) {
     if (WindowIndexOf(pDoc) < 0) return;
-    std::vector<CWindowPeer::Button> buttons = m_wndFileBar.GetButtons();
-    CWindowPeer::Button button = MakeFileButton(pDoc);
+    std::vector<CToolBarPeer::Button> buttons = m_wndFileBar.GetButtons();
+    CToolBarPeer::Button button = MakeFileButton(pDoc);
     // A title refresh may have put it there already.
-    for (const CWindowPeer::Button& b : buttons)
+    for (const CToolBarPeer::Button& b : buttons)
         if (b.m_nID == button.m_nID) return;
     buttons.push_back(button);
-    buttons.push_back(CWindowPeer::Button());
+    buttons.push_back(CToolBarPeer::Button());
     m_wndFileBar.SetButtons(buttons);
 }
 
 void CMainFrame::RefreshFileButton(CKolvaDoc* pDoc) {
     pDoc->m_nBarIndex = static_cast<int>(m_wndFileBar.GetButtons().size());
     if (WindowIndexOf(pDoc) < 0) return;
-    CWindowPeer::Button fresh = MakeFileButton(pDoc);
-    std::vector<CWindowPeer::Button> buttons = m_wndFileBar.GetButtons();
-    for (CWindowPeer::Button& b : buttons)
+    CToolBarPeer::Button fresh = MakeFileButton(pDoc);
+    std::vector<CToolBarPeer::Button> buttons = m_wndFileBar.GetButtons();
+    for (CToolBarPeer::Button& b : buttons)
         if (b.m_nID == fresh.m_nID) b = fresh;
     m_wndFileBar.SetButtons(buttons);
 }

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/ControlBars.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/ToolBar.h"
 
 struct AppSettings;
 class CFrameCommandSet;
@@ -69,7 +69,7 @@ private:
     void OnSyncToggle();
     void OnSyncAll();
     void OnSyncReleaseAll();
-    CWindowPeer::Button MakeFileButton(CKolvaDoc* pDoc) const;
+    CToolBarPeer::Button MakeFileButton(CKolvaDoc* pDoc) const;
     int WindowIndexOf(CKolvaDoc* pDoc) const;
 
     void OnArrange(UINT id);

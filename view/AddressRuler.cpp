@@ -16,7 +16,6 @@ bool CAddressRuler::Create(CWnd* pParent) {
 
 void CAddressRuler::SetRulerFont(CFont* pFont) {
     m_pFont = pFont;
-    SetFont(pFont);
     Invalidate(true);
 }
 

@@ -88,9 +88,8 @@ void CHexCaret::Place(int type) {
 }
 
 void CHexCaret::UpdateCompositionWindow() {
-    if (m_view.GetPeer() && m_view.GetData())
-        m_view.GetPeer()->SetImeCompositionWindow(m_view.GetCaretPoint(),
-                                                  CViewHost::Get().GetScreenFont());
+    if (m_view.IsCreated() && m_view.GetData())
+        m_view.SetImeCompositionWindow(m_view.GetCaretPoint(), CViewHost::Get().GetScreenFont());
 }
 
 void CHexCaret::Destroy() {

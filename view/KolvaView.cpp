@@ -7,7 +7,7 @@
 #include "engine/EditMode.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
-#include "platform/framework/ControlBars.h"
+#include "platform/framework/DialogBar.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "res/Resource.h"

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/FrameworkIds.h"
 
 namespace {
@@ -102,7 +103,7 @@ int CDialog::DoModal() {
     m_bModal = true;
     m_nResult = IDCANCEL;
     if (!CreateDialogPeer()) return -1;
-    int result = m_pPeer->RunModal();
+    int result = GetDialogPeer()->RunModal();
     if (result != 0) m_nResult = result;
     DestroyWindow();
     m_bModal = false;
@@ -116,9 +117,10 @@ bool CDialog::Create() {
 
 void CDialog::EndDialog(int result) {
     m_nResult = result;
-    if (!m_pPeer) return;
+    CDialogPeer* peer = GetDialogPeer();
+    if (!peer) return;
     if (m_bModal)
-        m_pPeer->EndModal(result);
+        peer->EndModal(result);
     else
         ShowWindow(false); // a modeless dialog keeps its window and contents
 }
@@ -143,41 +145,41 @@ void CDialog::OnCancel() {
 }
 
 void CDialog::SetDlgItemText(UINT id, const std::string& text) {
-    if (CWindowPeer* peer = ControlPeer()) peer->SetItemText(id, text);
+    if (CDialogPeer* peer = ControlPeer()) peer->SetItemText(id, text);
 }
 
 std::string CDialog::GetDlgItemText(UINT id) {
-    CWindowPeer* peer = ControlPeer();
+    CDialogPeer* peer = ControlPeer();
     return peer ? peer->GetItemText(id) : std::string();
 }
 
 void CDialog::CheckDlgButton(UINT id, int state) {
-    if (CWindowPeer* peer = ControlPeer()) peer->SetItemCheck(id, state);
+    if (CDialogPeer* peer = ControlPeer()) peer->SetItemCheck(id, state);
 }
 
 int CDialog::IsDlgButtonChecked(UINT id) {
-    CWindowPeer* peer = ControlPeer();
+    CDialogPeer* peer = ControlPeer();
     return peer ? peer->GetItemCheck(id) : 0;
 }
 
 void CDialog::EnableDlgItem(UINT id, bool bEnable) {
-    if (CWindowPeer* peer = ControlPeer()) peer->EnableItem(id, bEnable);
+    if (CDialogPeer* peer = ControlPeer()) peer->EnableItem(id, bEnable);
 }
 
 void CDialog::SetComboItems(UINT id, const std::vector<std::string>& items) {
-    if (CWindowPeer* peer = ControlPeer()) peer->SetComboItems(id, items);
+    if (CDialogPeer* peer = ControlPeer()) peer->SetComboItems(id, items);
 }
 
 void CDialog::SetSpinRange(UINT id, int low, int high) {
-    if (CWindowPeer* peer = ControlPeer()) peer->SetSpinRange(id, low, high);
+    if (CDialogPeer* peer = ControlPeer()) peer->SetSpinRange(id, low, high);
 }
 
 void CDialog::GotoDlgCtrl(UINT id) {
-    if (CWindowPeer* peer = ControlPeer()) peer->FocusItem(id);
+    if (CDialogPeer* peer = ControlPeer()) peer->FocusItem(id);
 }
 
 void CDialog::PostCommand(UINT id) {
-    if (m_pPeer) m_pPeer->PostCommand(id);
+    if (CDialogPeer* peer = GetDialogPeer()) peer->PostCommand(id);
 }
 
 void CDialog::OnCommandFromUI(UINT id) {

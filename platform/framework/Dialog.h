@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/framework/DialogPeer.h"
 #include "platform/framework/Wnd.h"
 
 class CDialog;
@@ -31,6 +32,7 @@ public:
 
     virtual int DoModal();
     bool Create();
+    CDialogPeer* GetDialogPeer() const { return PeerAs<CDialogPeer>(); }
     void EndDialog(int result);
     bool UpdateData(bool bSaveAndValidate = true);
     bool IsModal() const { return m_bModal; }
@@ -60,8 +62,9 @@ public:
 
 protected:
     bool CreateDialogPeer();
+    bool PeerFitsKind() const override { return GetDialogPeer() != nullptr; }
     // The window whose controls this dialog's items are.
-    virtual CWindowPeer* ControlPeer() { return m_pPeer.get(); }
+    virtual CDialogPeer* ControlPeer() { return GetDialogPeer(); }
 
     UINT m_nTemplateID;
     CWnd* m_pParentWnd;

@@ -5,7 +5,7 @@
 #include "platform/base/Afx.h"
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
-#include "platform/base/ResourceTypes.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/FrameworkIds.h"

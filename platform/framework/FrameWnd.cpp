@@ -7,5 +7,5 @@ CDocument* CFrameWnd::GetActiveDocument() const {
 }
 
 void CFrameWnd::RecalcLayout() {
-    if (m_pPeer) m_pPeer->RecalcLayout();
+    if (CFramePeer* peer = GetFramePeer()) peer->RecalcLayout();
 }

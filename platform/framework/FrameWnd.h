@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/framework/FramePeer.h"
 #include "platform/framework/Wnd.h"
 
 class CView;
@@ -7,6 +8,7 @@ class CDocument;
 // A frame window: holds an active view and routes commands.
 class CFrameWnd : public CWnd {
 public:
+    CFramePeer* GetFramePeer() const { return PeerAs<CFramePeer>(); }
     virtual CView* GetActiveView() const { return m_pActiveView; }
     virtual void SetActiveView(CView* pView) { m_pActiveView = pView; }
     virtual CDocument* GetActiveDocument() const;
@@ -17,5 +19,7 @@ public:
     virtual void SetMessageText(const std::string& /*text*/) {}
 
 protected:
+    bool PeerFitsKind() const override { return GetFramePeer() != nullptr; }
+
     CView* m_pActiveView = nullptr;
 };

@@ -23,8 +23,9 @@ void CMDIChildWnd::MDIActivate() {
 }
 
 void CMDIChildWnd::MDIMaximize() {
-    if (CMDIFrameWnd* frame = GetMDIFrame(); frame && frame->GetPeer())
-        frame->GetPeer()->MaximizeChild(this);
+    CMDIFrameWnd* frame = GetMDIFrame();
+    if (CMainFramePeer* peer = frame ? frame->GetMainFramePeer() : nullptr)
+        peer->MaximizeChild(this);
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Document.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/View.h"
@@ -51,16 +52,17 @@ void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* pChild) {
 }
 
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* pChild) {
-    if (m_pPeer) m_pPeer->ActivateChild(pChild);
+    if (CMainFramePeer* peer = GetMainFramePeer()) peer->ActivateChild(pChild);
     OnChildActivated(pChild);
 }
 
 void CMDIFrameWnd::MDICascade() {
-    if (m_pPeer) m_pPeer->ArrangeChildren(0);
+    if (CMainFramePeer* peer = GetMainFramePeer()) peer->ArrangeChildren(CMainFramePeer::Cascade);
 }
 
 void CMDIFrameWnd::MDITile(bool bHorizontal) {
-    if (m_pPeer) m_pPeer->ArrangeChildren(bHorizontal ? 1 : 2);
+    if (CMainFramePeer* peer = GetMainFramePeer())
+        peer->ArrangeChildren(bHorizontal ? CMainFramePeer::Rows : CMainFramePeer::Columns);
 }
 
 void CMDIFrameWnd::OnUpdateFrameTitle() {

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/framework/FrameWnd.h"
+#include "platform/framework/MainFramePeer.h"
 
 class CMDIChildWnd;
 
@@ -11,6 +12,7 @@ class CMDIFrameWnd : public CFrameWnd {
 public:
     // Makes the main window from the menu and accelerator resources with id.
     virtual bool LoadFrame(UINT id, CSize size = CSize());
+    CMainFramePeer* GetMainFramePeer() const { return PeerAs<CMainFramePeer>(); }
 
     CMDIChildWnd* MDIGetActive() const { return m_pActiveChild; }
     const std::vector<CMDIChildWnd*>& GetChildren() const { return m_children; }
@@ -39,6 +41,8 @@ public:
     CCmdUI QueryCommand(UINT id);
 
 protected:
+    bool PeerFitsKind() const override { return GetMainFramePeer() != nullptr; }
+
     std::vector<CMDIChildWnd*> m_children;
     CMDIChildWnd* m_pActiveChild = nullptr;
 };

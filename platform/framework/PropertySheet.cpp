@@ -1,10 +1,7 @@
 #include "platform/framework/PropertySheet.h"
 
 #include "platform/base/Afx.h"
-
-CWindowPeer* CPropertyPage::ControlPeer() {
-    return m_pSheet ? m_pSheet->GetPeer() : nullptr;
-}
+#include "platform/base/ResourceSet.h"
 
 void CPropertySheet::AddPage(CPropertyPage* pPage) {
     pPage->m_pSheet = this;
@@ -38,7 +35,7 @@ int CPropertySheet::DoModal() {
         page->OnInitDialog();
     m_nActive = 0;
     if (CPropertyPage* first = ActivePage()) first->OnSetActive();
-    int result = m_pPeer->RunModal();
+    int result = GetDialogPeer()->RunModal();
     DestroyWindow();
     return result == IDOK ? IDOK : IDCANCEL;
 }
@@ -54,17 +51,18 @@ void CPropertySheet::OnPageChanged(int index) {
 }
 
 void CPropertySheet::OnCommandFromUI(UINT id) {
-    if (!m_pPeer) return;
+    CDialogPeer* peer = GetDialogPeer();
+    if (!peer) return;
     if (id == IDOK) {
         for (CPropertyPage* page : m_pages)
             if (!page->OnKillActive()) return;
         for (CPropertyPage* page : m_pages)
             page->OnOK();
-        m_pPeer->EndModal(IDOK);
+        peer->EndModal(IDOK);
     } else if (id == IDCANCEL) {
         for (CPropertyPage* page : m_pages)
             page->OnCancel();
-        m_pPeer->EndModal(IDCANCEL);
+        peer->EndModal(IDCANCEL);
     } else if (id == kApplyID) {
         if (OnPageChanging()) OnApply();
     } else {

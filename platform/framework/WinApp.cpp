@@ -33,7 +33,8 @@ CWinApp::~CWinApp() {
 }
 
 void CWinApp::OnIdle() {
-    if (m_pMainWnd && m_pMainWnd->GetPeer()) m_pMainWnd->GetPeer()->UpdateCommandUI();
+    if (CMainFramePeer* peer = m_pMainWnd ? m_pMainWnd->GetMainFramePeer() : nullptr)
+        peer->UpdateCommandUI();
 }
 
 void CWinApp::AddDocTemplate(CMultiDocTemplate* pTemplate) {
@@ -92,7 +93,8 @@ void CWinApp::AddToRecentFileList(const std::string& path) {
     m_recentFiles.insert(m_recentFiles.begin(), path);
     if (static_cast<int>(m_recentFiles.size()) > m_nMaxMRU)
         m_recentFiles.resize(static_cast<size_t>(m_nMaxMRU));
-    if (m_pMainWnd && m_pMainWnd->GetPeer()) m_pMainWnd->GetPeer()->SetRecentFiles(m_recentFiles);
+    if (CMainFramePeer* peer = m_pMainWnd ? m_pMainWnd->GetMainFramePeer() : nullptr)
+        peer->SetRecentFiles(m_recentFiles);
 }
 
 void CWinApp::SaveStdProfileSettings() {

@@ -11,6 +11,10 @@ bool CWnd::CreatePeer(const CWindowSpec& request) {
     m_nID = request.m_nID;
     m_pPeer = CBackend::Current().CreateWindowPeer(this, request);
     if (!m_pPeer) return false;
+    if (!PeerFitsKind()) {
+        ReleasePeer();
+        return false;
+    }
     OnCreate();
     return true;
 }
@@ -18,6 +22,10 @@ bool CWnd::CreatePeer(const CWindowSpec& request) {
 void CWnd::DestroyWindow() {
     if (!m_pPeer) return;
     OnDestroy();
+    ReleasePeer();
+}
+
+void CWnd::ReleasePeer() {
     std::unique_ptr<CWindowPeer> peer = std::move(m_pPeer);
     peer->Destroy();
 }
@@ -89,50 +97,8 @@ void CWnd::ReleaseCapture() {
     if (m_pPeer) m_pPeer->ReleaseCapture();
 }
 
-void CWnd::SetFont(const CFont* pFont) {
-    if (m_pPeer) m_pPeer->SetFont(pFont);
-}
-
 std::unique_ptr<CDC> CWnd::GetDC() {
     return m_pPeer ? m_pPeer->GetDC() : nullptr;
-}
-
-void CWnd::SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw) {
-    if (m_pPeer) m_pPeer->SetScrollInfo(bar, si, bRedraw);
-}
-
-bool CWnd::GetScrollInfo(int bar, SCROLLINFO& si, UINT mask) {
-    si.fMask = mask;
-    return m_pPeer && m_pPeer->GetScrollInfo(bar, si);
-}
-
-int CWnd::GetScrollPos(int bar) {
-    SCROLLINFO si;
-    return GetScrollInfo(bar, si, SIF_POS) ? si.nPos : 0;
-}
-
-void CWnd::ShowScrollBar(int bar, bool bShow) {
-    if (m_pPeer) m_pPeer->ShowScrollBar(bar, bShow);
-}
-
-void CWnd::CreateSolidCaret(int w, int h) {
-    if (m_pPeer) m_pPeer->CreateCaret(w, h);
-}
-
-void CWnd::SetCaretPos(CPoint pt) {
-    if (m_pPeer) m_pPeer->SetCaretPos(pt);
-}
-
-void CWnd::ShowCaret() {
-    if (m_pPeer) m_pPeer->ShowCaret();
-}
-
-void CWnd::HideCaret() {
-    if (m_pPeer) m_pPeer->HideCaret();
-}
-
-void CWnd::DestroyCaret() {
-    if (m_pPeer) m_pPeer->DestroyCaret();
 }
 
 void CWnd::OnCommandFromUI(UINT id) {

@@ -44,19 +44,7 @@ public:
     void SetCapture();
     void ReleaseCapture();
     bool HasCapture() const { return m_bCapture; }
-    void SetFont(const CFont* pFont);
     std::unique_ptr<CDC> GetDC();
-
-    void SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw = true);
-    bool GetScrollInfo(int bar, SCROLLINFO& si, UINT mask = SIF_ALL);
-    int GetScrollPos(int bar);
-    void ShowScrollBar(int bar, bool bShow = true);
-
-    void CreateSolidCaret(int w, int h);
-    void SetCaretPos(CPoint pt);
-    void ShowCaret();
-    void HideCaret();
-    void DestroyCaret();
 
     // Messages, delivered by the backend.
     virtual void OnCreate() {}
@@ -94,8 +82,19 @@ public:
     virtual void OnUpdateFromUI(CCmdUI* pCmdUI);
 
 protected:
+    // The peer as the interface of this window's kind; null without a peer or when the backend
+    // made another kind.
+    template <class TPeer> TPeer* PeerAs() const { return dynamic_cast<TPeer*>(m_pPeer.get()); }
+    // Kinds with an interface of their own refuse a peer without it, so that a backend's mistake
+    // fails creation instead of dropping every call.
+    virtual bool PeerFitsKind() const { return true; }
+
     CWnd* m_pParent = nullptr;
     UINT m_nID = 0;
     bool m_bCapture = false;
+
+private:
+    void ReleasePeer();
+
     std::unique_ptr<CWindowPeer> m_pPeer;
 };

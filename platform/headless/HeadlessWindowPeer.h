@@ -5,14 +5,23 @@
 #include <vector>
 
 #include "platform/framework/CmdUI.h"
-#include "platform/framework/WindowPeer.h"
+#include "platform/framework/DialogPeer.h"
+#include "platform/framework/MainFramePeer.h"
+#include "platform/framework/StatusBarPeer.h"
+#include "platform/framework/ToolBarPeer.h"
+#include "platform/framework/ViewPeer.h"
 #include "platform/headless/HeadlessDC.h"
 
 class CHeadlessBackend;
 
 // A window that exists only as recorded state: what a user would see, and hooks for tests to
-// deliver input to its owner.
-class CHeadlessWindowPeer : public CWindowPeer {
+// deliver input to its owner. Every kind of window is this one class, so that a test reads any
+// window the same way; each kind's calls are recorded, none ignored.
+class CHeadlessWindowPeer : public CViewPeer,
+                            public CMainFramePeer,
+                            public CToolBarPeer,
+                            public CStatusBarPeer,
+                            public CDialogPeer {
 public:
     CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner, const CWindowSpec& request);
     ~CHeadlessWindowPeer() override;
@@ -33,7 +42,6 @@ public:
     void SetCapture() override { m_bCapture = true; }
     void ReleaseCapture() override { m_bCapture = false; }
     std::unique_ptr<CDC> GetDC() override;
-    void SetFont(const CFont* pFont) override { m_pFont = pFont; }
     void Destroy() override;
 
     void SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw) override;
@@ -47,10 +55,11 @@ public:
     void DestroyCaret() override;
     void SetImeCompositionWindow(CPoint pt, const CFont* pFont) override;
 
+    void RecalcLayout() override { ++m_nLayouts; }
     void UpdateCommandUI() override;
     void ActivateChild(CWnd* pChild) override { m_pActiveChild = pChild; }
     void MaximizeChild(CWnd* pChild) override { m_pMaximizedChild = pChild; }
-    void ArrangeChildren(int how) override { m_nArrangement = how; }
+    void ArrangeChildren(Arrangement how) override { m_nArrangement = how; }
     void SetRecentFiles(const std::vector<std::string>& paths) override { m_recent = paths; }
     void SetButtons(const std::vector<Button>& buttons) override { m_buttons = buttons; }
     void SetButtonImage(int index, int image) override;
@@ -88,7 +97,6 @@ public:
     bool m_bVisible = false;
     bool m_bDestroyed = false;
     std::string m_strText;
-    const CFont* m_pFont = nullptr;
     bool m_bInvalid = true;
     bool m_bAllInvalid = true;
     bool m_bEraseRequested = false;
@@ -105,6 +113,7 @@ public:
     CPoint m_caretPos;
     int m_nCaretShow = 0; // > 0 while shown
     CPoint m_imePos;
+    int m_nLayouts = 0;
     CWnd* m_pActiveChild = nullptr;
     CWnd* m_pMaximizedChild = nullptr;
     int m_nArrangement = -1;

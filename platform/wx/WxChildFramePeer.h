@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/framework/FramePeer.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class CWxDocumentBook;
@@ -6,7 +7,7 @@ class wxBoxSizer;
 
 // A document window: a page of the main window's document book, holding its bars at the
 // top, the view, and the status bar at the bottom. Its title is the page's tab label.
-class CWxChildFramePeer : public CWxWindowPeer {
+class CWxChildFramePeer : public CWxWindowPeer, public CFramePeer {
 public:
     CWxChildFramePeer(CWnd* pOwner, CWxDocumentBook* book, const CWindowSpec& ws);
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/framework/DialogPeer.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class wxDialog;
@@ -7,7 +8,7 @@ class wxNotebook;
 // A dialog from a template, modal or modeless, or a property sheet: the pages' templates on
 // tabs above OK, Cancel and Apply. Buttons, check boxes and radio buttons send their ids to the
 // owner as commands; Escape sends IDCANCEL and Enter the default button.
-class CWxDialogPeer : public CWxWindowPeer {
+class CWxDialogPeer : public CWxWindowPeer, public CDialogPeer {
 public:
     CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
 

@@ -10,6 +10,7 @@
 #include "platform/wx/WxFileDropTarget.h"
 #include "platform/wx/WxKeyMap.h"
 #include "platform/wx/WxMenuBar.h"
+#include "platform/wx/WxToolBarPeer.h"
 
 namespace {
 const wxSize kDefaultSize(960, 720);
@@ -49,6 +50,7 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     });
     frame->Bind(wxEVT_CLOSE_WINDOW, &CWxMainFramePeer::OnClose, this);
     frame->Bind(wxEVT_SIZE, &CWxMainFramePeer::OnSize, this);
+    frame->Bind(wxEVT_CHAR_HOOK, &CWxMainFramePeer::OnCharHook, this);
     frame->Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
         KeepKeysWithoutDocuments();
@@ -74,7 +76,7 @@ void CWxMainFramePeer::UpdateCommandUI() {
     if (m_pMenu) m_pMenu->Update(m_pOwner);
     if (!m_pWindow) return;
     for (wxWindow* child : m_pWindow->GetChildren())
-        if (CWxWindowPeer* bar = child->IsShown() ? OfWindow(child) : nullptr)
+        if (auto* bar = child->IsShown() ? dynamic_cast<CWxToolBarPeer*>(OfWindow(child)) : nullptr)
             bar->UpdateCommandUI();
 }
 
@@ -95,11 +97,12 @@ void CWxMainFramePeer::MaximizeChild(CWnd* pChild) {
     ActivateChild(pChild);
 }
 
-void CWxMainFramePeer::ArrangeChildren(int how) {
+void CWxMainFramePeer::ArrangeChildren(Arrangement how) {
     if (!m_pBook) return;
-    m_pBook->Arrange(how == 1   ? CWxDocumentBook::Rows
-                     : how == 2 ? CWxDocumentBook::Columns
-                                : CWxDocumentBook::Tabs);
+    // The book cannot overlap its pages: cascading shows them as tabs.
+    m_pBook->Arrange(how == Rows      ? CWxDocumentBook::Rows
+                     : how == Columns ? CWxDocumentBook::Columns
+                                      : CWxDocumentBook::Tabs);
 }
 
 void CWxMainFramePeer::SetRecentFiles(const std::vector<std::string>& paths) {
@@ -150,6 +153,19 @@ void CWxMainFramePeer::OnSize(wxSizeEvent& event) {
     // out in that, the bars complain of negative sizes. The final size follows at once.
     wxSize client = m_pWindow ? m_pWindow->GetClientSize() : wxSize();
     if (client.x >= kSmallestLayout && client.y >= kSmallestLayout) event.Skip();
+}
+
+void CWxMainFramePeer::OnCharHook(wxKeyEvent& event) {
+    // The document windows' own keys: Ctrl+Tab and Ctrl+F6 go to the next one, with Shift to
+    // the one before, wrapping round as the window list does.
+    int key = event.GetKeyCode();
+    bool nextDocument =
+        event.ControlDown() && !event.AltDown() && (key == WXK_TAB || key == WXK_F6);
+    if (!nextDocument || !m_pBook || m_pBook->GetPageCount() < 2) {
+        event.Skip();
+        return;
+    }
+    m_pBook->AdvanceSelection(!event.ShiftDown());
 }
 
 void CWxMainFramePeer::KeepKeysWithoutDocuments() {

@@ -1,17 +1,19 @@
 #pragma once
 #include <memory>
 
+#include "platform/framework/MainFramePeer.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class CWxDocumentBook;
 class CWxMenuBar;
 class wxAuiNotebookEvent;
 class wxBoxSizer;
+class wxKeyEvent;
 class wxMenuEvent;
 
 // The main window: menu bar, accelerators, toolbars at the top and the document book. Menu
 // and accelerator commands go to the owner; the close box asks the owner.
-class CWxMainFramePeer : public CWxWindowPeer {
+class CWxMainFramePeer : public CWxWindowPeer, public CMainFramePeer {
 public:
     CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws);
     ~CWxMainFramePeer() override;
@@ -24,7 +26,7 @@ public:
     void RecalcLayout() override;
     void ActivateChild(CWnd* pChild) override;
     void MaximizeChild(CWnd* pChild) override;
-    void ArrangeChildren(int how) override;
+    void ArrangeChildren(Arrangement how) override;
     void SetRecentFiles(const std::vector<std::string>& paths) override;
 
 private:
@@ -34,6 +36,7 @@ private:
     void OnPageChanged(wxAuiNotebookEvent& event);
     void OnPageClose(wxAuiNotebookEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnCharHook(wxKeyEvent& event);
     void KeepKeysWithoutDocuments();
     void OnDropFiles(const std::vector<std::string>& paths);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "platform/framework/StatusBarPeer.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class wxStatusBar;
@@ -8,7 +9,7 @@ class wxStatusBar;
 // A status bar at the bottom of a document window: the first pane takes the room the fixed
 // panes leave. A fixed pane grows when its text would not fit (the desktop's font is wider
 // than the one the widths were chosen for).
-class CWxStatusBarPeer : public CWxWindowPeer {
+class CWxStatusBarPeer : public CWxWindowPeer, public CStatusBarPeer {
 public:
     CWxStatusBarPeer(CWnd* pOwner, wxWindow* parent);
 

@@ -2,7 +2,7 @@
 
 #include <wx/toolbar.h>
 
-#include "platform/base/ResourceTypes.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/CmdUI.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/base/ResourceTypes.h"
+#include "platform/framework/ToolBarPeer.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class wxToolBar;
@@ -10,13 +11,14 @@ class wxToolBar;
 // A toolbar. Buttons of a toolbar resource show the pictures of their commands; buttons the
 // program sets itself (the file-name bar) are check buttons with a label and one of two
 // marker pictures. Enabling and check marks follow the owner's command states at idle time.
-class CWxToolBarPeer : public CWxWindowPeer {
+class CWxToolBarPeer : public CWxWindowPeer, public CToolBarPeer {
 public:
     CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
 
     void SetButtons(const std::vector<Button>& buttons) override;
     void SetButtonImage(int index, int image) override;
-    void UpdateCommandUI() override;
+    // Enabling and check marks from the owner's command states.
+    void UpdateCommandUI();
 
 private:
     void GrowToBestSize();

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "platform/framework/ViewPeer.h"
 #include "platform/wx/WxCanvasPeer.h"
 #include "platform/wx/WxCaret.h"
 #include "platform/wx/WxInputMethod.h"
@@ -10,7 +11,7 @@ class wxScrollWinEvent;
 
 // The drawing area of a document window: a canvas with scroll bars of 32-bit range, a caret
 // drawn by inverting its pixels, and the input method placed at the caret.
-class CWxViewPeer : public CWxCanvasPeer {
+class CWxViewPeer : public CWxCanvasPeer, public CViewPeer {
 public:
     CWxViewPeer(CWnd* pOwner, wxWindow* parent);
     ~CWxViewPeer() override;

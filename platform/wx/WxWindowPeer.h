@@ -16,7 +16,7 @@ class CWxTimer;
 // The part every wx window peer shares: the owner to deliver messages to, the wx window,
 // timers, and deferred destruction. A peer is a wx event handler so that the handlers it binds
 // are removed with it.
-class CWxWindowPeer : public CWindowPeer, public wxEvtHandler {
+class CWxWindowPeer : public virtual CWindowPeer, public wxEvtHandler {
 public:
     explicit CWxWindowPeer(CWnd* pOwner);
     ~CWxWindowPeer() override;

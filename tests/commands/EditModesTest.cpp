@@ -38,7 +38,7 @@ TEST_F(EditModesTest, InsertModeNoLongerAllowedFallsToViewNotOverwrite) {
     ASSERT_EQ(Mode(view), 2);
     m_host.m_nAllowedMode = 1;
     view->m_nNibble = 1;
-    m_frame->GetPeer()->UpdateCommandUI(); // the toolbar's idle update
+    m_frame->GetMainFramePeer()->UpdateCommandUI(); // the toolbar's idle update
     EXPECT_EQ(Mode(view), 0);
     EXPECT_EQ(view->m_nNibble, 0);
     EXPECT_EQ(Peer(view)->m_caretSize, CSize(16, 3));

@@ -97,10 +97,18 @@ launch_program() {
 focus_main() {
     wait_for has_only_main || fail "more than the main window is open"
     main=$(app_windows | head -n 1)
-    xdotool windowactivate --sync "$main" 2>/dev/null || true
-    wait_for focused_on "$main" || fail "the main window never got the keyboard focus"
+    WAIT_TIMEOUT=20 wait_for take_focus "$main" || fail "the main window never got the keyboard focus"
     # Let the first layout and paint settle before typing.
     settle
+}
+
+# Asks the window manager for the focus and, should it be slow to manage a new window on a busy
+# machine, sets the focus directly; true once the window has it.
+take_focus() {
+    focused_on "$1" && return 0
+    xdotool windowactivate "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null || true
+    sleep 0.2
+    focused_on "$1"
 }
 
 focused_on() {

@@ -6,6 +6,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/base/FileException.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
@@ -158,7 +159,7 @@ TEST_F(RoutingTest, EnablingFollowsUpdateHandlersAndHandlers) {
 }
 
 TEST_F(RoutingTest, MenuStatesComeFromTheRouting) {
-    m_frame->GetPeer()->UpdateCommandUI();
+    m_frame->GetMainFramePeer()->UpdateCommandUI();
     auto& states = m_backend.PeerOf(m_frame)->m_commandStates;
     ASSERT_EQ(states.size(), 4u);
     EXPECT_FALSE(states.at(kViewCmd).m_bEnabled);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Dialog.h"
 #include "platform/framework/PropertySheet.h"
 #include "platform/headless/HeadlessBackend.h"

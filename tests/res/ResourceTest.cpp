@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/FrameworkIds.h"
 #include "res/Resource.h"

@@ -87,6 +87,7 @@ TEST_F(DocumentScenarioTest, BackupIsMadeOncePerPath) {
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_SAVE));
     EXPECT_EQ(TempDir::Read(path + ".bak"), Str("one"));
     EXPECT_EQ(TempDir::Read(path), Str("1ne"));
+    EXPECT_EQ(doc->GetTitle(), path); // a save under the same name keeps the full path
     doc->m_pData->OverwriteAtCaret('2');
     ASSERT_TRUE(Save(doc));
     EXPECT_EQ(TempDir::Read(path + ".bak"), Str("one")); // the second save keeps the backup

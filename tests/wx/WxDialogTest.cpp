@@ -5,6 +5,7 @@
 
 #include "WxTestSupport.h"
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/Dialog.h"
 #include "platform/framework/PropertySheet.h"
@@ -123,7 +124,7 @@ TEST_F(WxDialogTest, ItemsKeepTextsChecksAndLists) {
 
 TEST_F(WxDialogTest, TheSpinButtonSetsTheNumberBeforeItWithinItsRange) {
     ASSERT_TRUE(m_dialog.Create());
-    m_dialog.GetPeer()->SetSpinRange(kSpin, 1, 256);
+    m_dialog.GetDialogPeer()->SetSpinRange(kSpin, 1, 256);
     m_dialog.SetDlgItemText(kNumber, "255");
     EXPECT_TRUE(CWxProbe::StepSpin(m_dialog, kSpin, 1));
     EXPECT_EQ(m_dialog.GetDlgItemText(kNumber), "256");

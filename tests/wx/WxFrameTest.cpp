@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "WxTestSupport.h"
-#include "platform/framework/ControlBars.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/ToolBar.h"
 #include "platform/wx/WxBackend.h"
 
 namespace {
@@ -128,7 +129,7 @@ TEST_F(WxFrameTest, WindowsTileSideBySideOrStackedAndReturnToTabs) {
     r2 = children[2]->GetWindowRect();
     EXPECT_LE(r0.bottom, r2.top);
     EXPECT_EQ(r0.left, r2.left);
-    m_frame.GetPeer()->MaximizeChild(children[1]);
+    m_frame.GetMainFramePeer()->MaximizeChild(children[1]);
     EXPECT_EQ(CWxProbe::PaneCount(m_frame), 1);
     for (size_t i = 0; i < children.size(); ++i) // in their order again
         EXPECT_EQ(CWxProbe::PageIndex(m_frame, *children[i]), static_cast<int>(i));
@@ -161,9 +162,9 @@ TEST_F(WxFrameTest, FileBarButtonsShowLabelsAndMarkers) {
     EXPECT_TRUE(a.m_bCheckStyle);
     EXPECT_FALSE(a.m_bMarkerShown);
     EXPECT_TRUE(CWxProbe::ToolState(bar, 32844).m_bMarkerShown);
-    bar.GetPeer()->SetButtonImage(0, 1);
+    bar.GetToolBarPeer()->SetButtonImage(0, 1);
     EXPECT_TRUE(CWxProbe::ToolState(bar, 32843).m_bMarkerShown);
-    bar.GetPeer()->SetButtonImage(2, 0);
+    bar.GetToolBarPeer()->SetButtonImage(2, 0);
     EXPECT_FALSE(CWxProbe::ToolState(bar, 32844).m_bMarkerShown);
     bar.DestroyWindow();
 }

@@ -7,6 +7,8 @@
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/StatusBar.h"
+#include "platform/framework/ToolBar.h"
 #include "platform/framework/View.h"
 #include "platform/wx/WxBackend.h"
 
@@ -208,4 +210,32 @@ TEST_F(WxViewTest, PaintsCoverTheInvalidPartAndScrollsMoveThePixels) {
     EXPECT_EQ(p.At(45, 10), RGB(0, 0, 0)); // drawn now
     EXPECT_EQ(p.At(45, 19), RGB(0, 0, 0));
     EXPECT_EQ(p.At(45, 21), window);
+}
+
+// A window the backend made without the operations of the program window's kind is refused at
+// creation, rather than dropping every later call; the document window goes on working.
+TEST_F(WxViewTest, WindowsRefuseABackendWindowOfAnotherKind) {
+    CWindowSpec ws;
+    ws.m_pParent = &m_child;
+    ws.m_kind = CWindowSpec::Control; // a canvas: no scroll bars, no caret
+    RecordingView view;
+    EXPECT_FALSE(view.CreatePeer(ws));
+    EXPECT_FALSE(view.IsCreated());
+    CToolBar toolBar;
+    ws.m_kind = CWindowSpec::StatusBar;
+    EXPECT_FALSE(toolBar.CreatePeer(ws));
+    CStatusBar statusBar;
+    ws.m_kind = CWindowSpec::ToolBar;
+    EXPECT_FALSE(statusBar.CreatePeer(ws));
+    CMDIChildWnd frame;
+    ws.m_kind = CWindowSpec::View;
+    EXPECT_FALSE(frame.CreatePeer(ws));
+    CWxProbe::Pump(50);
+
+    m_view.SetScrollInfo(SB_VERT, Range(0, 100, 10, 20));
+    EXPECT_EQ(CWxProbe::ScrollPos(m_view, SB_VERT), 20);
+    int paints = m_view.m_nPaints;
+    m_view.Invalidate(true);
+    CWxProbe::Pump(50);
+    EXPECT_GT(m_view.m_nPaints, paints);
 }

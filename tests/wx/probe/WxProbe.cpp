@@ -17,6 +17,7 @@
 #include <wx/radiobut.h>
 #include <wx/toolbar.h>
 
+#include "platform/framework/ScrollInfo.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxCommandIds.h"
 #include "platform/wx/WxDialogBuilder.h"

@@ -1,4 +1,4 @@
-#include "platform/base/ResourceTypes.h"
+#include "platform/base/ResourceSet.h"
 
 namespace {
 const CResourceSet* g_pResources = nullptr;

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/framework/FramePeer.h"
+
+// The main frame: menu bar, accelerators and the document windows.
+class CMainFramePeer : public CFramePeer {
+public:
+    // The menu and the bars follow the owner's command states.
+    virtual void UpdateCommandUI() = 0;
+    virtual void ActivateChild(CWnd* pChild) = 0;
+    virtual void MaximizeChild(CWnd* pChild) = 0;
+    enum Arrangement {
+        Cascade, // overlapping
+        Rows,    // one above the other
+        Columns, // side by side
+    };
+    virtual void ArrangeChildren(Arrangement how) = 0;
+    virtual void SetRecentFiles(const std::vector<std::string>& paths) = 0;
+};

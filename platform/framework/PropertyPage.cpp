@@ -1,0 +1,7 @@
+#include "platform/framework/PropertyPage.h"
+
+#include "platform/framework/PropertySheet.h"
+
+CDialogPeer* CPropertyPage::ControlPeer() {
+    return m_pSheet ? m_pSheet->GetDialogPeer() : nullptr;
+}

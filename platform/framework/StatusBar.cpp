@@ -1,0 +1,25 @@
+#include "platform/framework/StatusBar.h"
+
+bool CStatusBar::Create(CWnd* pParent, UINT id) {
+    CWindowSpec request;
+    request.m_kind = CWindowSpec::StatusBar;
+    request.m_pParent = pParent;
+    request.m_nID = id;
+    return CreatePeer(request);
+}
+
+void CStatusBar::SetPanes(const std::vector<int>& widths) {
+    m_texts.assign(widths.size(), std::string());
+    if (CStatusBarPeer* peer = GetStatusBarPeer()) peer->SetPanes(widths);
+}
+
+void CStatusBar::SetPaneText(int index, const std::string& text) {
+    if (index < 0 || static_cast<size_t>(index) >= m_texts.size()) return;
+    m_texts[static_cast<size_t>(index)] = text;
+    if (CStatusBarPeer* peer = GetStatusBarPeer()) peer->SetPaneText(index, text);
+}
+
+std::string CStatusBar::GetPaneText(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= m_texts.size()) return std::string();
+    return m_texts[static_cast<size_t>(index)];
+}
