@@ -2,9 +2,10 @@
 # Builds the benchmarks in Release and runs each; the verdict lines are repeated at the end.
 # Extra arguments go to every program (for example --benchmark_filter=...).
 set -eu
-# Benchmarks of the real window system need a display: give them a virtual one.
+# Benchmarks of the real window system need a display: give them a virtual one, tall enough
+# for RepaintBench's view of 60 rows.
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1600x2000x24" sh "$0" "$@"
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"

@@ -6,7 +6,13 @@
 
 #include "platform/base/Types.h"
 #include "view/AddressRuler.h"
+#include "view/ByteEntry.h"
 #include "view/CaretShape.h"
+#include "view/HexCaret.h"
+#include "view/HexKeyboard.h"
+#include "view/HexMouse.h"
+#include "view/HexPainter.h"
+#include "view/HexSelection.h"
 #include "view/PagePrinter.h"
 #include "view/RowView.h"
 #include "view/ViewCommandSet.h"
@@ -17,7 +23,9 @@ class CKolvaDoc;
 // The hex view: rows of address, hexadecimal area and character area, with the caret, the
 // selection, keyboard, mouse and input-method entry of bytes, and the character-code commands.
 // The caret position, the selection and the bytes belong to the document's data; the caret's
-// area, nibble and shape and the character code belong to the view.
+// area, nibble and shape and the character code belong to the view. The window's state lives
+// here; painting, the caret, the selection, keys, typed bytes and the mouse each have a
+// helper that works on it.
 class CKolvaView : public CRowView {
 public:
     static constexpr UINT kDragTimer = 1;
@@ -47,12 +55,17 @@ public:
 
     void EnterByte(uint8_t value);
     void SetCaretFromPoint(UINT flags, int x, int y);
+    void StartSelection();
     void ExtendSelection();
     void ClearSelection();
     void InvalidateRows(int r1, int r2, bool bErase);
     bool IsCaretRowVisible();
     bool SelectionTouchesVisibleRows();
     bool IsActiveView() const;
+    bool CanTakeCharacter() const;
+    // Pixel position of a column and a row of the data.
+    int ColumnX(int column) const { return (column - m_nFirstCol) * m_nCharWidth; }
+    int RowY(int64_t row) const;
     // What a refused key, character or command gives: the exclamation beep, nothing else.
     static void Refuse();
 
@@ -123,32 +136,14 @@ public:
     CPoint m_ptDrag;
 
 private:
-    int ColumnX(int column) const { return (column - m_nFirstCol) * m_nCharWidth; }
-    int RowY(int64_t row) const;
-    void DrawPlainRow(CDC* pDC, CBinData* pData, int row);
-    void DrawSelectedRow(CDC* pDC, CBinData* pData, int row);
-    // Spans whose rows count from firstRow.
-    void DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow, COLORREF brush,
-                   uint32_t rop);
-    // Marks and the registered range on the rows from the first visible one to last.
-    void DrawOverlays(CDC* pDC, CBinData* pData, int last);
-    void OnDeleteKey(UINT nChar);
-    // Runs one of the view's own commands for a key; beeps when no command set handles it.
-    void RunKeyCommand(UINT id);
-    // Shift state and nibble steps of a navigation key; false when the key is used up.
-    bool PrepareNavigation(UINT nChar);
-    bool CanTakeCharacter();
-    bool CanEnterAtCaret();
-    // EnterByte without its checks: stores the byte and moves on.
-    void StoreByte(uint8_t value);
-    int HexDigitValue(UINT nChar);
-    void EnterImeBytes(uint8_t first, uint8_t second);
-    void UpdateCompositionWindow();
-    void StartDragTimer(int distance);
     void SetJCode(int code);
-    void ReleaseMissedShift();
 
+    CHexPainter m_painter{*this};
+    CHexCaret m_caret{*this};
+    CHexSelection m_selection{*this};
+    CByteEntry m_entry{*this};
+    CHexKeyboard m_keyboard{*this};
+    CHexMouse m_mouse{*this};
     std::vector<std::unique_ptr<CViewCommandSet>> m_commandSets;
-    bool m_bCaretCreated = false;
     CPagePrinter m_pagePrinter{*this};
 };

@@ -57,6 +57,9 @@ public:
     CSize GetTextExtent(const std::string& s) {
         return GetTextExtent(s.data(), static_cast<int>(s.size()));
     }
+    // The bounding box of what this paint must cover, in logical units; false when nothing
+    // limits it (a page, a picture drawn whole). Drawing outside it has no effect.
+    virtual bool GetClipBox(CRect& /*rect*/) const { return false; }
 
     void TextOut(int x, int y, const std::string& s) {
         TextOut(x, y, s.data(), static_cast<int>(s.size()));

@@ -14,6 +14,16 @@ CCellGrid::Cell* CCellGrid::At(int col, int row) {
                     static_cast<size_t>(col)];
 }
 
+void CCellGrid::Shift(int cols, int rows) {
+    std::vector<Cell> moved(m_cells.size());
+    for (int row = 0; row < m_nRows; ++row)
+        for (int col = 0; col < m_nCols; ++col)
+            if (Cell* from = At(col - cols, row - rows))
+                moved[static_cast<size_t>(row) * static_cast<size_t>(m_nCols) +
+                      static_cast<size_t>(col)] = *from;
+    m_cells.swap(moved);
+}
+
 std::string CCellGrid::RowText(int row) const {
     std::string text;
     for (int c = 0; c < m_nCols; ++c)
@@ -49,11 +59,32 @@ COLORREF CHeadlessDC::SetBkColor(COLORREF color) {
     return color;
 }
 
+bool CHeadlessDC::GetClipBox(CRect& rect) const {
+    if (m_bClipped) rect = m_clip;
+    return m_bClipped;
+}
+
+void CHeadlessDC::SetClipBox(const CRect& rect) {
+    m_bClipped = true;
+    m_clip = rect;
+}
+
+CCellGrid::Cell* CHeadlessDC::Drawable(int col, int row) {
+    if (m_bClipped) {
+        CRect cell(col * kCharWidth, row * kCharHeight, (col + 1) * kCharWidth,
+                   (row + 1) * kCharHeight);
+        if (cell.right <= m_clip.left || cell.left >= m_clip.right || cell.bottom <= m_clip.top ||
+            cell.top >= m_clip.bottom)
+            return nullptr;
+    }
+    return m_pGrid->At(col, row);
+}
+
 void CHeadlessDC::TextOut(int x, int y, const char* text, int n) {
     ++m_nTextOutCalls;
     int row = y / kCharHeight, col = x / kCharWidth;
     for (int i = 0; i < n; ++i)
-        if (CCellGrid::Cell* cell = m_pGrid->At(col + i, row)) {
+        if (CCellGrid::Cell* cell = Drawable(col + i, row)) {
             cell->m_ch = text[i];
             cell->m_text = m_text;
             cell->m_back = m_back;
@@ -70,7 +101,7 @@ void CHeadlessDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, cons
 template <typename F> void CHeadlessDC::ForCells(const CRect& rect, F f) {
     for (int row = rect.top / kCharHeight; row * kCharHeight < rect.bottom; ++row)
         for (int col = rect.left / kCharWidth; col * kCharWidth < rect.right; ++col)
-            if (CCellGrid::Cell* cell = m_pGrid->At(col, row)) f(*cell);
+            if (CCellGrid::Cell* cell = Drawable(col, row)) f(*cell);
 }
 
 void CHeadlessDC::FillSolidRect(const CRect& rect, COLORREF color) {

@@ -20,6 +20,9 @@ struct CCellGrid {
 
     void Resize(int cols, int rows);
     Cell* At(int col, int row);
+    // Moves every cell by cols and rows, as a window's pixels move when it scrolls; the cells
+    // uncovered are blank.
+    void Shift(int cols, int rows);
     // The characters of a row, as drawn.
     std::string RowText(int row) const;
 };
@@ -45,12 +48,16 @@ public:
     int SetMapMode(int mode) override;
     int GetMapMode() const override { return m_nMapMode; }
     bool IsPrinting() const override { return m_bPrinting; }
+    bool GetClipBox(CRect& rect) const override;
 
+    // Limits drawing to the cells that meet rect, as a paint of an invalid region is.
+    void SetClipBox(const CRect& rect);
     CFont* GetCurrentFont() const { return m_pFont; }
     int m_nTextOutCalls = 0;
 
 private:
     template <typename F> void ForCells(const CRect& rect, F f);
+    CCellGrid::Cell* Drawable(int col, int row);
 
     CCellGrid* m_pGrid;
     bool m_bPrinting;
@@ -58,4 +65,6 @@ private:
     COLORREF m_text = 0;
     COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
+    bool m_bClipped = false;
+    CRect m_clip;
 };

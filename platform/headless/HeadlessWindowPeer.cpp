@@ -52,7 +52,7 @@ void CHeadlessWindowPeer::MoveWindow(const CRect& rect) {
 void CHeadlessWindowPeer::Resize(int cx, int cy) {
     m_client = CRect(0, 0, cx, cy);
     m_grid.Resize(cx / CHeadlessDC::kCharWidth, cy / CHeadlessDC::kCharHeight);
-    m_bInvalid = true;
+    m_bInvalid = m_bAllInvalid = true;
     m_pOwner->OnSize(SIZE_RESTORED, cx, cy);
 }
 
@@ -60,6 +60,7 @@ void CHeadlessWindowPeer::Invalidate(const CRect* pRect, bool bErase) {
     m_bInvalid = true;
     m_bEraseRequested = m_bEraseRequested || bErase;
     m_invalidRects.push_back(pRect ? *pRect : m_client);
+    if (!pRect) m_bAllInvalid = true;
 }
 
 void CHeadlessWindowPeer::UpdateWindow() {
@@ -69,6 +70,19 @@ void CHeadlessWindowPeer::UpdateWindow() {
 void CHeadlessWindowPeer::ScrollWindow(int dx, int dy) {
     m_scrolls.emplace_back(dx, dy);
     m_bInvalid = true;
+    if (dx % CHeadlessDC::kCharWidth || dy % CHeadlessDC::kCharHeight) {
+        m_bAllInvalid = true;
+        return;
+    }
+    // The cells move with the contents, invalid ones included; what is uncovered is invalid.
+    m_grid.Shift(dx / CHeadlessDC::kCharWidth, dy / CHeadlessDC::kCharHeight);
+    for (CRect& rect : m_invalidRects)
+        rect = CRect(rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy);
+    int w = m_client.Width(), h = m_client.Height();
+    if (dy > 0) m_invalidRects.emplace_back(0, 0, w, dy);
+    if (dy < 0) m_invalidRects.emplace_back(0, h + dy, w, h);
+    if (dx > 0) m_invalidRects.emplace_back(0, 0, dx, h);
+    if (dx < 0) m_invalidRects.emplace_back(w + dx, 0, w, h);
 }
 
 void CHeadlessWindowPeer::SetFocus() {
@@ -157,11 +171,20 @@ void CHeadlessWindowPeer::SetSpinRange(UINT id, int low, int high) {
 
 void CHeadlessWindowPeer::Paint() {
     if (m_bDestroyed) return;
-    if (m_bEraseRequested) m_grid.Resize(m_grid.m_nCols, m_grid.m_nRows);
     CHeadlessDC dc(&m_grid);
+    if (!m_bAllInvalid && !m_invalidRects.empty()) {
+        CRect box = m_invalidRects.front();
+        for (const CRect& r : m_invalidRects)
+            box = CRect(std::min(box.left, r.left), std::min(box.top, r.top),
+                        std::max(box.right, r.right), std::max(box.bottom, r.bottom));
+        dc.SetClipBox(box);
+        if (m_bEraseRequested) dc.FillSolidRect(box, CCellGrid::Cell().m_back);
+    } else if (m_bEraseRequested) {
+        m_grid.Resize(m_grid.m_nCols, m_grid.m_nRows);
+    }
     CExceptionBoundary::Run([&] { m_pOwner->OnPaint(&dc); });
     ++m_nPaints;
-    m_bInvalid = m_bEraseRequested = false;
+    m_bInvalid = m_bAllInvalid = m_bEraseRequested = false;
     m_invalidRects.clear();
     m_scrolls.clear();
 }

@@ -83,7 +83,8 @@ public:
 
     // A property sheet's tab clicked by the user; false when the page in front refused.
     bool SelectPage(int index);
-    // Repaints the invalid part (everything, in this backend) by the owner's OnPaint.
+    // Repaints the invalid part by the owner's OnPaint, with the bounding box of the invalid
+    // rectangles as the clip box; a window with nothing invalid is painted whole.
     void Paint();
     // Gives the window a new client size and tells the owner.
     void Resize(int cx, int cy);
@@ -97,6 +98,7 @@ public:
     bool m_bDestroyed = false;
     std::string m_strText;
     bool m_bInvalid = true;
+    bool m_bAllInvalid = true;
     bool m_bEraseRequested = false;
     std::vector<CRect> m_invalidRects;
     std::vector<CPoint> m_scrolls;

@@ -1,5 +1,8 @@
 #include "platform/wx/WxCanvasPeer.h"
 
+#include <cstdlib>
+
+#include <gtk/gtk.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
@@ -28,14 +31,29 @@ CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWi
 }
 
 void CWxCanvasPeer::Invalidate(const CRect* pRect, bool bErase) {
-    m_bDirty = true;
+    if (pRect)
+        m_invalid.Union(pRect->left, pRect->top, pRect->Width(), pRect->Height());
+    else
+        m_bAllInvalid = true;
     m_bErase = m_bErase || bErase;
     CWxWindowPeer::Invalidate(pRect, false);
 }
 
-void CWxCanvasPeer::ScrollWindow(int /*dx*/, int /*dy*/) {
-    // The program repaints the whole window on every paint, so a scroll is a repaint.
-    Invalidate(nullptr, false);
+void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
+    if (!m_pWindow) return;
+    if (m_bAllInvalid || m_picture.Rect().IsEmpty()) {
+        Invalidate(nullptr, false);
+        return;
+    }
+    m_picture.Scroll(dx, dy, GetSysColor(COLOR_WINDOW));
+    // What was waiting to be painted moved with the pixels; the uncovered strips join it.
+    wxRect all = m_picture.Rect();
+    wxRegion strips;
+    if (dy != 0) strips.Union(0, dy > 0 ? 0 : all.height + dy, all.width, std::abs(dy));
+    if (dx != 0) strips.Union(dx > 0 ? 0 : all.width + dx, 0, std::abs(dx), all.height);
+    if (!m_invalid.IsEmpty()) m_invalid.Offset(dx, dy);
+    m_invalid.Union(strips);
+    m_pWindow->Refresh(false);
 }
 
 void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
@@ -43,29 +61,53 @@ void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(window);
     wxSize size = window->GetClientSize();
     if (size.x <= 0 || size.y <= 0) return;
-    if (!m_picture.IsOk() || m_picture.GetSize() != size) {
-        m_picture.Create(size, 24);
-        m_bDirty = m_bErase = true;
-    }
-    if (m_bDirty) Render();
-    dc.DrawBitmap(m_picture, 0, 0);
-    DrawOverlay(dc, m_picture);
+    KeepOwnDisplayWindow();
+    if (m_picture.Prepare(window, size)) m_bAllInvalid = m_bErase = true;
+    Render();
+    m_picture.Paint(dc);
+    DrawOverlay(dc);
+}
+
+void CWxCanvasPeer::KeepOwnDisplayWindow() {
+    // Drawn inside its parent's display window, a paint of this window makes GTK paint every
+    // parent under it as well, which costs more than a scrolled strip.
+    GdkWindow* drawing = m_pWindow->GTKGetDrawingWindow();
+    if (drawing && !gdk_window_has_native(drawing)) gdk_window_ensure_native(drawing);
 }
 
 void CWxCanvasPeer::Render() {
-    wxMemoryDC memory(m_picture);
-    CWxDC dc(memory);
-    if (m_bErase)
-        dc.FillSolidRect(CRect(0, 0, m_picture.GetWidth(), m_picture.GetHeight()),
-                         GetSysColor(COLOR_WINDOW));
+    wxRegion region = m_bAllInvalid ? wxRegion(m_picture.Rect()) : m_invalid;
+    region.Intersect(m_picture.Rect());
+    bool erase = m_bErase;
     // Cleared first: the owner may invalidate again while it paints.
-    m_bDirty = m_bErase = false;
-    if (m_pOwner) m_pOwner->OnPaint(&dc);
+    m_invalid.Clear();
+    m_bAllInvalid = m_bErase = false;
+    if (region.IsEmpty()) return;
+    m_picture.DrawIn(region, [&](wxDC& dc, const wxRegion& part, int shift) {
+        PaintPart(dc, part, shift, erase);
+    });
+    m_picture.Publish(region);
+}
+
+void CWxCanvasPeer::PaintPart(wxDC& dc, const wxRegion& part, int shift, bool bErase) {
+    wxRegion pixels(part);
+    pixels.Offset(0, shift);
+    dc.SetDeviceClippingRegion(pixels);
+    {
+        CWxDC cdc(dc);
+        cdc.SetClipRegion(part);
+        wxRect box = part.GetBox();
+        if (bErase)
+            cdc.FillSolidRect(CRect(box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1),
+                              GetSysColor(COLOR_WINDOW));
+        if (m_pOwner) m_pOwner->OnPaint(&cdc);
+    }
+    dc.DestroyClippingRegion();
 }
 
 void CWxCanvasPeer::OnSize(wxSizeEvent& event) {
     event.Skip();
-    m_bDirty = m_bErase = true;
+    m_bAllInvalid = m_bErase = true;
     wxSize size = m_pWindow->GetClientSize();
     if (m_pOwner) m_pOwner->OnSize(SIZE_RESTORED, size.x, size.y);
 }

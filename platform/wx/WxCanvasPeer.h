@@ -1,13 +1,15 @@
 #pragma once
-#include <wx/bitmap.h>
+#include <wx/region.h>
 
+#include "platform/wx/WxRingPicture.h"
 #include "platform/wx/WxWindowPeer.h"
 
 class wxDC;
 
-// A window the program paints itself (a control such as a ruler, and the base of views). The
-// program paints into an off-screen bitmap, which keeps its pixels between paints as a window
-// does; keys, characters, the mouse, focus and size go to the owner.
+// A window the program paints itself (a control such as a ruler, and the base of views). Its
+// picture keeps its pixels between paints as a window does: a paint renders only the invalid
+// region, and scrolling moves the picture's pixels so that only the uncovered strip is
+// rendered. Keys, characters, the mouse, focus and size go to the owner.
 class CWxCanvasPeer : public CWxWindowPeer {
 public:
     CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style = 0);
@@ -17,14 +19,18 @@ public:
 
 protected:
     // Drawn over the program's picture on the screen (the caret).
-    virtual void DrawOverlay(wxDC& /*dc*/, const wxBitmap& /*picture*/) {}
+    virtual void DrawOverlay(wxDC& /*dc*/) {}
     virtual void FocusChanged(bool /*bFocused*/) {}
     // While true, keys go to the input method only.
     virtual bool KeysBelongToInputMethod() { return false; }
 
 private:
     void OnPaint(wxPaintEvent& event);
+    // The owner paints the invalid region, which then goes to the picture.
     void Render();
+    void KeepOwnDisplayWindow();
+    // The owner paints part of the window on dc, whose pixels lie shift rows lower.
+    void PaintPart(wxDC& dc, const wxRegion& part, int shift, bool bErase);
     void OnSize(wxSizeEvent& event);
     void OnKey(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
@@ -35,7 +41,9 @@ private:
     void OnWheel(wxMouseEvent& event);
     void OnFocus(wxFocusEvent& event);
 
-    wxBitmap m_picture;
-    bool m_bDirty = true;
+    CWxRingPicture m_picture;
+    // What the owner must paint again, in window pixels.
+    wxRegion m_invalid;
+    bool m_bAllInvalid = true;
     bool m_bErase = true;
 };

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "platform/base/CodePage932.h"
-#include "platform/wx/WxFontMapper.h"
 #include "platform/wx/WxRasterOp.h"
 
 namespace {
@@ -14,10 +13,6 @@ constexpr double kHiMetricPerInch = 2540.0;
 wxColour Colour(COLORREF c) {
     return wxColour(GetRValue(c), GetGValue(c), GetBValue(c));
 }
-
-// Half-width characters of several kinds; a run of them is drawn at once only when the font
-// advances every one of them by exactly one cell.
-const wchar_t kRunSample[] = L"0123456789ABCDEFWMabcdefijl-_|.\uFF71\uFF72\uFF73\uFF9D\uFF9E";
 
 // Characters no font draws: the platform's private-use area, where code page 932 puts its
 // user-defined characters and a few single bytes.
@@ -56,20 +51,13 @@ CFont* CWxDC::SelectObject(CFont* pFont) {
 void CWxDC::Realize() {
     if (m_bRealized) return;
     m_bRealized = true;
-    m_dc.SetFont(CWxFontMapper::Realize(m_pFont ? m_pFont->GetLogFont() : CLogFont(), m_scaleY));
-    wxFontMetrics fm = m_dc.GetFontMetrics();
-    m_cells.height = fm.height;
-    m_cells.ascent = fm.ascent;
-    m_cells.width = std::max(m_dc.GetTextExtent("0").x, 1);
-    m_cells.wideAdvance = m_dc.GetTextExtent(wxString(L"\u3042")).x;
-    wxString sample(kRunSample);
-    m_cells.bRunsExact =
-        m_dc.GetTextExtent(sample).x == m_cells.width * static_cast<int>(sample.length());
+    m_pMetrics = &CWxGlyphMetrics::Select(m_dc, m_pFont ? m_pFont->GetLogFont() : CLogFont(),
+                                          m_scaleY, m_bPrinting);
 }
 
-const CWxDC::Cells& CWxDC::CellMetrics() {
+const CWxGlyphMetrics::Cells& CWxDC::CellMetrics() {
     Realize();
-    return m_cells;
+    return m_pMetrics->GetCells();
 }
 
 int CWxDC::ToLogical(int pixels, bool bVertical) const {
@@ -77,7 +65,7 @@ int CWxDC::ToLogical(int pixels, bool bVertical) const {
 }
 
 bool CWxDC::GetTextMetrics(TEXTMETRIC& tm) {
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     tm = TEXTMETRIC();
     tm.tmHeight = ToLogical(c.height, true);
     tm.tmAscent = ToLogical(c.ascent, true);
@@ -119,7 +107,7 @@ void CWxDC::FillDevice(const wxRect& rect, COLORREF color) {
 
 void CWxDC::TextOut(int x, int y, const char* text, int n) {
     if (n <= 0) return;
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     wxPoint origin = ToDevice(x, y);
     // Opaque background, as text on this grid is always drawn.
     FillDevice(wxRect(origin.x, origin.y, n * c.width, c.height), m_back);
@@ -137,62 +125,60 @@ void CWxDC::DrawCells(wxPoint origin, const unsigned char* p, int n) {
     m_dc.SetTextForeground(Colour(m_text));
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     m_run.clear();
-    int runStart = 0, cell = 0;
+    int cell = 0;
     for (int i = 0; i < n;) {
         char16_t unit = 0;
         int used = CCodePage932::Decode(p + i, static_cast<size_t>(n - i), unit);
         CellKind kind = Classify(p[i], used, unit);
-        if (kind == Half) {
-            if (m_run.empty()) runStart = cell;
+        if (kind == Glyph && FitsCells(unit, used)) {
+            if (m_run.empty()) m_nRunCell = cell;
             m_run += static_cast<wchar_t>(unit);
+        } else if (kind != Glyph && !m_run.empty() && FitsCells(' ', 1)) {
+            m_run.append(static_cast<size_t>(used), ' '); // holds the cells; dots go over them
         } else {
-            FlushRun(origin, runStart);
-            if (kind == Wide) DrawWide(origin, cell, unit);
-            for (int k = 0; kind == Dots && k < used; ++k)
-                DrawDot(origin, cell + k);
+            FlushRun(origin);
+            if (kind == Glyph) DrawAlone(origin, cell, used, unit);
         }
+        for (int k = 0; kind == Dots && k < used; ++k)
+            DrawDot(origin, cell + k);
         cell += used;
         i += used;
     }
-    FlushRun(origin, runStart);
+    FlushRun(origin);
 }
 
 CWxDC::CellKind CWxDC::Classify(unsigned char first, int used, char16_t unit) {
-    if (used == 2) return IsPrivateUse(unit) ? Dots : Wide;
+    if (used == 2) return IsPrivateUse(unit) ? Dots : Glyph;
     if (unit == 0) return first == 0 ? Blank : Dots;                // an undecodable byte
     if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0)) return Blank; // control characters
-    return IsPrivateUse(unit) ? Dots : Half;
+    return IsPrivateUse(unit) ? Dots : Glyph;
 }
 
-void CWxDC::FlushRun(wxPoint origin, int firstCell) {
+bool CWxDC::FitsCells(char16_t unit, int cells) {
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
+    if (!c.bRunsExact) return false;
+    return m_pMetrics->Advance(m_dc, unit) == cells * c.width;
+}
+
+void CWxDC::FlushRun(wxPoint origin) {
+    m_run.Trim(true);
     if (m_run.empty()) return;
-    const Cells& c = CellMetrics();
-    int x = origin.x + firstCell * c.width;
-    if (c.bRunsExact) {
-        m_dc.DrawText(m_run, x, origin.y);
-    } else {
-        for (size_t k = 0; k < m_run.length(); ++k, x += c.width) {
-            wxDCClipper clip(m_dc, wxRect(x, origin.y, c.width, c.height));
-            m_dc.DrawText(m_run.substr(k, 1), x, origin.y);
-        }
-    }
+    m_dc.DrawText(m_run, origin.x + m_nRunCell * CellMetrics().width, origin.y);
     m_run.clear();
 }
 
-void CWxDC::DrawWide(wxPoint origin, int cell, char16_t unit) {
-    const Cells& c = CellMetrics();
+void CWxDC::DrawAlone(wxPoint origin, int cell, int cells, char16_t unit) {
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
+    wxString glyph(static_cast<wchar_t>(unit));
     int x = origin.x + cell * c.width;
-    int slack = 2 * c.width - c.wideAdvance;
+    int slack = cells * c.width - m_pMetrics->Advance(m_dc, unit);
     std::optional<wxDCClipper> clip;
-    // A full-width glyph wider than two cells at this size is centred and cut at the cells.
-    if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, 2 * c.width, c.height));
-    m_run += static_cast<wchar_t>(unit);
-    m_dc.DrawText(m_run, x + slack / 2, origin.y);
-    m_run.clear();
+    if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
+    m_dc.DrawText(glyph, x + slack / 2, origin.y);
 }
 
 void CWxDC::DrawDot(wxPoint origin, int cell) {
-    const Cells& c = CellMetrics();
+    const CWxGlyphMetrics::Cells& c = CellMetrics();
     int size = std::max(2, c.width / 4);
     int cx = origin.x + cell * c.width + c.width / 2;
     int cy = origin.y + c.ascent - c.ascent / 3;
@@ -211,12 +197,35 @@ void CWxDC::PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) {
         FillDevice(r, brush);
         return;
     }
-    if (CWxRasterOp::Apply(m_dc, r, brush, op)) return;
+    if (ApplyClipped(r, brush, op)) return;
     // A DC without readable pixels (a printer): the toolkit's nearest operation.
     wxRasterOperationMode old = m_dc.GetLogicalFunction();
     m_dc.SetLogicalFunction(LogicalFunction(op));
     FillDevice(r, op == CWxRasterOp::Invert ? RGB(255, 255, 255) : brush);
     m_dc.SetLogicalFunction(old);
+}
+
+bool CWxDC::ApplyClipped(const wxRect& rect, COLORREF brush, CWxRasterOp::Op op) {
+    if (!m_bClipped) return CWxRasterOp::Apply(m_dc, rect, brush, op);
+    // The pixels are changed directly, past the DC's clipping: only those of the region.
+    wxRegion part(m_clip);
+    part.Intersect(rect);
+    for (wxRegionIterator it(part); it; ++it)
+        if (!CWxRasterOp::Apply(m_dc, it.GetRect(), brush, op)) return false;
+    return true;
+}
+
+bool CWxDC::GetClipBox(CRect& rect) const {
+    if (!m_bClipped) return false;
+    wxRect box = m_clip.GetBox();
+    rect = CRect(ToLogical(box.x, false), ToLogical(box.y, true),
+                 ToLogical(box.x + box.width, false), ToLogical(box.y + box.height, true));
+    return true;
+}
+
+void CWxDC::SetClipRegion(const wxRegion& region) {
+    m_bClipped = true;
+    m_clip = region;
 }
 
 int CWxDC::SetMapMode(int mode) {

@@ -2,13 +2,17 @@
 #include <memory>
 
 #include <wx/dc.h>
+#include <wx/region.h>
 #include <wx/string.h>
 
 #include "platform/framework/DC.h"
+#include "platform/wx/WxGlyphMetrics.h"
+#include "platform/wx/WxRasterOp.h"
 
 // A device context on a wx DC. Text is code page 932 drawn on an exact cell grid: one byte
 // per cell of the font's half-width advance, a double-byte character across two cells, an
-// undecodable byte (or a character no font has) as a dot in its cell.
+// undecodable byte (or a character no font has) as a dot in its cell. Characters whose
+// advance is exactly their cells are drawn together, a run in one call; the others alone.
 class CWxDC : public CDC {
 public:
     explicit CWxDC(wxDC& dc, bool bPrinting = false);
@@ -30,28 +34,32 @@ public:
     CRect GetPrintableRect() override;
     // The page's resolution where the context's own is not the page's (a preview's bitmap).
     void SetDevicePPI(double x, double y) { m_devicePPI = wxRealPoint(x, y); }
+    bool GetClipBox(CRect& rect) const override;
+
+    // The region the wx DC is clipped to, in device pixels (screen paints only).
+    void SetClipRegion(const wxRegion& region);
 
 private:
     // A rectangle in logical units as device pixels.
     wxRect ToDevice(const CRect& rect) const;
-    // The selected font's cell grid, in device pixels.
-    struct Cells {
-        int width = 0, height = 0, ascent = 0;
-        int wideAdvance = 0;    // advance of a full-width glyph
-        bool bRunsExact = true; // a run of half-width glyphs advances exactly one cell each
-    };
-    // How a character of the text is drawn: nothing, in a run of half-width glyphs, as one
-    // full-width glyph, or as a dot per byte.
-    enum CellKind { Blank, Half, Wide, Dots };
+    // How a character of the text is drawn: nothing, as a glyph, or as a dot per byte.
+    enum CellKind { Blank, Glyph, Dots };
     static CellKind Classify(unsigned char first, int used, char16_t unit);
-    const Cells& CellMetrics();
+    // Whether the glyph advances exactly the cells it stands for, so a run keeps the grid.
+    bool FitsCells(char16_t unit, int cells);
+    // The selected font's cell grid, in device pixels.
+    const CWxGlyphMetrics::Cells& CellMetrics();
     void Realize();
     wxPoint ToDevice(int x, int y) const;
     int ToLogical(int pixels, bool bVertical) const;
     void FillDevice(const wxRect& rect, COLORREF color);
+    // A raster operation on the pixels of rect within the clip region; false when the pixels
+    // cannot be reached.
+    bool ApplyClipped(const wxRect& rect, COLORREF brush, CWxRasterOp::Op op);
     void DrawCells(wxPoint origin, const unsigned char* p, int n);
-    void FlushRun(wxPoint origin, int firstCell);
-    void DrawWide(wxPoint origin, int cell, char16_t unit);
+    void FlushRun(wxPoint origin);
+    // A glyph that does not fit its cells: centred on them and cut at their edges.
+    void DrawAlone(wxPoint origin, int cell, int cells, char16_t unit);
     void DrawDot(wxPoint origin, int cell);
 
     std::unique_ptr<wxDC> m_pOwned;
@@ -59,11 +67,14 @@ private:
     bool m_bPrinting;
     CFont* m_pFont = nullptr;
     bool m_bRealized = false;
-    Cells m_cells;
+    CWxGlyphMetrics* m_pMetrics = nullptr;
     COLORREF m_text = 0;
     COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxRealPoint m_devicePPI;               // 0: the context's own
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
+    int m_nRunCell = 0;
+    bool m_bClipped = false;
+    wxRegion m_clip;
 };

@@ -41,6 +41,16 @@ bool IsPixelFormat(cairo_surface_t* surface) {
     cairo_format_t format = cairo_image_surface_get_format(surface);
     return format == CAIRO_FORMAT_RGB24 || format == CAIRO_FORMAT_ARGB32;
 }
+
+// The DC's image surface with its pixels up to date, or null.
+cairo_surface_t* PixelSurface(wxDC& dc) {
+    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+    if (!cr) return nullptr;
+    cairo_surface_t* surface = cairo_get_target(cr);
+    if (!IsPixelFormat(surface)) return nullptr;
+    cairo_surface_flush(surface);
+    return surface;
+}
 } // namespace
 
 bool CWxRasterOp::FromRop(uint32_t rop, Op& op) {
@@ -88,13 +98,10 @@ uint32_t CWxRasterOp::Combine(uint32_t pixel, uint32_t brush, Op op) {
 }
 
 bool CWxRasterOp::Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op) {
-    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
-    if (!cr) return false;
-    cairo_surface_t* surface = cairo_get_target(cr);
-    if (!IsPixelFormat(surface)) return false;
-    cairo_surface_flush(surface);
+    cairo_surface_t* surface = PixelSurface(dc);
+    if (!surface) return false;
     cairo_rectangle_int_t r;
-    if (!SurfaceRect(cr, surface, rect, r)) return true;
+    if (!SurfaceRect(static_cast<cairo_t*>(dc.GetHandle()), surface, rect, r)) return true;
     unsigned char* data = cairo_image_surface_get_data(surface);
     int stride = cairo_image_surface_get_stride(surface);
     uint32_t rgb = RgbOf(brush);
@@ -105,4 +112,16 @@ bool CWxRasterOp::Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op) {
     }
     cairo_surface_mark_dirty_rectangle(surface, r.x, r.y, r.width, r.height);
     return true;
+}
+
+void CWxRasterOp::InvertRect(wxDC& dc, const wxRect& rect) {
+    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+    if (!cr || rect.IsEmpty()) return;
+    cairo_save(cr);
+    // |white - pixel| is the pixel inverted, channel by channel.
+    cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_rectangle(cr, rect.x, rect.y, rect.width, rect.height);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }

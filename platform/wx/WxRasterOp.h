@@ -19,6 +19,8 @@ public:
     static bool FromRop(uint32_t rop, Op& op);
     // rect is in the DC's device pixels. False when the DC's pixels cannot be read back.
     static bool Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op);
+    // Inverts the pixels of rect (device pixels) on any DC cairo draws on, the screen's too.
+    static void InvertRect(wxDC& dc, const wxRect& rect);
     // One pixel (0xRRGGBB) combined with a brush (0xRRGGBB).
     static uint32_t Combine(uint32_t pixel, uint32_t brush, Op op);
 };

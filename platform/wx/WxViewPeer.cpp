@@ -4,7 +4,6 @@
 #include <climits>
 
 #include <gtk/gtk.h>
-#include <wx/dcmemory.h>
 
 #include "platform/framework/Font.h"
 #include "platform/framework/Wnd.h"
@@ -157,14 +156,6 @@ void CWxViewPeer::SetImeCompositionWindow(CPoint pt, const CFont* pFont) {
     m_ime.SetCursorLocation(pt.x, pt.y, 1, std::max(height, 1));
 }
 
-void CWxViewPeer::DrawOverlay(wxDC& dc, const wxBitmap& picture) {
-    if (!m_caret.IsDrawn()) return;
-    wxRect r = WxRect(m_caret.Rect()).Intersect(wxRect(picture.GetSize()));
-    if (r.IsEmpty()) return;
-    wxBitmap piece = picture.GetSubBitmap(r);
-    {
-        wxMemoryDC memory(piece);
-        CWxRasterOp::Apply(memory, wxRect(r.GetSize()), 0, CWxRasterOp::Invert);
-    }
-    dc.DrawBitmap(piece, r.x, r.y);
+void CWxViewPeer::DrawOverlay(wxDC& dc) {
+    if (m_caret.IsDrawn()) CWxRasterOp::InvertRect(dc, WxRect(m_caret.Rect()));
 }

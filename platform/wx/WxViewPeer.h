@@ -28,7 +28,7 @@ public:
     void SetImeCompositionWindow(CPoint pt, const CFont* pFont) override;
 
 protected:
-    void DrawOverlay(wxDC& dc, const wxBitmap& picture) override;
+    void DrawOverlay(wxDC& dc) override;
     void FocusChanged(bool bFocused) override;
     bool KeysBelongToInputMethod() override { return m_ime.IsComposing(); }
 

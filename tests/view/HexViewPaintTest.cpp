@@ -161,3 +161,52 @@ TEST_F(HexViewPaintTest, RulerFollowsTheFirstColumnWhenAResizeMovesIt) {
     EXPECT_EQ(Peer(view)->m_grid.RowText(0).substr(0, 20),
               std::string(Data(view).FormatRowText(0, 0)).substr(38, 20));
 }
+
+TEST_F(HexViewPaintTest, APaintFormatsOnlyTheRowsItsClipBoxMeets) {
+    CKolvaView* view = Open(Sequence(64), 10);
+    Data(view).m_marks.Toggle(0x01);
+    Data(view).m_marks.Toggle(0x21);
+    CCellGrid& grid = Paint(view);
+    grid.At(14, 0)->m_and = kNone; // the first row's mark, as if not drawn yet
+    CHeadlessDC dc(&grid);
+    dc.SetClipBox(CRect(100, 2 * 16 + 4, 120, 3 * 16 + 1)); // row 2 and a pixel of row 3
+    view->OnDraw(&dc);
+    EXPECT_EQ(dc.m_nTextOutCalls, 2);
+    EXPECT_EQ(grid.At(14, 2)->m_and, RGB(0, 255, 0));
+    EXPECT_EQ(grid.At(14, 0)->m_and, kNone);        // outside: neither row nor overlay drawn
+    dc.SetClipBox(CRect(0, 20 * 16, 640, 21 * 16)); // below the rows
+    view->OnDraw(&dc);
+    EXPECT_EQ(dc.m_nTextOutCalls, 2);
+}
+
+// A scroll moves what the window shows and repaints only the uncovered rows; the picture is
+// the one a full repaint gives.
+TEST_F(HexViewPaintTest, ScrollingRepaintsOnlyTheUncoveredRows) {
+    CKolvaView* view = Open(Sequence(100 * 16), 10);
+    Data(view).m_marks.Toggle(0x95);
+    Data(view).SetSelection(0x33, 0x41);
+    CHeadlessWindowPeer* peer = Peer(view);
+    Paint(view);
+    for (UINT code : {SB_LINEDOWN, SB_PAGEDOWN, SB_LINEUP, SB_LINEUP}) {
+        view->OnVScroll(code, 0);
+        if (code == SB_LINEDOWN || code == SB_LINEUP) {
+            // A stale cell in a row the scroll moved: no repaint may touch it.
+            int kept = code == SB_LINEDOWN ? 3 : 6;
+            char moved = peer->m_grid.At(5, kept)->m_ch;
+            peer->m_grid.At(5, kept)->m_ch = '#';
+            peer->Paint();
+            EXPECT_EQ(peer->m_grid.At(5, kept)->m_ch, '#');
+            peer->m_grid.At(5, kept)->m_ch = moved;
+        } else {
+            peer->Paint();
+        }
+        CCellGrid scrolled = peer->m_grid;
+        view->Invalidate(true);
+        peer->Paint();
+        for (int row = 0; row < 10; ++row) {
+            EXPECT_EQ(scrolled.RowText(row), peer->m_grid.RowText(row)) << row;
+            EXPECT_EQ(HighlightedColumns(scrolled, row), HighlightedColumns(peer->m_grid, row));
+            EXPECT_EQ(scrolled.At(17, row)->m_and, peer->m_grid.At(17, row)->m_and) << row;
+        }
+    }
+}

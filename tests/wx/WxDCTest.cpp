@@ -62,6 +62,41 @@ TEST_P(WxDCGridTest, GlyphsLandInTheirCells) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WxDCGridTest, testing::Values(-14, -16, -19, -21, -24));
 
+// Control characters and dots inside a run of half-width glyphs keep the glyphs after them on
+// their cells; a full-width glyph that is not exactly two cells wide stays on its own two.
+TEST(WxDCTest, GlyphsAfterBlanksAndDotsInARunStayOnTheirCells) {
+    CWxOffscreen canvas(400, 100);
+    CDC& dc = canvas.DC();
+    CFont font = GridFont(-19);
+    dc.SelectObject(&font);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(tm);
+    const int w = tm.tmAveCharWidth, h = tm.tmHeight, piece = h + 10;
+    dc.TextOut(0, 0,
+               "ab\x01\x02"
+               "cd\xF0\x40"
+               "ef\x88\x9F"
+               "gh",
+               16);
+    const char* alone[] = {"ab", "cd", "ef", "gh"};
+    const int cells[] = {0, 4, 8, 12};
+    for (int i = 0; i < 4; ++i)
+        dc.TextOut(cells[i] * w, piece, alone[i], 2);
+    dc.TextOut(10 * w, piece, "\x88\x9F", 2);
+    CWxProbe::Pixels p = canvas.Pixels();
+    auto sameCells = [&](int first, int count) {
+        for (int y = 0; y < h; ++y)
+            for (int x = first * w; x < (first + count) * w; ++x)
+                if (p.At(x, y) != p.At(x, piece + y)) return false;
+        return true;
+    };
+    for (int cell : cells)
+        EXPECT_TRUE(sameCells(cell, 2)) << "glyphs at cell " << cell;
+    EXPECT_TRUE(sameCells(10, 2)) << "the full-width glyph";
+    EXPECT_FALSE(p.Differs(CRect(2 * w, 0, 4 * w, h), kWhite)); // the control characters
+    EXPECT_TRUE(p.Differs(CRect(6 * w, 0, 7 * w, h), kWhite));  // the user-defined character
+}
+
 TEST(WxDCTest, MetricsDescribeTheCellGrid) {
     CWxOffscreen canvas(400, 60);
     CDC& dc = canvas.DC();

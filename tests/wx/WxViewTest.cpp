@@ -17,7 +17,11 @@ class RecordingView : public CView {
 public:
     void OnDraw(CDC* pDC) override {
         ++m_nPaints;
-        if (m_bDrawBlock) pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
+        m_bClipped = pDC->GetClipBox(m_clip);
+        if (!m_bDrawBlock) return;
+        int bottom = GetClientRect().bottom;
+        pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
+        pDC->FillSolidRect(CRect(40, bottom - 20, 60, bottom), RGB(0, 0, 255));
     }
     void OnKeyDown(UINT nChar, UINT, UINT) override { Record("key", nChar); }
     void OnKeyUp(UINT nChar, UINT, UINT) override { Record("up", nChar); }
@@ -28,6 +32,8 @@ public:
 
     int m_nPaints = 0;
     bool m_bDrawBlock = false;
+    bool m_bClipped = false;
+    CRect m_clip; // of the last paint
     std::vector<std::string> m_events;
 
 private:
@@ -159,6 +165,51 @@ TEST_F(WxViewTest, TheCaretInvertsItsPixelsWhileFocusedAndShown) {
     EXPECT_EQ(shown.At(9, 6), window);
     CWxProbe::Focus(m_view, false);
     EXPECT_EQ(CWxProbe::Capture(m_view).At(12, 6), window);
+}
+
+// The window keeps its pixels: a paint covers what was invalidated, and a scroll moves the
+// pixels and paints only the strip it uncovered.
+TEST_F(WxViewTest, PaintsCoverTheInvalidPartAndScrollsMoveThePixels) {
+    m_view.m_bDrawBlock = true;
+    m_view.Invalidate(false);
+    m_view.UpdateWindow();
+    m_view.m_bDrawBlock = false;
+    m_view.InvalidateRect(CRect(100, 30, 140, 50), false);
+    m_view.UpdateWindow();
+    EXPECT_TRUE(m_view.m_bClipped);
+    EXPECT_EQ(m_view.m_clip, CRect(100, 30, 140, 50));
+
+    m_view.ScrollWindow(0, 30);
+    m_view.UpdateWindow();
+    EXPECT_EQ(m_view.m_clip, CRect(0, 0, m_view.GetClientRect().Width(), 30));
+    CWxProbe::Pixels p = CWxProbe::Capture(m_view);
+    COLORREF window = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(p.At(45, 35), RGB(0, 0, 0)); // the block, 30 pixels lower
+    EXPECT_EQ(p.At(45, 49), RGB(0, 0, 0));
+    EXPECT_EQ(p.At(45, 52), window);
+    EXPECT_EQ(p.At(45, 5), window); // uncovered and painted by the view, which drew nothing
+    m_view.ScrollWindow(-25, 0);
+    m_view.UpdateWindow();
+    EXPECT_EQ(m_view.m_clip.left, m_view.GetClientRect().Width() - 25);
+    p = CWxProbe::Capture(m_view);
+    EXPECT_EQ(p.At(20, 40), RGB(0, 0, 0));
+    EXPECT_EQ(p.At(36, 40), window);
+    m_view.ScrollWindow(0, -40);
+    m_view.UpdateWindow();
+    // A paint across the place where the scrolls left the first row lands where it belongs.
+    m_view.m_bDrawBlock = true;
+    int bottom = m_view.GetClientRect().bottom;
+    m_view.InvalidateRect(CRect(0, 5, 100, bottom), false);
+    m_view.UpdateWindow();
+    p = CWxProbe::Capture(m_view);
+    EXPECT_EQ(p.At(45, bottom - 1), RGB(0, 0, 255));
+    EXPECT_EQ(p.At(45, bottom - 20), RGB(0, 0, 255));
+    EXPECT_EQ(p.At(45, bottom - 21), window);
+    EXPECT_EQ(p.At(20, 5), RGB(0, 0, 0)); // the moved block's last rows
+    EXPECT_EQ(p.At(20, 12), window);
+    EXPECT_EQ(p.At(45, 10), RGB(0, 0, 0)); // drawn now
+    EXPECT_EQ(p.At(45, 19), RGB(0, 0, 0));
+    EXPECT_EQ(p.At(45, 21), window);
 }
 
 // A window the backend made without the operations of the program window's kind is refused at

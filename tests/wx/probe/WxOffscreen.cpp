@@ -3,6 +3,7 @@
 #include <wx/dcmemory.h>
 
 #include "platform/wx/WxDC.h"
+#include "platform/wx/WxFontMapper.h"
 
 CWxOffscreen::CWxOffscreen(int w, int h, bool bPrinting)
     : m_pBitmap(std::make_unique<wxBitmap>(w, h, 24)),
@@ -34,4 +35,14 @@ CWxProbe::Pixels CWxOffscreen::Pixels() {
 CSize CWxOffscreen::PixelsPerInch() const {
     wxSize ppi = m_pMemory->GetPPI();
     return CSize(ppi.x, ppi.y);
+}
+
+void CWxOffscreen::SetPlainText(const std::string& utf8, const CLogFont& lf) {
+    m_pPlainText = std::make_unique<wxString>(wxString::FromUTF8(utf8));
+    m_pMemory->SetFont(CWxFontMapper::Realize(lf));
+    m_pMemory->SetTextForeground(*wxBLACK);
+}
+
+void CWxOffscreen::DrawPlainText() {
+    if (m_pPlainText) m_pMemory->DrawText(*m_pPlainText, 0, 0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "platform/framework/DC.h"
 #include "tests/wx/probe/WxProbe.h"
@@ -7,6 +8,8 @@
 class CWxDC;
 class wxBitmap;
 class wxMemoryDC;
+class wxString;
+struct CLogFont;
 
 // A white off-screen picture with a device context of the wx backend to draw on, and its
 // pixels to read back. A printing one stands for a page, as the print preview draws it.
@@ -20,8 +23,14 @@ public:
     CWxProbe::Pixels Pixels();
     CSize PixelsPerInch() const;
 
+    // Text drawn by the toolkit alone, in one call with the font the backend makes of lf: what
+    // drawing the same text costs without a cell grid.
+    void SetPlainText(const std::string& utf8, const CLogFont& lf);
+    void DrawPlainText();
+
 private:
     std::unique_ptr<wxBitmap> m_pBitmap;
     std::unique_ptr<wxMemoryDC> m_pMemory;
     std::unique_ptr<CWxDC> m_pDC;
+    std::unique_ptr<wxString> m_pPlainText;
 };

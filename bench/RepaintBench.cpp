@@ -1,0 +1,220 @@
+// Painting the hex view on the real window system (it needs a display; run_benchmarks.sh
+// gives it a virtual one).
+//
+// A full repaint of a view of 60 rows, from the invalidation to the pixels on the screen,
+// against one toolkit call that draws the same 60 lines as plain text into a picture of the
+// same size in the same font. And scrolling the view by one row, with its repaint, against the
+// full repaint.
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/BenchSupport.h"
+#include "commands/ViewCommands.h"
+#include "engine/DocumentHost.h"
+#include "engine/KolvaDoc.h"
+#include "platform/base/CodePage932.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/WinApp.h"
+#include "platform/wx/WxBackend.h"
+#include "res/Resource.h"
+#include "res/Resources.h"
+#include "tests/TempDir.h"
+#include "tests/wx/probe/WxOffscreen.h"
+#include "tests/wx/probe/WxProbe.h"
+#include "view/KolvaView.h"
+#include "view/ViewHost.h"
+
+namespace {
+constexpr int kRows = 60;
+constexpr int kFileSize = 64 << 10;
+constexpr int kBlock = 320; // bytes of one kind of content before the next kind
+constexpr int kFrameWidth = 860;
+constexpr int kSettleMs = 300;
+
+class BenchHost : public CViewHost, public CDocumentHost {
+public:
+    int JCodeSetting() override { return 0; }
+    int IndicatorVisible() override { return 0; }
+    int AllowedMode() override { return 2; }
+    CFont* GetCurrentFont() override { return &m_screen; }
+    CFont* GetScreenFont() override { return &m_screen; }
+    void UsePrinterFont(bool) override {}
+    CDialogBar* CreateRulerBar(CFrameWnd*) override { return nullptr; }
+    void LayoutRulerBar(CFrameWnd*, bool, int) override {}
+    void RefreshSearchDialogs(CKolvaView*) override {}
+    int InitialMode() override { return 2; }
+    int BackupSetting() override { return 0; }
+    int MaxOnMemoryMB() override { return 16; }
+    void OnDocumentClosing(CKolvaDoc*) override {}
+    void OnLabelChanged(CKolvaDoc*) override {}
+
+    CFont m_screen{CLogFont{"FixedSys", -19, 400, 128, true}};
+};
+
+// Counts its paints, so a timed repaint is known to have happened.
+class CountingView : public CKolvaView {
+public:
+    void OnDraw(CDC* pDC) override {
+        ++m_nDraws;
+        CKolvaView::OnDraw(pDC);
+    }
+    int m_nDraws = 0;
+};
+
+// Text, Shift-JIS text and binary bytes in turn, as a file with a header and strings has them.
+std::vector<uint8_t> MixedContent() {
+    const std::string ascii = "Offset 0x1F40: header checksum OK, 42 records, flags = {rw}\r\n";
+    const std::string sjis =
+        CCodePage932::FromUtf8("日本語のテキストと半角ｶﾀｶﾅ、全角ＡＢＣ１２３。\r\n");
+    std::vector<uint8_t> out(kFileSize);
+    bench::FillRandom(out.data(), out.size(), 0xD4A3);
+    for (size_t at = 0; at + kBlock <= out.size(); at += 3 * kBlock)
+        for (int i = 0; i < 2 * kBlock; ++i) {
+            const std::string& text = i < kBlock ? ascii : sjis;
+            out[at + size_t(i)] = static_cast<uint8_t>(text[size_t(i % kBlock) % text.size()]);
+        }
+    return out;
+}
+
+class Program {
+public:
+    Program() : m_backend(m_dir.Path("Quelm.conf")) {
+        CResourceSet::SetCurrent(&QuelmResources());
+        CViewHost::Set(&m_host);
+        CKolvaDoc::SetHost(&m_host);
+        m_frame = std::make_unique<CMDIFrameWnd>();
+        m_frame->LoadFrame(IDR_MAINFRAME, CSize(kFrameWidth, 600));
+        m_frame->ShowWindow(true);
+        m_app.m_pMainWnd = m_frame.get();
+        m_app.AddDocTemplate(new CMultiDocTemplate(
+            IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
+            [] {
+                auto* view = new CountingView;
+                CViewCommands::Install(*view);
+                return view;
+            }));
+    }
+    ~Program() {
+        m_app.GetDocTemplate()->CloseAllDocuments();
+        m_frame->DestroyWindow();
+        CWxProbe::Pump(50);
+        m_frame.reset();
+        CViewHost::Set(nullptr);
+        CKolvaDoc::SetHost(nullptr);
+        CResourceSet::SetCurrent(nullptr);
+    }
+
+    // The document in a window tall enough for kRows whole rows, or null.
+    CountingView* Open() {
+        CDocument* doc = m_app.OpenDocumentFile(m_dir.Write("mixed.bin", MixedContent()));
+        if (!doc) return nullptr;
+        auto* view = dynamic_cast<CountingView*>(doc->GetViews().at(0));
+        CWxProbe::Pump(kSettleMs);
+        // The frame grows by what the view lacks; bars and borders stay as they are.
+        CRect frame = m_frame->GetWindowRect();
+        int missing = (kRows + 1) * view->m_nRowHeight - 1 - view->GetClientRect().Height();
+        m_frame->MoveWindow(CRect(0, 0, kFrameWidth, frame.Height() + missing));
+        CWxProbe::Pump(kSettleMs);
+        return view->m_nVisibleRows == kRows ? view : nullptr;
+    }
+
+private:
+    TempDir m_dir;
+    CWxBackend m_backend;
+    BenchHost m_host;
+    CWinApp m_app;
+    std::unique_ptr<CMDIFrameWnd> m_frame;
+};
+
+CountingView* g_view = nullptr;
+std::unique_ptr<CWxOffscreen> g_plain;
+
+// The visible rows as the view formats them, one line each.
+std::string VisibleLines(CKolvaView* view) {
+    std::string lines;
+    for (int row = view->m_nFirstRow; row < view->m_nFirstRow + kRows; ++row) {
+        const char* text = view->GetData()->FormatRowText(row, view->m_nJCode);
+        lines += CCodePage932::ToUtf8(text, std::strlen(text)) + "\n";
+    }
+    return lines;
+}
+
+// The time until the view's pixels are on the screen again; negative when it did not paint.
+double Repaint(const std::function<void()>& invalidate) {
+    int before = g_view->m_nDraws;
+    double t = bench::Time([&] {
+        invalidate();
+        g_view->UpdateWindow();
+    });
+    return g_view->m_nDraws > before ? t : -1;
+}
+
+double FullRepaint() {
+    return Repaint([] { g_view->Invalidate(false); });
+}
+
+// Down and back up in turn, so the view stays where it was.
+double ScrollOneRow() {
+    static bool down = true;
+    UINT code = down ? SB_LINEDOWN : SB_LINEUP;
+    down = !down;
+    int first = g_view->m_nFirstRow;
+    double t = Repaint([code] { g_view->OnVScroll(code, 0); });
+    return g_view->m_nFirstRow == first ? -1 : t;
+}
+
+double PlainText() {
+    return bench::Time([] { g_plain->DrawPlainText(); });
+}
+
+void RepaintPair(benchmark::State& state) {
+    bench::RunPair(state, PlainText, FullRepaint);
+}
+
+void ScrollPair(benchmark::State& state) {
+    bench::RunPair(state, FullRepaint, ScrollOneRow);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!CWxProbe::Start(argc, argv)) {
+        std::fputs("RepaintBench: no display; run it under xvfb-run\n", stderr);
+        return 1;
+    }
+    int status = 0;
+    {
+        Program program;
+        g_view = program.Open();
+        if (!g_view) {
+            std::fputs("RepaintBench: the view did not get its rows\n", stderr);
+            status = 1;
+        } else {
+            CRect client = g_view->GetClientRect();
+            g_plain = std::make_unique<CWxOffscreen>(client.Width(), client.Height());
+            g_plain->SetPlainText(VisibleLines(g_view), g_view->GetRowFont()->GetLogFont());
+            bench::RegisterPair("repaint_60_rows_vs_one_plain_text", RepaintPair);
+            bench::RegisterPair("scroll_one_row_vs_full_repaint", ScrollPair);
+            bench::RecordingReporter reporter;
+            bench::RunAll(&argc, argv, reporter);
+            bench::PairResult repaint = reporter.Pair("repaint_60_rows_vs_one_plain_text");
+            bench::PairResult scroll = reporter.Pair("scroll_one_row_vs_full_repaint");
+            bench::PrintHeading("Painting a view of 60 rows on the window system");
+            std::printf("view: %d x %d pixels, rows of %d pixels, cells of %d\n", client.Width(),
+                        client.Height(), g_view->m_nRowHeight, g_view->m_nCharWidth);
+            bench::PrintTime("one plain DrawText of the 60 lines", repaint.baselineNs);
+            bench::PrintTime("full repaint", repaint.subjectNs);
+            bench::PrintTime("one-row scroll with its repaint", scroll.subjectNs);
+            bench::PrintVerdict("full repaint / one plain text output", repaint.ratio, true, 4.0);
+            bench::PrintVerdict("one-row scroll / full repaint", scroll.ratio, true, 0.2);
+            g_plain.reset();
+        }
+    }
+    CWxProbe::Stop();
+    return status;
+}

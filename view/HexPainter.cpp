@@ -1,0 +1,130 @@
+#include "view/HexPainter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/BinData.h"
+#include "platform/framework/DC.h"
+#include "view/KolvaView.h"
+
+namespace {
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
+// The most rows a highlight span can reach from the first row it was asked for.
+constexpr int kMaxSpanRows = 255;
+
+int Length(const char* text) {
+    return static_cast<int>(std::strlen(text));
+}
+} // namespace
+
+void CHexPainter::DrawPlainRow(CDC* pDC, CBinData* pData, int row) {
+    const char* text = pData->FormatRowText(row, m_view.m_nJCode);
+    pDC->TextOut(m_view.ColumnX(0), m_view.RowY(row), text, Length(text));
+}
+
+void CHexPainter::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
+    const char* hex = pData->FormatRow(row);
+    if (!hex) {
+        DrawPlainRow(pDC, pData, row);
+        return;
+    }
+    const CKolvaView& v = m_view;
+    int64_t rowStart = int64_t(row) * kBytesPerRow;
+    int d = static_cast<int>(std::max<int64_t>(pData->m_nSelStart, rowStart) % kBytesPerRow);
+    int g = static_cast<int>(std::min<int64_t>(pData->m_nSelEnd, rowStart + 15) % kBytesPerRow);
+    int y = v.RowY(row);
+    const CRowLayout& layout = pData->m_layout;
+    int t = layout.HexColumn(d), o = layout.HexColumn(g) + 2;
+    pDC->TextOut(v.ColumnX(0), y, hex, t);
+    pDC->SetBkColor(v.m_clrHighlight);
+    pDC->SetTextColor(v.m_clrHighlightText);
+    pDC->TextOut(v.ColumnX(t), y, hex + t, o - t);
+    pDC->SetBkColor(v.m_clrWindow);
+    pDC->SetTextColor(v.m_clrWindowText);
+    pDC->TextOut(v.ColumnX(o), y, hex + o, Length(hex) - o);
+
+    const char* chars = pData->FormatCharArea(row, v.m_nJCode);
+    if (!chars) return;
+    int start = layout.CharStart(), gap = CRowLayout::kAreaGap;
+    pDC->TextOut(v.ColumnX(start), y, chars, gap + d);
+    pDC->SetBkColor(v.m_clrHighlight);
+    pDC->SetTextColor(v.m_clrHighlightText);
+    pDC->TextOut(v.ColumnX(start + gap + d), y, chars + gap + d, g - d + 1);
+    pDC->SetBkColor(v.m_clrWindow);
+    pDC->SetTextColor(v.m_clrWindowText);
+    pDC->TextOut(v.ColumnX(start + gap + g + 1), y, chars + gap + g + 1,
+                 Length(chars) - (gap + g + 1));
+}
+
+void CHexPainter::DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow,
+                            COLORREF brush, uint32_t rop) {
+    if (!pSpans) return;
+    const CKolvaView& v = m_view;
+    for (uint32_t span : *pSpans) {
+        if (span == 0) continue;
+        int column = span & 0xFF, width = (span >> 8) & 0xFF;
+        int row = firstRow + static_cast<int>((span >> 16) & 0xFF), rows = span >> 24;
+        CRect rect(v.ColumnX(column), v.RowY(row), v.ColumnX(column + width),
+                   v.RowY(int64_t(row) + rows));
+        pDC->PatBlt(rect, brush, rop);
+    }
+}
+
+void CHexPainter::DrawOverlays(CDC* pDC, CBinData* pData, int first, int last) {
+    // A span counts its rows in 8 bits, so the rows are asked for in slices that fit.
+    for (int slice = first; slice <= last; slice += kMaxSpanRows) {
+        int sliceLast = std::min(last, slice + kMaxSpanRows - 1);
+        DrawSpans(pDC, pData->GetMarkSpans(slice, sliceLast), slice, m_view.m_brushMark, ROP_DPa);
+        DrawSpans(pDC, pData->GetRangeSpans(slice, sliceLast), slice, m_view.m_brushRange, ROP_DPo);
+    }
+}
+
+void CHexPainter::ClipRows(CDC* pDC, int& first, int& last) const {
+    CRect clip;
+    int height = m_view.m_nRowHeight;
+    if (height <= 0 || !pDC->GetClipBox(clip)) return;
+    if (clip.IsRectEmpty() || clip.bottom <= 0) {
+        last = first - 1;
+        return;
+    }
+    int64_t top = m_view.m_nFirstRow + int64_t(std::max(clip.top, 0)) / height;
+    int64_t bottom = m_view.m_nFirstRow + int64_t(clip.bottom - 1) / height;
+    first = static_cast<int>(std::max<int64_t>(first, top));
+    last = static_cast<int>(std::min<int64_t>(last, bottom));
+}
+
+void CHexPainter::Draw(CDC* pDC) {
+    CKolvaView& v = m_view;
+    CBinData* data = v.GetData();
+    if (!data) return;
+    int first = v.m_nFirstRow;
+    int last = v.m_nLastRow + 1; // fills a partly visible bottom row
+    ClipRows(pDC, first, last);
+    int selFirst = 0, selLast = -1;
+    if (data->m_bSelection) {
+        v.m_clrHighlight = GetSysColor(COLOR_HIGHLIGHT);
+        v.m_clrHighlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        v.m_clrWindow = GetSysColor(COLOR_WINDOW);
+        v.m_clrWindowText = GetSysColor(COLOR_WINDOWTEXT);
+        selFirst = data->m_nSelStart / kBytesPerRow;
+        selLast = data->m_nSelEnd / kBytesPerRow;
+    }
+    for (int row = first; row <= last; ++row) {
+        if (row >= selFirst && row <= selLast)
+            DrawSelectedRow(pDC, data, row);
+        else
+            DrawPlainRow(pDC, data, row);
+    }
+    DrawOverlays(pDC, data, first, last);
+}
+
+void CHexPainter::InvalidateRows(int r1, int r2, bool bErase) {
+    CKolvaView& v = m_view;
+    // Rows outside the window need no repaint; clipping also keeps the pixels in range.
+    int low = std::max(std::min(r1, r2), v.m_nFirstRow);
+    int high = std::min(std::max(r1, r2), v.m_nLastRow + 1);
+    if (low > high) return;
+    CRect rect(v.ColumnX(0), v.RowY(low), v.ColumnX(v.GetLastColumn() + 1),
+               v.RowY(int64_t(high) + 1));
+    v.InvalidateRect(rect, bErase);
+}
