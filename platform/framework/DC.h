@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 #include "platform/base/Types.h"
 #include "platform/framework/Font.h"
@@ -33,8 +34,15 @@ public:
 
     virtual CFont* SelectObject(CFont* pFont) = 0;
     virtual bool GetTextMetrics(TEXTMETRIC& tm) = 0;
-    virtual COLORREF SetTextColor(COLORREF color) = 0;
-    virtual COLORREF SetBkColor(COLORREF color) = 0;
+    // The colours of text and of the cells behind it; each returns the one it replaces.
+    COLORREF SetTextColor(COLORREF color) {
+        std::swap(color, m_text);
+        return color;
+    }
+    COLORREF SetBkColor(COLORREF color) {
+        std::swap(color, m_back);
+        return color;
+    }
     virtual void TextOut(int x, int y, const char* text, int n) = 0;
     // Fills rect with the background colour when ETO_OPAQUE is given, then draws the text.
     virtual void ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
@@ -64,4 +72,8 @@ public:
     void TextOut(int x, int y, const std::string& s) {
         TextOut(x, y, s.data(), static_cast<int>(s.size()));
     }
+
+protected:
+    COLORREF m_text = 0;
+    COLORREF m_back = RGB(255, 255, 255);
 };

@@ -49,16 +49,6 @@ bool CHeadlessDC::GetTextMetrics(TEXTMETRIC& tm) {
     return true;
 }
 
-COLORREF CHeadlessDC::SetTextColor(COLORREF color) {
-    std::swap(color, m_text);
-    return color;
-}
-
-COLORREF CHeadlessDC::SetBkColor(COLORREF color) {
-    std::swap(color, m_back);
-    return color;
-}
-
 bool CHeadlessDC::GetClipBox(CRect& rect) const {
     if (m_bClipped) rect = m_clip;
     return m_bClipped;

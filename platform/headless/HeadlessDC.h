@@ -38,8 +38,6 @@ public:
 
     CFont* SelectObject(CFont* pFont) override;
     bool GetTextMetrics(TEXTMETRIC& tm) override;
-    COLORREF SetTextColor(COLORREF color) override;
-    COLORREF SetBkColor(COLORREF color) override;
     void TextOut(int x, int y, const char* text, int n) override;
     void ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
                     int n) override;
@@ -62,8 +60,6 @@ private:
     CCellGrid* m_pGrid;
     bool m_bPrinting;
     CFont* m_pFont = nullptr;
-    COLORREF m_text = 0;
-    COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
     bool m_bClipped = false;
     CRect m_clip;

@@ -67,16 +67,6 @@ bool CHeadlessPrintDC::GetTextMetrics(TEXTMETRIC& tm) {
     return true;
 }
 
-COLORREF CHeadlessPrintDC::SetTextColor(COLORREF color) {
-    std::swap(color, m_text);
-    return color;
-}
-
-COLORREF CHeadlessPrintDC::SetBkColor(COLORREF color) {
-    std::swap(color, m_back);
-    return color;
-}
-
 void CHeadlessPrintDC::TextOut(int x, int y, const char* text, int n) {
     if (n > 0) m_page.Add(x, y, m_nMapMode, m_pFont, text, n);
 }

@@ -49,8 +49,6 @@ public:
 
     CFont* SelectObject(CFont* pFont) override;
     bool GetTextMetrics(TEXTMETRIC& tm) override;
-    COLORREF SetTextColor(COLORREF color) override;
-    COLORREF SetBkColor(COLORREF color) override;
     void TextOut(int x, int y, const char* text, int n) override;
     void ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
                     int n) override;
@@ -64,7 +62,5 @@ public:
 private:
     CPrintedPage& m_page;
     CFont* m_pFont = nullptr;
-    COLORREF m_text = 0;
-    COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
 };

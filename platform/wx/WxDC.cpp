@@ -76,16 +76,6 @@ bool CWxDC::GetTextMetrics(TEXTMETRIC& tm) {
     return true;
 }
 
-COLORREF CWxDC::SetTextColor(COLORREF color) {
-    std::swap(color, m_text);
-    return color;
-}
-
-COLORREF CWxDC::SetBkColor(COLORREF color) {
-    std::swap(color, m_back);
-    return color;
-}
-
 wxPoint CWxDC::ToDevice(int x, int y) const {
     if (m_nMapMode != MM_HIMETRIC) return wxPoint(x, y);
     return wxPoint(static_cast<int>(std::lround(x * m_scaleX)),

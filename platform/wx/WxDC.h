@@ -21,8 +21,6 @@ public:
 
     CFont* SelectObject(CFont* pFont) override;
     bool GetTextMetrics(TEXTMETRIC& tm) override;
-    COLORREF SetTextColor(COLORREF color) override;
-    COLORREF SetBkColor(COLORREF color) override;
     void TextOut(int x, int y, const char* text, int n) override;
     void ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
                     int n) override;
@@ -68,8 +66,6 @@ private:
     CFont* m_pFont = nullptr;
     bool m_bRealized = false;
     CWxGlyphMetrics* m_pMetrics = nullptr;
-    COLORREF m_text = 0;
-    COLORREF m_back = RGB(255, 255, 255);
     int m_nMapMode = MM_TEXT;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxRealPoint m_devicePPI;               // 0: the context's own
