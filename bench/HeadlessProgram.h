@@ -14,6 +14,7 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
+#include "tests/view/HexViewTemplate.h"
 #include "view/KolvaView.h"
 
 namespace bench {
@@ -25,13 +26,7 @@ public:
         m_frame = std::make_unique<CMDIFrameWnd>();
         m_frame->LoadFrame(IDR_MAINFRAME);
         m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(new CMultiDocTemplate(
-            IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
-            [] {
-                auto* view = new CKolvaView;
-                CViewCommands::Install(*view);
-                return view;
-            }));
+        m_app.AddDocTemplate(NewHexViewTemplate());
     }
     ~HeadlessProgram() {
         m_app.GetDocTemplate()->CloseAllDocuments();

@@ -25,6 +25,7 @@
 #include "res/Resource.h"
 #include "res/Resources.h"
 #include "tests/TempDir.h"
+#include "tests/view/HexViewTemplate.h"
 #include "tests/wx/probe/WxOffscreen.h"
 #include "tests/wx/probe/WxProbe.h"
 #include "view/KolvaView.h"
@@ -92,13 +93,7 @@ public:
         m_frame->LoadFrame(IDR_MAINFRAME, CSize(kFrameWidth, 600));
         m_frame->ShowWindow(true);
         m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(new CMultiDocTemplate(
-            IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
-            [] {
-                auto* view = new CountingView;
-                CViewCommands::Install(*view);
-                return view;
-            }));
+        m_app.AddDocTemplate(NewHexViewTemplate<CountingView>());
     }
     ~Program() {
         m_app.GetDocTemplate()->CloseAllDocuments();

@@ -23,6 +23,7 @@
 #include "res/Resource.h"
 #include "res/Resources.h"
 #include "tests/TestSupport.h"
+#include "tests/view/HexViewTemplate.h"
 #include "view/KolvaView.h"
 #include "view/ViewHost.h"
 
@@ -69,13 +70,7 @@ protected:
         m_frame = std::make_unique<CMDIFrameWnd>();
         m_frame->LoadFrame(IDR_MAINFRAME);
         m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(new CMultiDocTemplate(
-            IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
-            [] {
-                auto* view = new CKolvaView;
-                CViewCommands::Install(*view);
-                return view;
-            }));
+        m_app.AddDocTemplate(NewHexViewTemplate());
     }
     ~ViewFixture() override {
         m_app.GetDocTemplate()->CloseAllDocuments();
