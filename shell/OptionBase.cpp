@@ -4,6 +4,21 @@
 #include "shell/OptionPageDisplay.h"
 #include "shell/OptionPageEdit.h"
 
+namespace {
+// Calls f(page field, setting) for every field of the two pages and the setting it edits.
+template <typename Edit, typename Display, typename Settings, typename F>
+void ForEachOption(Edit& edit, Display& display, Settings& settings, F f) {
+    f(edit.m_nInitialMode, settings.InitialMode);
+    f(edit.m_nBackup, settings.bBackup);
+    f(edit.m_nAllowedMode, settings.AllowedMode);
+    f(edit.m_nEditShortcut, settings.bEditShortcut);
+    f(edit.m_nMaxOnMemory, settings.nMaxOnMemoryFileSize);
+    f(edit.m_nReadLastFiles, settings.bReadLastFiles);
+    f(display.m_nJCode, settings.nJCode);
+    f(display.m_nSyncType, settings.m_bSyncscrollTYpe);
+}
+} // namespace
+
 COptionBase::COptionBase(AppSettings& settings)
     : CPropertySheet("基本設定", nullptr), m_settings(settings) {}
 
@@ -29,23 +44,10 @@ void COptionBase::OnApply() {
 }
 
 void COptionBase::CopyIn(COptionPageEdit& edit, COptionPageDisplay& display) const {
-    edit.m_nInitialMode = m_settings.InitialMode;
-    edit.m_nBackup = m_settings.bBackup;
-    edit.m_nAllowedMode = m_settings.AllowedMode;
-    edit.m_nEditShortcut = m_settings.bEditShortcut;
-    edit.m_nMaxOnMemory = m_settings.nMaxOnMemoryFileSize;
-    edit.m_nReadLastFiles = m_settings.bReadLastFiles;
-    display.m_nJCode = m_settings.nJCode;
-    display.m_nSyncType = m_settings.m_bSyncscrollTYpe;
+    const AppSettings& settings = m_settings;
+    ForEachOption(edit, display, settings, [](int& page, int setting) { page = setting; });
 }
 
 void COptionBase::CopyOut(const COptionPageEdit& edit, const COptionPageDisplay& display) {
-    m_settings.InitialMode = edit.m_nInitialMode;
-    m_settings.bBackup = edit.m_nBackup;
-    m_settings.AllowedMode = edit.m_nAllowedMode;
-    m_settings.bEditShortcut = edit.m_nEditShortcut;
-    m_settings.nMaxOnMemoryFileSize = edit.m_nMaxOnMemory;
-    m_settings.bReadLastFiles = edit.m_nReadLastFiles;
-    m_settings.nJCode = display.m_nJCode;
-    m_settings.m_bSyncscrollTYpe = display.m_nSyncType;
+    ForEachOption(edit, display, m_settings, [](int page, int& setting) { setting = page; });
 }
