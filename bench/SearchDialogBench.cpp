@@ -81,7 +81,7 @@ public:
 
 private:
     CHeadlessWindowPeer* DialogPeer(UINT id) {
-        for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowSpec::Dialog))
+        for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
             if (peer->m_spec.m_nID == id) return peer;
         return nullptr;
     }

@@ -4,8 +4,8 @@
 #include "view/KolvaView.h"
 
 bool CAddressRuler::Create(CWnd* pParent) {
-    CWindowSpec window;
-    window.m_kind = CWindowSpec::Control;
+    CWindowRequest window;
+    window.m_kind = CWindowRequest::Control;
     window.m_pParent = pParent;
     window.m_nID = kControlId;
     if (!CreatePeer(window)) return false;

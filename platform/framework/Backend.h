@@ -26,7 +26,7 @@ public:
 
     // Windows.
     virtual std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner,
-                                                          const CWindowSpec& request) = 0;
+                                                          const CWindowRequest& request) = 0;
     virtual short GetKeyState(int vk) = 0;
     // System colours; the default gives the classic light theme.
     virtual COLORREF GetSysColor(int index);

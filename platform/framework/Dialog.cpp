@@ -87,8 +87,8 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high) {
 }
 
 bool CDialog::CreateDialogPeer() {
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::Dialog;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::Dialog;
     request.m_pParent = m_pParentWnd;
     request.m_nID = m_nTemplateID;
     request.m_pDialog = CResourceSet::Current().FindDialog(m_nTemplateID);

@@ -3,8 +3,8 @@
 #include "platform/base/ResourceSet.h"
 
 bool CDialogBar::Create(CWnd* pParent, UINT templateId, UINT id) {
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::DialogBar;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::DialogBar;
     request.m_pParent = pParent;
     request.m_nID = id;
     request.m_pDialog = CResourceSet::Current().FindDialog(templateId);

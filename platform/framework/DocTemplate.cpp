@@ -30,8 +30,8 @@ bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     }
     CView* view = m_viewFactory();
     pDoc->AddView(view);
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::View;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::View;
     request.m_pParent = frame;
     request.m_nID = FrameworkIds::kFirstPane;
     if (!view->CreatePeer(request)) {

@@ -9,8 +9,8 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
 }
 
 bool CMDIChildWnd::Create(CMDIFrameWnd* pFrame, const std::string& title) {
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::ChildFrame;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::ChildFrame;
     request.m_pParent = pFrame;
     request.m_strTitle = title;
     if (!CreatePeer(request)) return false;

@@ -14,8 +14,8 @@ constexpr UINT kIdleMessage = 57345; // the string shown while nothing is highli
 
 bool CMDIFrameWnd::LoadFrame(UINT id, CSize size) {
     const CResourceSet& res = CResourceSet::Current();
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::MainFrame;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::MainFrame;
     request.m_nID = id;
     request.m_strTitle = AfxGetApp() ? AfxGetApp()->m_pszAppName : std::string();
     request.m_pMenu = res.FindMenu(id);

@@ -20,8 +20,8 @@ CPropertyPage* CPropertySheet::ActivePage() const {
 }
 
 int CPropertySheet::DoModal() {
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::PropertySheet;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::PropertySheet;
     request.m_pParent = m_pParentWnd;
     request.m_strTitle = m_strCaption;
     for (CPropertyPage* page : m_pages) {

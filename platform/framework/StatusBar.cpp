@@ -1,8 +1,8 @@
 #include "platform/framework/StatusBar.h"
 
 bool CStatusBar::Create(CWnd* pParent, UINT id) {
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::StatusBar;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::StatusBar;
     request.m_pParent = pParent;
     request.m_nID = id;
     return CreatePeer(request);

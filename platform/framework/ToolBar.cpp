@@ -1,8 +1,8 @@
 #include "platform/framework/ToolBar.h"
 
 bool CToolBar::Create(CWnd* pParent, UINT id, const CToolBarDef* pDef) {
-    CWindowSpec request;
-    request.m_kind = CWindowSpec::ToolBar;
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::ToolBar;
     request.m_pParent = pParent;
     request.m_nID = id;
     request.m_pToolBar = pDef;

@@ -4,7 +4,7 @@
 
 #include "platform/base/Types.h"
 #include "platform/framework/DC.h"
-#include "platform/framework/WindowSpec.h"
+#include "platform/framework/WindowRequest.h"
 
 // The window system's side of one window: what every kind of window does. The kinds that do
 // more (views, frames, bars, dialogs) add their own interface on top, and backends derive from

@@ -6,7 +6,7 @@ CWnd::~CWnd() {
     if (m_pPeer) m_pPeer->Destroy();
 }
 
-bool CWnd::CreatePeer(const CWindowSpec& request) {
+bool CWnd::CreatePeer(const CWindowRequest& request) {
     m_pParent = request.m_pParent;
     m_nID = request.m_nID;
     m_pPeer = CBackend::Current().CreateWindowPeer(this, request);

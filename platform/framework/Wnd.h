@@ -20,7 +20,7 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     // Makes the backend's window; false when it could not.
-    bool CreatePeer(const CWindowSpec& request);
+    bool CreatePeer(const CWindowRequest& request);
     CWindowPeer* GetPeer() const { return m_pPeer.get(); }
     bool IsCreated() const { return m_pPeer != nullptr; }
     CWnd* GetParent() const { return m_pParent; }

@@ -36,7 +36,7 @@ void CHeadlessBackend::Beep(unsigned type) {
 }
 
 std::unique_ptr<CWindowPeer> CHeadlessBackend::CreateWindowPeer(CWnd* pOwner,
-                                                                const CWindowSpec& request) {
+                                                                const CWindowRequest& request) {
     return std::make_unique<CHeadlessWindowPeer>(this, pOwner, request);
 }
 
@@ -87,7 +87,7 @@ void CHeadlessBackend::PressKey(unsigned vk, unsigned modifiers) {
         {FSHIFT, VK_SHIFT}, {FCONTROL, VK_CONTROL}, {FALT, VK_MENU}};
     for (auto [flag, key] : mods)
         SetKeyDown(key, modifiers & flag);
-    for (CHeadlessWindowPeer* frame : WindowsOfKind(CWindowSpec::MainFrame)) {
+    for (CHeadlessWindowPeer* frame : WindowsOfKind(CWindowRequest::MainFrame)) {
         if (!frame->m_spec.m_pAccel) continue;
         for (const CAccelDef& a : frame->m_spec.m_pAccel->m_entries)
             if (a.m_key == vk && (a.m_fVirt & (FSHIFT | FCONTROL | FALT)) == modifiers) {
@@ -106,7 +106,7 @@ void CHeadlessBackend::TypeChar(unsigned ch) {
     if (m_pFocus) CExceptionBoundary::Run([&] { m_pFocus->m_pOwner->OnChar(ch, 1, 0); });
 }
 
-std::vector<CHeadlessWindowPeer*> CHeadlessBackend::WindowsOfKind(CWindowSpec::Kind kind) const {
+std::vector<CHeadlessWindowPeer*> CHeadlessBackend::WindowsOfKind(CWindowRequest::Kind kind) const {
     std::vector<CHeadlessWindowPeer*> out;
     for (CHeadlessWindowPeer* peer : m_windows)
         if (peer->m_spec.m_kind == kind) out.push_back(peer);

@@ -35,7 +35,7 @@ public:
     CProfileStore& Profile() override { return m_profile; }
     CPrintService& Printing() override { return m_printer; }
     std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner,
-                                                  const CWindowSpec& request) override;
+                                                  const CWindowRequest& request) override;
     short GetKeyState(int vk) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
     bool ChooseFont(CLogFont& lf, int maxPoints) override;
@@ -61,7 +61,7 @@ public:
 
     // Live windows, oldest first.
     const std::vector<CHeadlessWindowPeer*>& Windows() const { return m_windows; }
-    std::vector<CHeadlessWindowPeer*> WindowsOfKind(CWindowSpec::Kind kind) const;
+    std::vector<CHeadlessWindowPeer*> WindowsOfKind(CWindowRequest::Kind kind) const;
     CHeadlessWindowPeer* PeerOf(const CWnd* pWnd) const;
     // Repaints every invalid window.
     void PaintAll();

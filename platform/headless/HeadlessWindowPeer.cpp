@@ -20,9 +20,10 @@ void CollectCommands(const std::vector<CMenuItemDef>& items, std::vector<UINT>& 
 } // namespace
 
 CHeadlessWindowPeer::CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner,
-                                         const CWindowSpec& request)
+                                         const CWindowRequest& request)
     : m_pBackend(pBackend), m_pOwner(pOwner), m_spec(request), m_strText(request.m_strTitle) {
-    if (request.m_kind == CWindowSpec::MainFrame && request.m_size.cx > 0 && request.m_size.cy > 0)
+    if (request.m_kind == CWindowRequest::MainFrame && request.m_size.cx > 0 &&
+        request.m_size.cy > 0)
         m_window = CRect(0, 0, request.m_size.cx, request.m_size.cy);
     m_grid.Resize(m_client.Width() / CHeadlessDC::kCharWidth,
                   m_client.Height() / CHeadlessDC::kCharHeight);

@@ -23,7 +23,7 @@ class CHeadlessWindowPeer : public CViewPeer,
                             public CStatusBarPeer,
                             public CDialogPeer {
 public:
-    CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner, const CWindowSpec& request);
+    CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner, const CWindowRequest& request);
     ~CHeadlessWindowPeer() override;
 
     CRect GetClientRect() override { return m_client; }
@@ -91,7 +91,7 @@ public:
 
     CHeadlessBackend* m_pBackend;
     CWnd* m_pOwner;
-    CWindowSpec m_spec;
+    CWindowRequest m_spec;
     CRect m_client{0, 0, 640, 480};
     CRect m_window{0, 0, 640, 480};
     bool m_bVisible = false;

@@ -49,34 +49,36 @@ void PrintAssert(const wxString& file, int line, const wxString& func, const wxS
         static_cast<const char*>(msg.utf8_str()));
 }
 
-std::unique_ptr<CWxWindowPeer> MakePeer(CWnd* pOwner, const CWindowSpec& ws,
+std::unique_ptr<CWxWindowPeer> MakePeer(CWnd* pOwner, const CWindowRequest& request,
                                         CWxWindowPeer* parent) {
-    wxWindow* host = parent ? parent->ChildParent(ws.m_kind) : nullptr;
-    switch (ws.m_kind) {
-    case CWindowSpec::MainFrame:
-        return std::make_unique<CWxMainFramePeer>(pOwner, ws);
-    case CWindowSpec::Dialog:
-        return ws.m_pDialog ? std::make_unique<CWxDialogPeer>(pOwner, host, ws) : nullptr;
-    case CWindowSpec::PropertySheet:
-        return ws.m_pages.empty() ? nullptr : std::make_unique<CWxDialogPeer>(pOwner, host, ws);
+    wxWindow* host = parent ? parent->ChildParent(request.m_kind) : nullptr;
+    switch (request.m_kind) {
+    case CWindowRequest::MainFrame:
+        return std::make_unique<CWxMainFramePeer>(pOwner, request);
+    case CWindowRequest::Dialog:
+        return request.m_pDialog ? std::make_unique<CWxDialogPeer>(pOwner, host, request) : nullptr;
+    case CWindowRequest::PropertySheet:
+        return request.m_pages.empty() ? nullptr
+                                       : std::make_unique<CWxDialogPeer>(pOwner, host, request);
     default:
         break;
     }
     if (!host) return nullptr; // the other kinds live inside a window
-    switch (ws.m_kind) {
-    case CWindowSpec::ChildFrame: {
+    switch (request.m_kind) {
+    case CWindowRequest::ChildFrame: {
         auto* main = dynamic_cast<CWxMainFramePeer*>(parent);
-        return main ? std::make_unique<CWxChildFramePeer>(pOwner, main->GetBook(), ws) : nullptr;
+        return main ? std::make_unique<CWxChildFramePeer>(pOwner, main->GetBook(), request)
+                    : nullptr;
     }
-    case CWindowSpec::View:
+    case CWindowRequest::View:
         return std::make_unique<CWxViewPeer>(pOwner, host);
-    case CWindowSpec::ToolBar:
-        return std::make_unique<CWxToolBarPeer>(pOwner, host, ws);
-    case CWindowSpec::StatusBar:
+    case CWindowRequest::ToolBar:
+        return std::make_unique<CWxToolBarPeer>(pOwner, host, request);
+    case CWindowRequest::StatusBar:
         return std::make_unique<CWxStatusBarPeer>(pOwner, host);
-    case CWindowSpec::DialogBar:
-        return std::make_unique<CWxDialogBarPeer>(pOwner, host, ws);
-    case CWindowSpec::Control:
+    case CWindowRequest::DialogBar:
+        return std::make_unique<CWxDialogBarPeer>(pOwner, host, request);
+    case CWindowRequest::Control:
         return std::make_unique<CWxCanvasPeer>(pOwner, host);
     default:
         return nullptr;
@@ -174,10 +176,11 @@ void CWxBackend::Beep(unsigned) {
     wxBell();
 }
 
-std::unique_ptr<CWindowPeer> CWxBackend::CreateWindowPeer(CWnd* pOwner, const CWindowSpec& ws) {
-    CWxWindowPeer* parent = CWxWindowPeer::Of(ws.m_pParent);
-    std::unique_ptr<CWxWindowPeer> peer = MakePeer(pOwner, ws, parent);
-    if (peer && parent) parent->AdoptChild(peer->GetWindow(), ws.m_kind);
+std::unique_ptr<CWindowPeer> CWxBackend::CreateWindowPeer(CWnd* pOwner,
+                                                          const CWindowRequest& request) {
+    CWxWindowPeer* parent = CWxWindowPeer::Of(request.m_pParent);
+    std::unique_ptr<CWxWindowPeer> peer = MakePeer(pOwner, request, parent);
+    if (peer && parent) parent->AdoptChild(peer->GetWindow(), request.m_kind);
     return peer;
 }
 

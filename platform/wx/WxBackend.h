@@ -22,7 +22,8 @@ public:
     CClipboard& Clipboard() override { return m_clipboard; }
     CProfileStore& Profile() override;
     CPrintService& Printing() override { return m_printer; }
-    std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner, const CWindowSpec& ws) override;
+    std::unique_ptr<CWindowPeer> CreateWindowPeer(CWnd* pOwner,
+                                                  const CWindowRequest& request) override;
     short GetKeyState(int vk) override;
     COLORREF GetSysColor(int index) override;
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;

@@ -5,8 +5,9 @@
 
 #include "platform/wx/WxDocumentBook.h"
 
-CWxChildFramePeer::CWxChildFramePeer(CWnd* pOwner, CWxDocumentBook* book, const CWindowSpec& ws)
-    : CWxWindowPeer(pOwner), m_pBook(book), m_strTitle(ws.m_strTitle) {
+CWxChildFramePeer::CWxChildFramePeer(CWnd* pOwner, CWxDocumentBook* book,
+                                     const CWindowRequest& request)
+    : CWxWindowPeer(pOwner), m_pBook(book), m_strTitle(request.m_strTitle) {
     auto* panel = new wxPanel(book, wxID_ANY);
     auto* column = new wxBoxSizer(wxVERTICAL);
     m_pTop = new wxBoxSizer(wxVERTICAL);
@@ -43,15 +44,15 @@ void CWxChildFramePeer::RecalcLayout() {
 
 void CWxChildFramePeer::AdoptChild(wxWindow* child, int kind) {
     switch (kind) {
-    case CWindowSpec::ToolBar:
-    case CWindowSpec::DialogBar:
+    case CWindowRequest::ToolBar:
+    case CWindowRequest::DialogBar:
         m_pTop->Add(child, 0, wxEXPAND);
         break;
-    case CWindowSpec::StatusBar:
+    case CWindowRequest::StatusBar:
         m_pBottom->Add(child, 0, wxEXPAND);
         break;
-    case CWindowSpec::View:
-    case CWindowSpec::Control:
+    case CWindowRequest::View:
+    case CWindowRequest::Control:
         m_pMiddle->Add(child, 1, wxEXPAND);
         break;
     default:

@@ -9,7 +9,7 @@ class wxBoxSizer;
 // top, the view, and the status bar at the bottom. Its title is the page's tab label.
 class CWxChildFramePeer : public CWxWindowPeer, public CFramePeer {
 public:
-    CWxChildFramePeer(CWnd* pOwner, CWxDocumentBook* book, const CWindowSpec& ws);
+    CWxChildFramePeer(CWnd* pOwner, CWxDocumentBook* book, const CWindowRequest& request);
 
     void Show(bool /*bShow*/) override {} // the book shows the active page
     bool IsVisible() override;

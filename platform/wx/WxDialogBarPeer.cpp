@@ -4,14 +4,14 @@
 
 #include "platform/wx/WxDialogBuilder.h"
 
-CWxDialogBarPeer::CWxDialogBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws)
+CWxDialogBarPeer::CWxDialogBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request)
     : CWxWindowPeer(pOwner) {
     auto* panel = new wxPanel(parent, wxID_ANY);
     Attach(panel);
-    if (ws.m_pDialog) {
+    if (request.m_pDialog) {
         CWxDialogBuilder builder(panel);
-        builder.Build(*ws.m_pDialog);
-        panel->SetMinSize(wxSize(-1, builder.ToPixels(ws.m_pDialog->m_size).y));
+        builder.Build(*request.m_pDialog);
+        panel->SetMinSize(wxSize(-1, builder.ToPixels(request.m_pDialog->m_size).y));
     }
     ForwardControlCommands(panel);
     StartDelivery();

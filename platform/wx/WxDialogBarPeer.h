@@ -5,5 +5,5 @@
 // template (until the program sets its height) and as wide as the window.
 class CWxDialogBarPeer : public CWxWindowPeer {
 public:
-    CWxDialogBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
+    CWxDialogBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request);
 };

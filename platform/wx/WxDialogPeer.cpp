@@ -22,9 +22,9 @@
 #include "platform/wx/WxSpinArrows.h"
 
 namespace {
-UINT DefaultButton(const CWindowSpec& ws) {
-    if (ws.m_pDialog)
-        for (const CControlDef& c : ws.m_pDialog->m_controls)
+UINT DefaultButton(const CWindowRequest& request) {
+    if (request.m_pDialog)
+        for (const CControlDef& c : request.m_pDialog->m_controls)
             if (c.m_kind == CControlDef::DefPushButton) return c.m_nID;
     return IDOK;
 }
@@ -41,16 +41,16 @@ long SelectedRow(wxListCtrl* list) {
 }
 } // namespace
 
-CWxDialogPeer::CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws)
-    : CWxWindowPeer(pOwner), m_nDefaultID(DefaultButton(ws)) {
-    auto* dialog = new wxDialog(DialogOwner(parent), wxID_ANY, Utf8(ws.m_strTitle));
+CWxDialogPeer::CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request)
+    : CWxWindowPeer(pOwner), m_nDefaultID(DefaultButton(request)) {
+    auto* dialog = new wxDialog(DialogOwner(parent), wxID_ANY, Utf8(request.m_strTitle));
     Attach(dialog);
-    if (ws.m_pDialog) {
+    if (request.m_pDialog) {
         CWxDialogBuilder builder(dialog);
-        builder.Build(*ws.m_pDialog);
-        dialog->SetClientSize(builder.ToPixels(ws.m_pDialog->m_size));
+        builder.Build(*request.m_pDialog);
+        dialog->SetClientSize(builder.ToPixels(request.m_pDialog->m_size));
     } else {
-        BuildSheet(dialog, ws);
+        BuildSheet(dialog, request);
     }
     ForwardControlCommands(dialog);
     dialog->Bind(wxEVT_CHAR_HOOK, &CWxDialogPeer::OnCharHook, this);
@@ -59,14 +59,15 @@ CWxDialogPeer::CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& 
     StartDelivery();
 }
 
-void CWxDialogPeer::BuildSheet(wxDialog* dialog, const CWindowSpec& ws) {
+void CWxDialogPeer::BuildSheet(wxDialog* dialog, const CWindowRequest& request) {
     auto* tabs = new wxNotebook(dialog, wxID_ANY);
-    for (size_t i = 0; i < ws.m_pages.size(); ++i) {
+    for (size_t i = 0; i < request.m_pages.size(); ++i) {
         auto* page = new wxPanel(tabs, wxID_ANY);
         CWxDialogBuilder builder(page);
-        builder.Build(*ws.m_pages[i]);
-        page->SetMinSize(builder.ToPixels(ws.m_pages[i]->m_size));
-        tabs->AddPage(page, i < ws.m_pageCaptions.size() ? Utf8(ws.m_pageCaptions[i]) : wxString());
+        builder.Build(*request.m_pages[i]);
+        page->SetMinSize(builder.ToPixels(request.m_pages[i]->m_size));
+        tabs->AddPage(page, i < request.m_pageCaptions.size() ? Utf8(request.m_pageCaptions[i])
+                                                              : wxString());
     }
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     auto* ok = new wxButton(dialog, CWxCommandIds::ToWx(IDOK), "OK");

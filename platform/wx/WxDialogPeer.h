@@ -10,7 +10,7 @@ class wxNotebook;
 // owner as commands; Escape sends IDCANCEL and Enter the default button.
 class CWxDialogPeer : public CWxWindowPeer, public CDialogPeer {
 public:
-    CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
+    CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request);
 
     int RunModal() override;
     void EndModal(int result) override;
@@ -26,7 +26,7 @@ public:
 
 private:
     wxDialog* Dialog() const;
-    void BuildSheet(wxDialog* dialog, const CWindowSpec& ws);
+    void BuildSheet(wxDialog* dialog, const CWindowRequest& request);
     // Leaving a page reads it (and may refuse); the page coming to the front is told.
     void BindPageHooks(wxNotebook* tabs);
     wxWindow* Item(UINT id) const;

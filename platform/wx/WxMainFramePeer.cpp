@@ -17,10 +17,12 @@ const wxSize kDefaultSize(960, 720);
 constexpr int kSmallestLayout = 48; // pixels: room for the menu bar and one bar
 } // namespace
 
-CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWindowPeer(pOwner) {
-    wxSize size =
-        ws.m_size.cx > 0 && ws.m_size.cy > 0 ? wxSize(ws.m_size.cx, ws.m_size.cy) : kDefaultSize;
-    auto* frame = new wxFrame(nullptr, wxID_ANY, Utf8(ws.m_strTitle), wxDefaultPosition, size);
+CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowRequest& request)
+    : CWxWindowPeer(pOwner) {
+    wxSize size = request.m_size.cx > 0 && request.m_size.cy > 0
+                      ? wxSize(request.m_size.cx, request.m_size.cy)
+                      : kDefaultSize;
+    auto* frame = new wxFrame(nullptr, wxID_ANY, Utf8(request.m_strTitle), wxDefaultPosition, size);
     Attach(frame);
     auto* column = new wxBoxSizer(wxVERTICAL);
     m_pBars = new wxBoxSizer(wxVERTICAL);
@@ -29,12 +31,12 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
     column->Add(m_pBook, 1, wxEXPAND);
     frame->SetSizer(column);
     m_pKeySink = new wxWindow(frame, wxID_ANY, wxPoint(0, 0), wxSize(1, 1));
-    if (ws.m_pMenu) {
-        m_pMenu = std::make_unique<CWxMenuBar>(*ws.m_pMenu);
+    if (request.m_pMenu) {
+        m_pMenu = std::make_unique<CWxMenuBar>(*request.m_pMenu);
         frame->SetMenuBar(m_pMenu->GetBar());
     }
-    if (ws.m_pAccel) {
-        std::vector<wxAcceleratorEntry> keys = CWxKeyMap::Accelerators(*ws.m_pAccel);
+    if (request.m_pAccel) {
+        std::vector<wxAcceleratorEntry> keys = CWxKeyMap::Accelerators(*request.m_pAccel);
         frame->SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
     }
     frame->SetDropTarget(new CWxFileDropTarget([this](const auto& paths) { OnDropFiles(paths); }));
@@ -63,11 +65,11 @@ CWxMainFramePeer::CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws) : CWxWin
 CWxMainFramePeer::~CWxMainFramePeer() = default;
 
 wxWindow* CWxMainFramePeer::ChildParent(int kind) {
-    return kind == CWindowSpec::ChildFrame ? static_cast<wxWindow*>(m_pBook) : m_pWindow.get();
+    return kind == CWindowRequest::ChildFrame ? static_cast<wxWindow*>(m_pBook) : m_pWindow.get();
 }
 
 void CWxMainFramePeer::AdoptChild(wxWindow* child, int kind) {
-    if (kind != CWindowSpec::ToolBar && kind != CWindowSpec::DialogBar) return;
+    if (kind != CWindowRequest::ToolBar && kind != CWindowRequest::DialogBar) return;
     m_pBars->Add(child, 0, wxEXPAND);
     RecalcLayout();
 }

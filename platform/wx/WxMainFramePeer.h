@@ -15,7 +15,7 @@ class wxMenuEvent;
 // and accelerator commands go to the owner; the close box asks the owner.
 class CWxMainFramePeer : public CWxWindowPeer, public CMainFramePeer {
 public:
-    CWxMainFramePeer(CWnd* pOwner, const CWindowSpec& ws);
+    CWxMainFramePeer(CWnd* pOwner, const CWindowRequest& request);
     ~CWxMainFramePeer() override;
 
     wxWindow* ChildParent(int kind) override;

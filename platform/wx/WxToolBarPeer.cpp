@@ -18,9 +18,9 @@ wxString Tooltip(UINT id) {
 }
 } // namespace
 
-CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws)
-    : CWxWindowPeer(pOwner), m_bMarkers(ws.m_pToolBar == nullptr) {
-    if (ws.m_pToolBar) m_def = *ws.m_pToolBar;
+CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request)
+    : CWxWindowPeer(pOwner), m_bMarkers(request.m_pToolBar == nullptr) {
+    if (request.m_pToolBar) m_def = *request.m_pToolBar;
     long style = wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER | (m_bMarkers ? wxTB_TEXT : 0);
     auto* bar = new wxToolBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
     bar->SetToolBitmapSize(m_bMarkers ? CWxToolImages::MarkerSize()

@@ -13,7 +13,7 @@ class wxToolBar;
 // marker pictures. Enabling and check marks follow the owner's command states at idle time.
 class CWxToolBarPeer : public CWxWindowPeer, public CToolBarPeer {
 public:
-    CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowSpec& ws);
+    CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request);
 
     void SetButtons(const std::vector<Button>& buttons) override;
     void SetButtonImage(int index, int image) override;

@@ -33,7 +33,7 @@ ALLOWED = {
 }
 
 # Only these folders may include the window system's headers.
-TOOLKIT_FOLDERS = ["platform/wx", "app", "tests/wx"]
+TOOLKIT_FOLDERS = ["platform/wx", "app"]
 TOOLKIT_HEADER = re.compile(r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b")
 
 SOURCE_SUFFIXES = (".h", ".cpp", ".inc")

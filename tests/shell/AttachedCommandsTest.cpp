@@ -68,7 +68,7 @@ protected:
 TEST_F(AttachedCommandsTest, FrameSetAnswersThroughRoutingWhileADocumentWindowIsActive) {
     Start();
     CHeadlessWindowPeer* find = nullptr;
-    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowSpec::Dialog))
+    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
         if (peer->m_spec.m_nID == IDD_FIND) find = peer;
     ASSERT_NE(find, nullptr);
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);

@@ -13,7 +13,7 @@ namespace {
 class StartupTest : public ::testing::Test {
 protected:
     CHeadlessWindowPeer* Frame() {
-        auto frames = m_backend.WindowsOfKind(CWindowSpec::MainFrame);
+        auto frames = m_backend.WindowsOfKind(CWindowRequest::MainFrame);
         return frames.empty() ? nullptr : frames[0];
     }
 
@@ -31,7 +31,7 @@ TEST_F(StartupTest, MainWindowShowsMenuAcceleratorsAndToolbar) {
     ASSERT_NE(frame->m_spec.m_pMenu, nullptr);
     EXPECT_EQ(frame->m_spec.m_pMenu->m_popups.size(), 6u);
     ASSERT_NE(frame->m_spec.m_pAccel, nullptr);
-    auto bars = m_backend.WindowsOfKind(CWindowSpec::ToolBar);
+    auto bars = m_backend.WindowsOfKind(CWindowRequest::ToolBar);
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_TRUE(bars[0]->m_bVisible);
     EXPECT_EQ(bars[0]->m_buttons.size(), 25u);
@@ -88,7 +88,7 @@ TEST_F(StartupTest, HighlightedMenuItemsAndButtonsShowTheirPrompts) {
     m_app.MainFrame()->OnMenuSelect(0);
     EXPECT_EQ(pane(), "ﾚﾃﾞｨ");
     // The toolbar's buttons speak for the main frame.
-    auto bars = m_backend.WindowsOfKind(CWindowSpec::ToolBar);
+    auto bars = m_backend.WindowsOfKind(CWindowRequest::ToolBar);
     ASSERT_FALSE(bars.empty());
     bars[0]->m_pOwner->OnMenuSelect(ID_FILE_SAVE_AS);
     EXPECT_EQ(pane(), "作業中のﾌｧｲﾙを新しい名前で保存");

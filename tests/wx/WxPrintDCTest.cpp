@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "platform/wx/WxDC.h"
-#include "tests/wx/probe/WxOffscreen.h"
+#include "platform/wx/probe/WxOffscreen.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);

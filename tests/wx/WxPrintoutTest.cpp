@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <wx/bitmap.h>
-#include <wx/dcmemory.h>
-
 #include "platform/framework/DC.h"
 #include "platform/framework/PrintInfo.h"
 #include "platform/framework/View.h"
-#include "tests/wx/probe/WxProbe.h"
+#include "platform/wx/probe/WxOffscreen.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -39,16 +36,6 @@ public:
     CRect m_rect;
 };
 
-CWxProbe::Pixels PixelsOf(wxBitmap& bitmap) {
-    wxImage image = bitmap.ConvertToImage();
-    CWxProbe::Pixels pixels;
-    pixels.m_nWidth = image.GetWidth();
-    pixels.m_nHeight = image.GetHeight();
-    const unsigned char* p = image.GetData();
-    for (int i = 0; i < pixels.m_nWidth * pixels.m_nHeight; ++i, p += 3)
-        pixels.m_data.push_back(RGB(p[0], p[1], p[2]));
-    return pixels;
-}
 } // namespace
 
 TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
@@ -58,11 +45,8 @@ TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
     // An A4 printer at 254 dots an inch, previewed at a quarter of that.
     printout.SetPPIPrinter(254, 254);
     printout.SetPageSizePixels(2100, 2970);
-    wxBitmap bitmap(525, 742, 24);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    printout.SetDC(&dc);
+    CWxOffscreen preview(525, 742);
+    printout.SetDC(&preview.ToolkitDC());
 
     printout.OnPreparePrinting();
     int minPage = 0, maxPage = 0, from = 0, to = 0;
@@ -84,8 +68,7 @@ TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
     EXPECT_NEAR(view.m_rect.bottom, -29700, 50);
 
     printout.SetDC(nullptr);
-    dc.SelectObject(wxNullBitmap);
-    CWxProbe::Pixels p = PixelsOf(bitmap);
+    CWxProbe::Pixels p = preview.Pixels();
     // 20 mm is 50 dots of the bitmap.
     EXPECT_TRUE(p.Differs(CRect(50, 50, 80, 60), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 62, 525, 742), kWhite));

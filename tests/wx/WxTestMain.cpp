@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "tests/wx/probe/WxProbe.h"
+#include "platform/wx/probe/WxProbe.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

@@ -4,5 +4,5 @@
 #include <string>
 #include <unistd.h>
 
+#include "platform/wx/probe/WxProbe.h"
 #include "tests/TempDir.h"
-#include "tests/wx/probe/WxProbe.h"

@@ -55,10 +55,10 @@ protected:
         EXPECT_TRUE(m_frame.LoadFrame(128, CSize(640, 480)));
         m_frame.ShowWindow(true);
         EXPECT_TRUE(m_child.Create(&m_frame, "view"));
-        CWindowSpec ws;
-        ws.m_kind = CWindowSpec::View;
-        ws.m_pParent = &m_child;
-        EXPECT_TRUE(m_view.CreatePeer(ws));
+        CWindowRequest request;
+        request.m_kind = CWindowRequest::View;
+        request.m_pParent = &m_child;
+        EXPECT_TRUE(m_view.CreatePeer(request));
         m_child.SetActiveView(&m_view); // the document window destroys its view
         CWxProbe::Pump(150);
     }
@@ -215,21 +215,21 @@ TEST_F(WxViewTest, PaintsCoverTheInvalidPartAndScrollsMoveThePixels) {
 // A window the backend made without the operations of the program window's kind is refused at
 // creation, rather than dropping every later call; the document window goes on working.
 TEST_F(WxViewTest, WindowsRefuseABackendWindowOfAnotherKind) {
-    CWindowSpec ws;
-    ws.m_pParent = &m_child;
-    ws.m_kind = CWindowSpec::Control; // a canvas: no scroll bars, no caret
+    CWindowRequest request;
+    request.m_pParent = &m_child;
+    request.m_kind = CWindowRequest::Control; // a canvas: no scroll bars, no caret
     RecordingView view;
-    EXPECT_FALSE(view.CreatePeer(ws));
+    EXPECT_FALSE(view.CreatePeer(request));
     EXPECT_FALSE(view.IsCreated());
     CToolBar toolBar;
-    ws.m_kind = CWindowSpec::StatusBar;
-    EXPECT_FALSE(toolBar.CreatePeer(ws));
+    request.m_kind = CWindowRequest::StatusBar;
+    EXPECT_FALSE(toolBar.CreatePeer(request));
     CStatusBar statusBar;
-    ws.m_kind = CWindowSpec::ToolBar;
-    EXPECT_FALSE(statusBar.CreatePeer(ws));
+    request.m_kind = CWindowRequest::ToolBar;
+    EXPECT_FALSE(statusBar.CreatePeer(request));
     CMDIChildWnd frame;
-    ws.m_kind = CWindowSpec::View;
-    EXPECT_FALSE(frame.CreatePeer(ws));
+    request.m_kind = CWindowRequest::View;
+    EXPECT_FALSE(frame.CreatePeer(request));
     CWxProbe::Pump(50);
 
     m_view.SetScrollInfo(SB_VERT, Range(0, 100, 10, 20));

@@ -1,4 +1,4 @@
-#include "tests/wx/probe/WxOffscreen.h"
+#include "platform/wx/probe/WxOffscreen.h"
 
 #include <wx/dcmemory.h>
 
@@ -17,6 +17,10 @@ CWxOffscreen::~CWxOffscreen() = default;
 
 CDC& CWxOffscreen::DC() {
     return *m_pDC;
+}
+
+wxDC& CWxOffscreen::ToolkitDC() {
+    return *m_pMemory;
 }
 
 CWxProbe::Pixels CWxOffscreen::Pixels() {

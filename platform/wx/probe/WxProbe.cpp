@@ -1,4 +1,4 @@
-#include "tests/wx/probe/WxProbe.h"
+#include "platform/wx/probe/WxProbe.h"
 
 #include <chrono>
 #include <memory>

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "platform/framework/DC.h"
-#include "tests/wx/probe/WxProbe.h"
+#include "platform/wx/probe/WxProbe.h"
 
 class CWxDC;
 class wxBitmap;
+class wxDC;
 class wxMemoryDC;
 class wxString;
 struct CLogFont;
@@ -20,6 +21,8 @@ public:
 
     CDC& DC();
     CWxDC& WxDC() { return *m_pDC; }
+    // The toolkit's own context on the picture, for code that draws through wx directly.
+    wxDC& ToolkitDC();
     CWxProbe::Pixels Pixels();
     CSize PixelsPerInch() const;
 

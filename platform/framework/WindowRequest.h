@@ -8,7 +8,7 @@
 class CWnd;
 
 // What kind of window the backend is asked to make, and what to build it from.
-struct CWindowSpec {
+struct CWindowRequest {
     enum Kind {
         MainFrame,  // top-level window with menu bar, accelerators and a client area for documents
         ChildFrame, // a document window inside the main frame
