@@ -32,7 +32,11 @@ class CDC {
 public:
     virtual ~CDC() = default;
 
-    virtual CFont* SelectObject(CFont* pFont) = 0;
+    // The font text is drawn in; returns the one it replaces.
+    virtual CFont* SelectObject(CFont* pFont) {
+        std::swap(pFont, m_pFont);
+        return pFont;
+    }
     virtual bool GetTextMetrics(TEXTMETRIC& tm) = 0;
     // The colours of text and of the cells behind it; each returns the one it replaces.
     COLORREF SetTextColor(COLORREF color) {
@@ -50,8 +54,11 @@ public:
     virtual void FillSolidRect(const CRect& rect, COLORREF color) = 0;
     // Combines the rectangle's pixels with a solid brush by the raster operation.
     virtual void PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) = 0;
-    virtual int SetMapMode(int mode) = 0;
-    virtual int GetMapMode() const = 0;
+    virtual int SetMapMode(int mode) {
+        std::swap(mode, m_nMapMode);
+        return mode;
+    }
+    int GetMapMode() const { return m_nMapMode; }
     virtual bool IsPrinting() const { return false; }
     // The printable area of a printer's page in logical units (y grows upwards in
     // MM_HIMETRIC, so its bottom is negative); empty for other contexts.
@@ -74,6 +81,8 @@ public:
     }
 
 protected:
+    CFont* m_pFont = nullptr;
+    int m_nMapMode = MM_TEXT;
     COLORREF m_text = 0;
     COLORREF m_back = RGB(255, 255, 255);
 };

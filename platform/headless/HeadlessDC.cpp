@@ -2,43 +2,6 @@
 
 #include <algorithm>
 
-void CCellGrid::Resize(int cols, int rows) {
-    m_nCols = std::max(cols, 0);
-    m_nRows = std::max(rows, 0);
-    m_cells.assign(static_cast<size_t>(m_nCols) * static_cast<size_t>(m_nRows), Cell());
-}
-
-CCellGrid::Cell* CCellGrid::At(int col, int row) {
-    if (col < 0 || row < 0 || col >= m_nCols || row >= m_nRows) return nullptr;
-    return &m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_nCols) +
-                    static_cast<size_t>(col)];
-}
-
-void CCellGrid::Shift(int cols, int rows) {
-    std::vector<Cell> moved(m_cells.size());
-    for (int row = 0; row < m_nRows; ++row)
-        for (int col = 0; col < m_nCols; ++col)
-            if (Cell* from = At(col - cols, row - rows))
-                moved[static_cast<size_t>(row) * static_cast<size_t>(m_nCols) +
-                      static_cast<size_t>(col)] = *from;
-    m_cells.swap(moved);
-}
-
-std::string CCellGrid::RowText(int row) const {
-    std::string text;
-    for (int c = 0; c < m_nCols; ++c)
-        text += m_cells[static_cast<size_t>(row) * static_cast<size_t>(m_nCols) +
-                        static_cast<size_t>(c)]
-                    .m_ch;
-    return text;
-}
-
-CFont* CHeadlessDC::SelectObject(CFont* pFont) {
-    CFont* old = m_pFont;
-    m_pFont = pFont;
-    return old;
-}
-
 bool CHeadlessDC::GetTextMetrics(TEXTMETRIC& tm) {
     tm = TEXTMETRIC();
     tm.tmHeight = kCharHeight;
@@ -119,9 +82,4 @@ void CHeadlessDC::PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) {
             cell.m_text ^= 0xFFFFFF;
         }
     });
-}
-
-int CHeadlessDC::SetMapMode(int mode) {
-    std::swap(mode, m_nMapMode);
-    return mode;
 }

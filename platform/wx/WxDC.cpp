@@ -42,10 +42,8 @@ CWxDC::CWxDC(std::unique_ptr<wxDC> dc)
     : m_pOwned(std::move(dc)), m_dc(*m_pOwned), m_bPrinting(false) {}
 
 CFont* CWxDC::SelectObject(CFont* pFont) {
-    CFont* old = m_pFont;
-    m_pFont = pFont;
     m_bRealized = false;
-    return old;
+    return CDC::SelectObject(pFont);
 }
 
 void CWxDC::Realize() {
@@ -219,8 +217,7 @@ void CWxDC::SetClipRegion(const wxRegion& region) {
 }
 
 int CWxDC::SetMapMode(int mode) {
-    int old = m_nMapMode;
-    m_nMapMode = mode;
+    int old = CDC::SetMapMode(mode);
     m_scaleX = m_scaleY = 1.0;
     if (mode == MM_HIMETRIC) {
         wxRealPoint ppi = m_devicePPI;

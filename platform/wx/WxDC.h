@@ -27,7 +27,6 @@ public:
     void FillSolidRect(const CRect& rect, COLORREF color) override;
     void PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) override;
     int SetMapMode(int mode) override;
-    int GetMapMode() const override { return m_nMapMode; }
     bool IsPrinting() const override { return m_bPrinting; }
     CRect GetPrintableRect() override;
     // The page's resolution where the context's own is not the page's (a preview's bitmap).
@@ -63,10 +62,8 @@ private:
     std::unique_ptr<wxDC> m_pOwned;
     wxDC& m_dc;
     bool m_bPrinting;
-    CFont* m_pFont = nullptr;
     bool m_bRealized = false;
     CWxGlyphMetrics* m_pMetrics = nullptr;
-    int m_nMapMode = MM_TEXT;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxRealPoint m_devicePPI;               // 0: the context's own
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
