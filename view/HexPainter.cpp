@@ -31,29 +31,29 @@ void CHexPainter::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
     const CKolvaView& v = m_view;
     int64_t rowStart = int64_t(row) * kBytesPerRow;
     int d = static_cast<int>(std::max<int64_t>(pData->m_nSelStart, rowStart) % kBytesPerRow);
-    int g = static_cast<int>(std::min<int64_t>(pData->m_nSelEnd, rowStart + 15) % kBytesPerRow);
+    int g = static_cast<int>(std::min<int64_t>(pData->m_nSelEnd, rowStart + kBytesPerRow - 1) %
+                             kBytesPerRow);
     int y = v.RowY(row);
     const CRowLayout& layout = pData->m_layout;
     int t = layout.HexColumn(d), o = layout.HexColumn(g) + 2;
-    pDC->TextOut(v.ColumnX(0), y, hex, t);
-    pDC->SetBkColor(v.m_clrHighlight);
-    pDC->SetTextColor(v.m_clrHighlightText);
-    pDC->TextOut(v.ColumnX(t), y, hex + t, o - t);
-    pDC->SetBkColor(v.m_clrWindow);
-    pDC->SetTextColor(v.m_clrWindowText);
-    pDC->TextOut(v.ColumnX(o), y, hex + o, Length(hex) - o);
+    DrawWithHighlight(pDC, 0, y, hex, t, o);
 
     const char* chars = pData->FormatCharArea(row, v.m_nJCode);
     if (!chars) return;
     int start = layout.CharStart(), gap = CRowLayout::kAreaGap;
-    pDC->TextOut(v.ColumnX(start), y, chars, gap + d);
+    DrawWithHighlight(pDC, start, y, chars, gap + d, gap + g + 1);
+}
+
+void CHexPainter::DrawWithHighlight(CDC* pDC, int column, int y, const char* text, int from,
+                                    int to) {
+    const CKolvaView& v = m_view;
+    pDC->TextOut(v.ColumnX(column), y, text, from);
     pDC->SetBkColor(v.m_clrHighlight);
     pDC->SetTextColor(v.m_clrHighlightText);
-    pDC->TextOut(v.ColumnX(start + gap + d), y, chars + gap + d, g - d + 1);
+    pDC->TextOut(v.ColumnX(column + from), y, text + from, to - from);
     pDC->SetBkColor(v.m_clrWindow);
     pDC->SetTextColor(v.m_clrWindowText);
-    pDC->TextOut(v.ColumnX(start + gap + g + 1), y, chars + gap + g + 1,
-                 Length(chars) - (gap + g + 1));
+    pDC->TextOut(v.ColumnX(column + to), y, text + to, Length(text) - to);
 }
 
 void CHexPainter::DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow,

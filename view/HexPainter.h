@@ -21,6 +21,8 @@ public:
 private:
     void DrawPlainRow(CDC* pDC, CBinData* pData, int row);
     void DrawSelectedRow(CDC* pDC, CBinData* pData, int row);
+    // Text from column: its characters [from, to) in the highlight colours, the rest plain.
+    void DrawWithHighlight(CDC* pDC, int column, int y, const char* text, int from, int to);
     // Spans whose rows count from firstRow.
     void DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow, COLORREF brush,
                    uint32_t rop);
