@@ -82,7 +82,7 @@ public:
 private:
     CHeadlessWindowPeer* DialogPeer(UINT id) {
         for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
-            if (peer->m_spec.m_nID == id) return peer;
+            if (peer->m_request.m_nID == id) return peer;
         return nullptr;
     }
 };

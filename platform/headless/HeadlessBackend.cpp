@@ -88,8 +88,8 @@ void CHeadlessBackend::PressKey(unsigned vk, unsigned modifiers) {
     for (auto [flag, key] : mods)
         SetKeyDown(key, modifiers & flag);
     for (CHeadlessWindowPeer* frame : WindowsOfKind(CWindowRequest::MainFrame)) {
-        if (!frame->m_spec.m_pAccel) continue;
-        for (const CAccelDef& a : frame->m_spec.m_pAccel->m_entries)
+        if (!frame->m_request.m_pAccel) continue;
+        for (const CAccelDef& a : frame->m_request.m_pAccel->m_entries)
             if (a.m_key == vk && (a.m_fVirt & (FSHIFT | FCONTROL | FALT)) == modifiers) {
                 frame->m_pOwner->OnCommandFromUI(a.m_cmd);
                 for (auto [flag, key] : mods)
@@ -109,7 +109,7 @@ void CHeadlessBackend::TypeChar(unsigned ch) {
 std::vector<CHeadlessWindowPeer*> CHeadlessBackend::WindowsOfKind(CWindowRequest::Kind kind) const {
     std::vector<CHeadlessWindowPeer*> out;
     for (CHeadlessWindowPeer* peer : m_windows)
-        if (peer->m_spec.m_kind == kind) out.push_back(peer);
+        if (peer->m_request.m_kind == kind) out.push_back(peer);
     return out;
 }
 

@@ -21,7 +21,7 @@ void CollectCommands(const std::vector<CMenuItemDef>& items, std::vector<UINT>& 
 
 CHeadlessWindowPeer::CHeadlessWindowPeer(CHeadlessBackend* pBackend, CWnd* pOwner,
                                          const CWindowRequest& request)
-    : m_pBackend(pBackend), m_pOwner(pOwner), m_spec(request), m_strText(request.m_strTitle) {
+    : m_pBackend(pBackend), m_pOwner(pOwner), m_request(request), m_strText(request.m_strTitle) {
     if (request.m_kind == CWindowRequest::MainFrame && request.m_size.cx > 0 &&
         request.m_size.cy > 0)
         m_window = CRect(0, 0, request.m_size.cx, request.m_size.cy);
@@ -124,8 +124,8 @@ void CHeadlessWindowPeer::SetImeCompositionWindow(CPoint pt, const CFont*) {
 
 void CHeadlessWindowPeer::UpdateCommandUI() {
     std::vector<UINT> ids;
-    if (m_spec.m_pMenu)
-        for (const CMenuItemDef& popup : m_spec.m_pMenu->m_popups)
+    if (m_request.m_pMenu)
+        for (const CMenuItemDef& popup : m_request.m_pMenu->m_popups)
             CollectCommands(popup.m_children, ids);
     for (const Button& b : m_buttons)
         if (b.m_nID) ids.push_back(b.m_nID);

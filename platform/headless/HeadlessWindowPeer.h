@@ -91,7 +91,7 @@ public:
 
     CHeadlessBackend* m_pBackend;
     CWnd* m_pOwner;
-    CWindowRequest m_spec;
+    CWindowRequest m_request;
     CRect m_client{0, 0, 640, 480};
     CRect m_window{0, 0, 640, 480};
     bool m_bVisible = false;

@@ -128,7 +128,7 @@ TEST_F(DialogTest, SheetRefusesAValueOutOfRangeAndKeepsItOpen) {
     CPropertySheet sheet("基本設定", nullptr);
     sheet.AddPage(&page);
     m_backend.QueueDialog([&](CHeadlessWindowPeer& peer) {
-        EXPECT_EQ(peer.m_spec.m_pageCaptions, std::vector<std::string>{"数値"});
+        EXPECT_EQ(peer.m_request.m_pageCaptions, std::vector<std::string>{"数値"});
         EXPECT_EQ(peer.GetItemText(kNumber), "16");
         EXPECT_EQ(peer.m_items[kNumber + 1].m_nHigh, 256);
         peer.SetItemText(kNumber, "0");

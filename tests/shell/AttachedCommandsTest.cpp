@@ -69,7 +69,7 @@ TEST_F(AttachedCommandsTest, FrameSetAnswersThroughRoutingWhileADocumentWindowIs
     Start();
     CHeadlessWindowPeer* find = nullptr;
     for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
-        if (peer->m_spec.m_nID == IDD_FIND) find = peer;
+        if (peer->m_request.m_nID == IDD_FIND) find = peer;
     ASSERT_NE(find, nullptr);
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
     EXPECT_FALSE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));

@@ -53,8 +53,8 @@ TEST_F(OptionsSheetTest, ShowsTheSettingsAndOkStoresTheChangedOnes) {
     Settings().nMaxOnMemoryFileSize = 32;
     Settings().nJCode = 1;
     RunOptions([](CHeadlessWindowPeer& peer) {
-        EXPECT_EQ(peer.m_spec.m_strTitle, "基本設定");
-        EXPECT_EQ(peer.m_spec.m_pageCaptions, (std::vector<std::string>{"編集", "表示"}));
+        EXPECT_EQ(peer.m_request.m_strTitle, "基本設定");
+        EXPECT_EQ(peer.m_request.m_pageCaptions, (std::vector<std::string>{"編集", "表示"}));
         EXPECT_EQ(peer.GetItemText(IDC_MEMORY_LIMIT), "32");
         EXPECT_EQ(peer.m_items[IDC_MEMORY_SPIN].m_nLow, 1);
         EXPECT_EQ(peer.m_items[IDC_MEMORY_SPIN].m_nHigh, 256);

@@ -28,9 +28,9 @@ TEST_F(StartupTest, MainWindowShowsMenuAcceleratorsAndToolbar) {
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->m_bVisible);
     EXPECT_EQ(frame->m_strText, "Quelm");
-    ASSERT_NE(frame->m_spec.m_pMenu, nullptr);
-    EXPECT_EQ(frame->m_spec.m_pMenu->m_popups.size(), 6u);
-    ASSERT_NE(frame->m_spec.m_pAccel, nullptr);
+    ASSERT_NE(frame->m_request.m_pMenu, nullptr);
+    EXPECT_EQ(frame->m_request.m_pMenu->m_popups.size(), 6u);
+    ASSERT_NE(frame->m_request.m_pAccel, nullptr);
     auto bars = m_backend.WindowsOfKind(CWindowRequest::ToolBar);
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_TRUE(bars[0]->m_bVisible);
