@@ -1,15 +1,13 @@
 #include "commands/ClipboardCommands.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 
 #include "commands/EditModes.h"
 #include "engine/KolvaDoc.h"
 #include "engine/QXClipboard.h"
+#include "engine/TextClipboard.h"
 #include "platform/base/Afx.h"
-#include "platform/base/Clipboard.h"
-#include "platform/framework/Backend.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 
@@ -18,15 +16,6 @@ namespace {
 constexpr int64_t kMaxLength = INT32_MAX - 1;
 const char kDoesNotFit[] =
     "クリップボードのデータがカレット位置からファイルの最後までに収まりません";
-
-// The clipboard's text as code page 932 bytes, up to its first zero; empty when it has none.
-std::vector<uint8_t> ClipboardText() {
-    std::vector<uint8_t> block;
-    CClipboard& clipboard = CBackend::Current().Clipboard();
-    if (!clipboard.IsFormatAvailable(CF_TEXT) || !clipboard.GetData(CF_TEXT, block)) return {};
-    block.erase(std::find(block.begin(), block.end(), uint8_t(0)), block.end());
-    return block;
-}
 
 // The private clipboard's bytes; empty when it holds none or cannot be read.
 std::vector<uint8_t> PrivateBytes() {
@@ -90,7 +79,7 @@ void CClipboardCommands::OnPasteOverwrite() {
 }
 
 void CClipboardCommands::OnTextPaste() {
-    std::vector<uint8_t> text = ClipboardText();
+    std::vector<uint8_t> text = GetTextClipboard();
     switch (m_view.EditMode()) {
     case kModeInsert:
         return InsertBlock(text);

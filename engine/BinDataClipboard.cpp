@@ -3,9 +3,12 @@
 
 #include "engine/BinData.h"
 #include "engine/QXClipboard.h"
+#include "engine/TextClipboard.h"
 #include "platform/base/Afx.h"
 #include "platform/base/Clipboard.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
+#include "res/Resource.h"
 
 namespace {
 const char kLimitMessage[] = "クリップボードへコピーするデータがサイズ上限を超えています";
@@ -41,9 +44,12 @@ bool CBinData::CopyAsText() {
     int first, count;
     if (!CheckClipboardLimit(kCopyLimit) || !ClippedSelection(first, count)) return true;
     const uint8_t* bytes = GetBytes(first, count);
-    std::vector<uint8_t> block(bytes, bytes + count);
-    block.push_back(0);
-    return PutText(std::move(block));
+    if (PutTextClipboard(count, bytes)) return true;
+    // The copy is made either way; the user learns that other programs get other bytes.
+    if (!IsExactAsText(count, bytes))
+        AfxMessageBox(CResourceSet::Current().LoadString(IDS_TEXT_NOT_EXACT),
+                      MB_ICONEXCLAMATION | MB_OK);
+    return false;
 }
 
 bool CBinData::CopyAsEscapedText() {

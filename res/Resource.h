@@ -110,6 +110,7 @@ constexpr UINT ID_INDICATOR_JCODE = 61451;
 // Strings.
 constexpr UINT IDS_TOO_MANY_DOCUMENTS = 129; // %1: the path
 constexpr UINT IDS_OPTION_SHEET = 130;       // caption of the options sheet
+constexpr UINT IDS_TEXT_NOT_EXACT = 150;     // a text copy other programs see changed
 constexpr UINT IDS_APP_TITLE = 57344;        // also the settings' application name
 constexpr UINT IDS_IDLE_MESSAGE = 57345;
 constexpr UINT IDS_UNTITLED = 61443;

@@ -9,6 +9,9 @@ std::vector<CStringDef> BuildStrings() {
         {IDR_MAINFRAME, "Quelm\n\nQuelm\n\n\nQuelm.Document\nQuelm Document"},
         {IDS_TOO_MANY_DOCUMENTS, "開いているﾌｧｲﾙが多すぎるため、%1 を開けませんでした。"},
         {IDS_OPTION_SHEET, "基本設定"},
+        {IDS_TEXT_NOT_EXACT, "コピーしたデータにはテキストとして扱えないﾊﾞｲﾄが含まれています。\n"
+                             "このﾌﾟﾛｸﾞﾗﾑのテキスト貼り付けでは元のデータに戻りますが、"
+                             "他のｱﾌﾟﾘｹｰｼｮﾝには変換されたテキストが渡ります。"},
         {IDS_APP_TITLE, "Quelm"},
         {IDS_IDLE_MESSAGE, "ﾚﾃﾞｨ"},
         {IDS_UNTITLED, "無題"},

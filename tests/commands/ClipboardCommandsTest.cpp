@@ -68,6 +68,7 @@ TEST_F(ClipboardCommandsTest, SizeLimitsOfTheThreeCopies) {
     EXPECT_EQ(Private().size(), 65536u);
     ASSERT_TRUE(Send(ID_EDIT_TEXT_COPY));
     EXPECT_EQ(Text().size(), 65537u);
+    ASSERT_EQ(m_backend.m_messages.size(), 1u); // the zeros are no text
     int sets = m_backend.m_clipboard.SetCount();
 
     Data(view).SetSelection(0, 65536);
@@ -75,8 +76,8 @@ TEST_F(ClipboardCommandsTest, SizeLimitsOfTheThreeCopies) {
         ASSERT_TRUE(Send(id));
     Data(view).SetSelection(0, 32);
     ASSERT_TRUE(Send(ID_EDIT_COPY_ESCAPED));
-    ASSERT_EQ(m_backend.m_messages.size(), 4u);
-    EXPECT_EQ(m_backend.m_messages[0].m_strText,
+    ASSERT_EQ(m_backend.m_messages.size(), 5u);
+    EXPECT_EQ(m_backend.m_messages[1].m_strText,
               "クリップボードへコピーするデータがサイズ上限を超えています");
     EXPECT_EQ(m_backend.m_clipboard.SetCount(), sets);
 
@@ -85,7 +86,7 @@ TEST_F(ClipboardCommandsTest, SizeLimitsOfTheThreeCopies) {
     Bytes text = Text();
     std::string escaped(text.begin(), text.end() - 1);
     EXPECT_EQ(escaped, "\\x1F\\x20!\"#$%&'()*+,-./0123456789:;<=>");
-    EXPECT_EQ(m_backend.m_messages.size(), 4u);
+    EXPECT_EQ(m_backend.m_messages.size(), 5u);
 }
 
 TEST_F(ClipboardCommandsTest, CutCopiesFirstAndDeletesOnlyAVisibleSelection) {
@@ -213,4 +214,25 @@ TEST_F(ClipboardCommandsTest, TextCopyAndTextPasteRoundTripText) {
     view->GetDocument()->m_nEditMode = 0;
     ASSERT_TRUE(Send(ID_EDIT_TEXT_PASTE));
     EXPECT_EQ(Beeps(), 2u);
+}
+
+TEST_F(ClipboardCommandsTest, TextCopyOfBytesThatAreNoTextPastesThemBackExactly) {
+    // A bad trail byte, a character with two codes, a lone lead byte and a zero.
+    const Bytes bytes = {0x81, 0x20, 0xED, 0x40, 0x82, 0xA0, 0xFC, 0xFC, 0x41, 0x00, 0x42, 0xA0};
+    CKolvaView* view = Open(bytes);
+    Data(view).SetSelection(0, static_cast<int>(bytes.size()) - 1);
+    ASSERT_TRUE(Send(ID_EDIT_TEXT_COPY));
+    ASSERT_EQ(m_backend.m_messages.size(), 1u); // said at copy time
+    EXPECT_NE(m_backend.m_messages[0].m_strText.find("テキスト"), std::string::npos);
+    EXPECT_EQ(m_backend.m_messages[0].m_nType, MB_ICONEXCLAMATION | MB_OK);
+    Bytes text = bytes;
+    text.push_back(0);
+    EXPECT_EQ(Text(), text); // other programs still get the text
+
+    Data(view).m_bSelection = false;
+    Data(view).m_nCaret = static_cast<int>(bytes.size());
+    ASSERT_TRUE(Send(ID_EDIT_TEXT_PASTE));
+    Bytes twice = bytes;
+    twice.insert(twice.end(), bytes.begin(), bytes.end());
+    EXPECT_EQ(Content(Data(view)), twice);
 }

@@ -5,6 +5,7 @@
 #include "WxTestSupport.h"
 #include "engine/BinData.h"
 #include "engine/QXClipboard.h"
+#include "engine/TextClipboard.h"
 #include "platform/base/Afx.h"
 #include "platform/wx/WxBackend.h"
 
@@ -127,4 +128,19 @@ TEST_F(WxDocumentClipboardTest, TextCopyShowsTheSameCharactersToOtherPrograms) {
     ASSERT_FALSE(m_second.CopyAsEscapedText());
     CWxProbe::Pump(50);
     EXPECT_EQ(CWxProbe::ClipboardText(), "C\\x20\\xB1");
+}
+
+TEST_F(WxDocumentClipboardTest, TextCopyComesBackExactlyUntilAnotherProgramTakesTheClipboard) {
+    const Block bytes = {0x81, 0x20, 0xED, 0x40, 0x82, 0xA0, 0xFC, 0xFC, 0x41, 0x00, 0x42, 0xA0};
+    ASSERT_FALSE(IsExactAsText(static_cast<int>(bytes.size()), bytes.data()));
+    ASSERT_FALSE(PutTextClipboard(static_cast<int>(bytes.size()), bytes.data()));
+    CWxProbe::Pump(50);
+    EXPECT_EQ(GetTextClipboard(), bytes);
+    std::string seen = CWxProbe::ClipboardText(); // converted, and cut at the zero
+    EXPECT_NE(seen.find("あ"), std::string::npos);
+    EXPECT_EQ(seen.find("B"), std::string::npos);
+
+    CWxProbe::SetClipboardText("Zい");
+    CWxProbe::Pump(50);
+    EXPECT_EQ(GetTextClipboard(), (Block{'Z', 0x82, 0xA2}));
 }
