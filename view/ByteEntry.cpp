@@ -20,16 +20,19 @@ bool CByteEntry::CanTakeCharacter() const {
 }
 
 bool CByteEntry::CanEnterAtCaret() const {
-    CBinData* data = m_view.GetData();
-    if (!data || m_view.EditMode() == kModeView) return false;
-    // Typing at the end position needs it on the screen.
-    return !(data->m_nCaret >= data->GetDataLength() &&
-             data->m_nCaret > m_view.LastVisiblePosition());
+    return m_view.GetData() && m_view.EditMode() != kModeView;
 }
 
 void CByteEntry::Enter(uint8_t value) {
     if (!CanEnterAtCaret()) return CKolvaView::Refuse();
+    // A caret the screen does not show (scrolled away, or a window too low for one row)
+    // still takes the byte: a refusal there lost typing without the user seeing it.
+    ShowCaretRow();
     Store(value);
+}
+
+void CByteEntry::ShowCaretRow() {
+    if (!m_view.IsCaretRowVisible()) m_view.BringCaretIntoView();
 }
 
 void CByteEntry::Store(uint8_t value) {
@@ -85,6 +88,7 @@ void CByteEntry::EnterImeChar(UINT nChar) {
     if (!CanEnterAtCaret() ||
         (v.EditMode() == kModeOverwrite && data->m_nCaret + 1 >= data->GetDataLength()))
         return CKolvaView::Refuse();
+    ShowCaretRow();
     EnterPair(first, second);
 }
 

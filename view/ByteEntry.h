@@ -19,6 +19,7 @@ public:
 
 private:
     bool CanEnterAtCaret() const;
+    void ShowCaretRow();
     // Enter without its checks: stores the byte and moves on.
     void Store(uint8_t value);
     void EnterPair(uint8_t first, uint8_t second);

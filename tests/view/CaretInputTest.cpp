@@ -4,8 +4,9 @@
 namespace {
 class CaretInputTest : public ViewFixture {
 protected:
-    CKolvaView* OpenInMode(const Bytes& bytes, int mode, int rows = 30) {
-        CKolvaView* view = Open(bytes, rows);
+    CKolvaView* OpenInMode(const Bytes& bytes, int mode, int rows = 30,
+                           const std::string& name = "f.bin") {
+        CKolvaView* view = Open(bytes, rows, name);
         view->GetDocument()->m_nEditMode = mode;
         view->OnModeChanged();
         return view;
@@ -174,6 +175,32 @@ TEST_F(CaretInputTest, TypingWhereTheViewCannotScrollKeepsTheBytesInOrder) {
     EXPECT_EQ(Data(view).GetByte(9 * 16 + 15), 'A');
     EXPECT_EQ(Data(view).GetByte(9 * 16 + 16), 'B');
     EXPECT_EQ(view->m_nFirstRow, 0);
+}
+
+TEST_F(CaretInputTest, BytesTypedWhereTheCaretIsNotShownAreStoredAndShown) {
+    // A window too low for one row.
+    CKolvaView* view = OpenInMode(Bytes(15, 0xEE), 2, 0);
+    ASSERT_EQ(view->m_nVisibleRows, 0);
+    m_backend.TypeChar('\t');
+    Data(view).m_nCaret = 15;
+    Type("ABC");
+    m_backend.TypeChar('\t');
+    Type("7F");
+    Bytes content = Content(Data(view));
+    ASSERT_EQ(content.size(), 19u);
+    EXPECT_EQ(Bytes(content.begin() + 15, content.end()), (Bytes{'A', 'B', 'C', 0x7F}));
+    EXPECT_EQ(Data(view).m_nCaret, 19);
+    Peer(view)->Resize(80 * 8, 5 * 16);
+    EXPECT_TRUE(view->IsCaretRowVisible());
+
+    // The end position scrolled out of view.
+    CKolvaView* other = OpenInMode(Bytes(100 * 16), 2, 10, "other.bin");
+    Data(other).m_nCaret = 100 * 16;
+    Type("7");
+    EXPECT_EQ(Data(other).GetDataLength(), 100 * 16 + 1);
+    EXPECT_EQ(Data(other).GetByte(100 * 16), 0x70);
+    EXPECT_TRUE(other->IsCaretRowVisible());
+    EXPECT_EQ(Beeps(), 0u);
 }
 
 TEST_F(CaretInputTest, OnlyTheActiveViewHasACaret) {
