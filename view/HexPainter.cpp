@@ -47,13 +47,20 @@ void CHexPainter::DrawSelectedRow(CDC* pDC, CBinData* pData, int row) {
 void CHexPainter::DrawWithHighlight(CDC* pDC, int column, int y, const char* text, int from,
                                     int to) {
     const CKolvaView& v = m_view;
-    pDC->TextOut(v.ColumnX(column), y, text, from);
+    int n = Length(text);
+    // Each piece is the whole text cut to its columns, so a double-byte character keeps its
+    // pair where the highlight splits it, and the row reads the same selected or not.
+    auto piece = [&](int first, int last) {
+        CRect cells(v.ColumnX(column + first), y, v.ColumnX(column + last), y + v.m_nRowHeight);
+        pDC->ExtTextOut(v.ColumnX(column), y, ETO_CLIPPED | ETO_OPAQUE, &cells, text, n);
+    };
+    piece(0, from);
     pDC->SetBkColor(v.m_clrHighlight);
     pDC->SetTextColor(v.m_clrHighlightText);
-    pDC->TextOut(v.ColumnX(column + from), y, text + from, to - from);
+    piece(from, to);
     pDC->SetBkColor(v.m_clrWindow);
     pDC->SetTextColor(v.m_clrWindowText);
-    pDC->TextOut(v.ColumnX(column + to), y, text + to, Length(text) - to);
+    piece(to, n);
 }
 
 void CHexPainter::DrawSpans(CDC* pDC, const std::vector<uint32_t>* pSpans, int firstRow,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/base/CodePage932.h"
+
 void CCellGrid::Resize(int cols, int rows) {
     m_nCols = std::max(cols, 0);
     m_nRows = std::max(rows, 0);
@@ -26,4 +28,15 @@ std::string CCellGrid::RowText(int row) const {
     for (int c = 0; c < m_nCols; ++c)
         text += m_cells[Index(c, row)].m_ch;
     return text;
+}
+
+std::string CCellGrid::RowGlyphs(int row) const {
+    std::string glyphs;
+    for (int c = 0; c < m_nCols; ++c) {
+        char bytes[2] = {m_cells[Index(c, row)].m_ch, 0};
+        size_t n = c + 1 < m_nCols && m_cells[Index(c + 1, row)].m_bTrail ? 2 : 1;
+        if (n == 2) bytes[1] = m_cells[Index(++c, row)].m_ch;
+        glyphs += CCodePage932::ToUtf8(bytes, n);
+    }
+    return glyphs;
 }

@@ -8,6 +8,9 @@
 struct CCellGrid {
     struct Cell {
         char m_ch = ' ';
+        // The second byte of a double-byte character drawn across this cell and the one
+        // before it by the same text output.
+        bool m_bTrail = false;
         COLORREF m_text = 0;
         COLORREF m_back = RGB(255, 255, 255);
         // The brush colours last combined into the cell by AND and OR rectangles; none is
@@ -25,6 +28,9 @@ struct CCellGrid {
     void Shift(int cols, int rows);
     // The characters of a row, as drawn.
     std::string RowText(int row) const;
+    // The row as the characters its cells were drawn as, in UTF-8; a byte drawn without the
+    // other half of its character is U+FFFD.
+    std::string RowGlyphs(int row) const;
 
 private:
     size_t Index(int col, int row) const {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/base/CodePage932.h"
+
 bool CHeadlessDC::GetTextMetrics(TEXTMETRIC& tm) {
     tm = TEXTMETRIC();
     tm.tmHeight = kCharHeight;
@@ -36,19 +38,37 @@ CCellGrid::Cell* CHeadlessDC::Drawable(int col, int row) {
 void CHeadlessDC::TextOut(int x, int y, const char* text, int n) {
     ++m_nTextOutCalls;
     int row = y / kCharHeight, col = x / kCharWidth;
-    for (int i = 0; i < n; ++i)
-        if (CCellGrid::Cell* cell = Drawable(col + i, row)) {
-            cell->m_ch = text[i];
-            cell->m_text = m_text;
-            cell->m_back = m_back;
-            cell->m_and = cell->m_or = 0xFFFFFFFF;
-        }
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    // Characters pair up within this output only, as a font draws them.
+    for (int i = 0; i < n;) {
+        char16_t unit = 0;
+        int used = CCodePage932::Decode(bytes + i, static_cast<size_t>(n - i), unit);
+        for (int k = 0; k < used; ++k)
+            if (CCellGrid::Cell* cell = Drawable(col + i + k, row)) {
+                cell->m_ch = text[i + k];
+                cell->m_bTrail = k > 0;
+                cell->m_text = m_text;
+                cell->m_back = m_back;
+                cell->m_and = cell->m_or = 0xFFFFFFFF;
+            }
+        i += used;
+    }
 }
 
 void CHeadlessDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text,
                              int n) {
     if ((options & ETO_OPAQUE) && rect) FillSolidRect(*rect, m_back);
+    if (!(options & ETO_CLIPPED) || !rect) return TextOut(x, y, text, n);
+    bool wasClipped = m_bClipped;
+    CRect old = m_clip;
+    m_clip = wasClipped
+                 ? CRect(std::max(old.left, rect->left), std::max(old.top, rect->top),
+                         std::min(old.right, rect->right), std::min(old.bottom, rect->bottom))
+                 : *rect;
+    m_bClipped = true;
     TextOut(x, y, text, n);
+    m_clip = old;
+    m_bClipped = wasClipped;
 }
 
 template <typename F> void CHeadlessDC::ForCells(const CRect& rect, F f) {
@@ -60,6 +80,7 @@ template <typename F> void CHeadlessDC::ForCells(const CRect& rect, F f) {
 void CHeadlessDC::FillSolidRect(const CRect& rect, COLORREF color) {
     ForCells(rect, [color](CCellGrid::Cell& cell) {
         cell.m_ch = ' ';
+        cell.m_bTrail = false;
         cell.m_back = color;
         cell.m_and = cell.m_or = 0xFFFFFFFF;
     });

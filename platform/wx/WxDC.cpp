@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include <wx/graphics.h>
+
 #include "platform/base/CodePage932.h"
 #include "platform/wx/WxRasterOp.h"
 
@@ -19,6 +21,30 @@ wxColour Colour(COLORREF c) {
 bool IsPrivateUse(char16_t unit) {
     return unit >= 0xE000 && unit <= 0xF8FF;
 }
+
+// Limits drawing to a rectangle, within the clipping the DC has, until it ends. The toolkit's
+// own clipper would give the DC back only the box of a paint's region, so where the DC draws
+// through a graphics context its state is saved and restored instead.
+class ClipTo {
+public:
+    ClipTo(wxDC& dc, const wxRect& rect) : m_pContext(dc.GetGraphicsContext()) {
+        if (!m_pContext) {
+            m_clipper.emplace(dc, rect);
+            return;
+        }
+        m_pContext->PushState();
+        m_pContext->Clip(rect.x, rect.y, rect.width, rect.height);
+    }
+    ~ClipTo() {
+        if (m_pContext) m_pContext->PopState();
+    }
+    ClipTo(const ClipTo&) = delete;
+    ClipTo& operator=(const ClipTo&) = delete;
+
+private:
+    wxGraphicsContext* m_pContext;
+    std::optional<wxDCClipper> m_clipper;
+};
 
 wxRasterOperationMode LogicalFunction(CWxRasterOp::Op op) {
     switch (op) {
@@ -94,29 +120,51 @@ void CWxDC::FillDevice(const wxRect& rect, COLORREF color) {
 }
 
 void CWxDC::TextOut(int x, int y, const char* text, int n) {
-    if (n <= 0) return;
+    DrawText(ToDevice(x, y), reinterpret_cast<const unsigned char*>(text), n, 0, n);
+}
+
+void CWxDC::DrawText(wxPoint origin, const unsigned char* p, int n, int first, int end) {
+    if (end <= first) return;
     const CWxGlyphMetrics::Cells& c = CellMetrics();
-    wxPoint origin = ToDevice(x, y);
     // Opaque background, as text on this grid is always drawn.
-    FillDevice(wxRect(origin.x, origin.y, n * c.width, c.height), m_back);
-    DrawCells(origin, reinterpret_cast<const unsigned char*>(text), n);
+    FillDevice(wxRect(origin.x + first * c.width, origin.y, (end - first) * c.width, c.height),
+               m_back);
+    DrawCells(origin, p, n, first, end);
 }
 
 void CWxDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const char* text, int n) {
-    std::optional<wxDCClipper> clip;
-    if (rect && (options & ETO_CLIPPED)) clip.emplace(m_dc, ToDevice(*rect));
-    if (rect && (options & ETO_OPAQUE)) FillDevice(ToDevice(*rect), m_back);
-    TextOut(x, y, text, n);
+    if (!rect) return TextOut(x, y, text, n);
+    wxRect box = ToDevice(*rect);
+    if (!(options & ETO_CLIPPED)) {
+        if (options & ETO_OPAQUE) FillDevice(box, m_back);
+        return TextOut(x, y, text, n);
+    }
+    if (box.IsEmpty()) return;
+    ClipTo clip(m_dc, box);
+    if (options & ETO_OPAQUE) FillDevice(box, m_back);
+    // Only the cells that meet the rectangle are drawn, but the text is read from its start,
+    // so its characters pair up as they do when it is drawn whole.
+    int width = CellMetrics().width;
+    wxPoint origin = ToDevice(x, y);
+    int first = static_cast<int>(std::floor(double(box.x - origin.x) / width));
+    int end = static_cast<int>(std::ceil(double(box.x + box.width - origin.x) / width));
+    DrawText(origin, reinterpret_cast<const unsigned char*>(text), n, std::max(first, 0),
+             std::min(end, n));
 }
 
-void CWxDC::DrawCells(wxPoint origin, const unsigned char* p, int n) {
+void CWxDC::DrawCells(wxPoint origin, const unsigned char* p, int n, int first, int end) {
     m_dc.SetTextForeground(Colour(m_text));
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     m_run.clear();
     int cell = 0;
-    for (int i = 0; i < n;) {
+    for (int i = 0; i < n && cell < end;) {
         char16_t unit = 0;
         int used = CCodePage932::Decode(p + i, static_cast<size_t>(n - i), unit);
+        if (cell + used <= first) {
+            cell += used;
+            i += used;
+            continue;
+        }
         CellKind kind = Classify(p[i], used, unit);
         if (kind == Glyph && FitsCells(unit, used)) {
             if (m_run.empty()) m_nRunCell = cell;
@@ -160,7 +208,7 @@ void CWxDC::DrawAlone(wxPoint origin, int cell, int cells, char16_t unit) {
     wxString glyph(static_cast<wchar_t>(unit));
     int x = origin.x + cell * c.width;
     int slack = cells * c.width - m_pMetrics->Advance(m_dc, unit);
-    std::optional<wxDCClipper> clip;
+    std::optional<ClipTo> clip;
     if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
     m_dc.DrawText(glyph, x + slack / 2, origin.y);
 }

@@ -53,7 +53,9 @@ private:
     // A raster operation on the pixels of rect within the clip region; false when the pixels
     // cannot be reached.
     bool ApplyClipped(const wxRect& rect, COLORREF brush, CWxRasterOp::Op op);
-    void DrawCells(wxPoint origin, const unsigned char* p, int n);
+    // The cells first to end (exclusive) of the text's n bytes.
+    void DrawText(wxPoint origin, const unsigned char* p, int n, int first, int end);
+    void DrawCells(wxPoint origin, const unsigned char* p, int n, int first, int end);
     void FlushRun(wxPoint origin);
     // A glyph that does not fit its cells: centred on them and cut at their edges.
     void DrawAlone(wxPoint origin, int cell, int cells, char16_t unit);

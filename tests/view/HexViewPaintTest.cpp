@@ -56,6 +56,18 @@ TEST_F(HexViewPaintTest, SelectionHighlightsDigitsAndCharactersAcrossTheGap) {
     EXPECT_EQ(HighlightedColumns(Paint(view), 1), "14-15,63-63");
 }
 
+TEST_F(HexViewPaintTest, SelectionSplittingDoubleByteCharactersKeepsTheirPairs) {
+    // こんにちは世界。
+    CKolvaView* view =
+        Open(Str("\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD\x90\xA2\x8A\x45\x81\x42"), 5);
+    std::string plain = Paint(view).RowGlyphs(0);
+    EXPECT_EQ(plain.substr(62), "こんにちは世界。  ");
+    Data(view).SetSelection(1, 4);
+    CCellGrid& grid = Paint(view);
+    EXPECT_EQ(grid.RowGlyphs(0), plain);
+    EXPECT_EQ(HighlightedColumns(grid, 0), "14-24,63-66"); // still by column: half of こ and に
+}
+
 TEST_F(HexViewPaintTest, SelectionBeyondTheWindowHighlightsWholeVisibleRows) {
     CKolvaView* view = Open(Sequence(100 * 16), 10);
     view->OnVScroll(SB_PAGEDOWN, 0);

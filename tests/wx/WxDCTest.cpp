@@ -200,6 +200,35 @@ TEST(WxDCTest, ExtTextOutFillsAndClipsToItsRectangle) {
     EXPECT_FALSE(p.Differs(CRect(0, 0, 20, 60), kWhite));
 }
 
+// A selected row is drawn in pieces, each the whole text cut to its cells: the pieces must
+// give the pixels of the whole, double-byte characters split between two pieces included, and
+// cutting must leave the clipping of the paint as it was.
+TEST(WxDCTest, ClippedPiecesDrawTheTextAsAWholeAndKeepThePaintRegion) {
+    CFont font = GridFont(-16);
+    const char text[] = "A\x82\xB1\x82\xF1\x82\xC9Z"; // Aこんにz
+    const int n = 8;
+    CWxOffscreen whole(300, 100), pieces(300, 100);
+    whole.DC().SelectObject(&font);
+    pieces.DC().SelectObject(&font);
+    TEXTMETRIC tm;
+    whole.DC().GetTextMetrics(tm);
+    const int w = tm.tmAveCharWidth, h = tm.tmHeight, below = h + 20;
+    whole.DC().TextOut(0, 0, text, n);
+    // The paint covers the row and a strip further down, not what lies between.
+    pieces.ClipToRegion({CRect(0, 0, 300, h), CRect(0, below, 300, below + 5)});
+    for (auto [first, last] : {std::pair(0, 2), std::pair(2, 5), std::pair(5, 8)}) {
+        CRect cells(first * w, 0, last * w, h);
+        pieces.DC().ExtTextOut(0, 0, ETO_CLIPPED | ETO_OPAQUE, &cells, text, n);
+    }
+    pieces.DC().FillSolidRect(CRect(0, h, 300, 100), RGB(255, 0, 0));
+    CWxProbe::Pixels a = whole.Pixels(), b = pieces.Pixels();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < 300; ++x)
+            ASSERT_EQ(a.At(x, y), b.At(x, y)) << x << "," << y;
+    EXPECT_FALSE(b.Differs(CRect(0, h, 300, below), kWhite));
+    EXPECT_EQ(b.At(0, below), RGB(255, 0, 0));
+}
+
 // Highlights must give the colours the bitwise operations give, whatever lies beneath.
 TEST(WxDCTest, PatBltCombinesPixelsBitwise) {
     CWxOffscreen canvas(120, 20);

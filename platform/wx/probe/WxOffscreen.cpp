@@ -19,6 +19,14 @@ CDC& CWxOffscreen::DC() {
     return *m_pDC;
 }
 
+void CWxOffscreen::ClipToRegion(const std::vector<CRect>& rects) {
+    wxRegion region;
+    for (const CRect& r : rects)
+        region.Union(wxRect(r.left, r.top, r.Width(), r.Height()));
+    m_pMemory->SetDeviceClippingRegion(region);
+    m_pDC->SetClipRegion(region);
+}
+
 wxDC& CWxOffscreen::ToolkitDC() {
     return *m_pMemory;
 }

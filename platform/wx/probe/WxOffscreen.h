@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/framework/DC.h"
 #include "platform/wx/probe/WxProbe.h"
@@ -20,6 +21,8 @@ public:
     ~CWxOffscreen();
 
     CDC& DC();
+    // Limits drawing to the rectangles, as a paint of a window's invalid region does.
+    void ClipToRegion(const std::vector<CRect>& rects);
     CWxDC& WxDC() { return *m_pDC; }
     // The toolkit's own context on the picture, for code that draws through wx directly.
     wxDC& ToolkitDC();
