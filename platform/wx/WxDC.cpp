@@ -193,7 +193,10 @@ CWxDC::CellKind CWxDC::Classify(unsigned char first, int used, char16_t unit) {
 bool CWxDC::FitsCells(char16_t unit, int cells) {
     const CWxGlyphMetrics::Cells& c = CellMetrics();
     if (!c.bRunsExact) return false;
-    return m_pMetrics->Advance(m_dc, unit) == cells * c.width;
+    // A glyph from another font has a baseline of its own, and in a run the toolkit would
+    // move every glyph down to the lowest one.
+    const CWxGlyphMetrics::Glyph& glyph = m_pMetrics->GlyphOf(m_dc, unit);
+    return glyph.advance == cells * c.width && glyph.ascent == c.baseline;
 }
 
 void CWxDC::FlushRun(wxPoint origin) {
@@ -205,12 +208,15 @@ void CWxDC::FlushRun(wxPoint origin) {
 
 void CWxDC::DrawAlone(wxPoint origin, int cell, int cells, char16_t unit) {
     const CWxGlyphMetrics::Cells& c = CellMetrics();
-    wxString glyph(static_cast<wchar_t>(unit));
+    const CWxGlyphMetrics::Glyph& glyph = m_pMetrics->GlyphOf(m_dc, unit);
     int x = origin.x + cell * c.width;
-    int slack = cells * c.width - m_pMetrics->Advance(m_dc, unit);
+    int slack = cells * c.width - glyph.advance;
+    // On the row's baseline, whichever font the toolkit found the glyph in.
+    int y = origin.y + c.baseline - glyph.ascent;
     std::optional<ClipTo> clip;
-    if (slack < 0) clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
-    m_dc.DrawText(glyph, x + slack / 2, origin.y);
+    if (slack < 0 || y < origin.y || y + glyph.height > origin.y + c.height)
+        clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
+    m_dc.DrawText(wxString(static_cast<wchar_t>(unit)), x + slack / 2, y);
 }
 
 void CWxDC::DrawDot(wxPoint origin, int cell) {

@@ -20,6 +20,7 @@ CWxGlyphMetrics::CWxGlyphMetrics(wxDC& dc, wxFont font) : m_font(std::move(font)
     m_cells.height = fm.height;
     m_cells.ascent = fm.ascent;
     m_cells.width = std::max(dc.GetTextExtent("0").x, 1);
+    m_cells.baseline = GlyphOf(dc, '0').ascent;
     wxString sample(kRunSample);
     m_cells.bRunsExact =
         dc.GetTextExtent(sample).x == m_cells.width * static_cast<int>(sample.length());
@@ -48,10 +49,10 @@ CWxGlyphMetrics& CWxGlyphMetrics::Select(wxDC& dc, const CLogFont& lf, double pi
     return *entry;
 }
 
-int CWxGlyphMetrics::Advance(wxDC& dc, char16_t unit) {
-    auto it = m_advances.find(unit);
-    if (it == m_advances.end())
-        it = m_advances.emplace(unit, dc.GetTextExtent(wxString(static_cast<wchar_t>(unit))).x)
-                 .first;
-    return it->second;
+const CWxGlyphMetrics::Glyph& CWxGlyphMetrics::GlyphOf(wxDC& dc, char16_t unit) {
+    auto it = m_glyphs.find(unit);
+    if (it != m_glyphs.end()) return it->second;
+    wxCoord w = 0, h = 0, descent = 0;
+    dc.GetTextExtent(wxString(static_cast<wchar_t>(unit)), &w, &h, &descent);
+    return m_glyphs.emplace(unit, Glyph{w, h - descent, h}).first->second;
 }

@@ -14,7 +14,14 @@ class CWxGlyphMetrics {
 public:
     struct Cells {
         int width = 0, height = 0, ascent = 0;
+        // Where the font's own glyphs have their baseline, below the top the toolkit draws
+        // text from.
+        int baseline = 0;
         bool bRunsExact = true; // a run of glyphs that fit their cells keeps the grid
+    };
+    // One glyph as the toolkit draws it, possibly from another font that has it.
+    struct Glyph {
+        int advance = 0, ascent = 0, height = 0;
     };
 
     // The metrics of lf at pixelsPerUnit on dc's kind of device; selects the font into dc.
@@ -23,7 +30,7 @@ public:
 
     const Cells& GetCells() const { return m_cells; }
     // In device pixels; dc must have this font selected.
-    int Advance(wxDC& dc, char16_t unit);
+    const Glyph& GlyphOf(wxDC& dc, char16_t unit);
 
 private:
     CWxGlyphMetrics(wxDC& dc, wxFont font);
@@ -32,5 +39,5 @@ private:
 
     wxFont m_font;
     Cells m_cells;
-    std::unordered_map<char16_t, int> m_advances;
+    std::unordered_map<char16_t, Glyph> m_glyphs;
 };

@@ -229,6 +229,42 @@ TEST(WxDCTest, ClippedPiecesDrawTheTextAsAWholeAndKeepThePaintRegion) {
     EXPECT_EQ(b.At(0, below), RGB(255, 0, 0));
 }
 
+// A face without Japanese glyphs: the toolkit takes them from another font, whose baseline and
+// height are not the row's. They must still sit on the row's baseline, inside the row.
+TEST(WxDCTest, SubstituteGlyphsSitOnTheRowsBaseline) {
+    for (int height : {-13, -16, -19, -24}) {
+        CWxOffscreen canvas(300, 150);
+        CDC& dc = canvas.DC();
+        CFont font(CLogFont{"DejaVu Sans Mono", height, 400, 128, true});
+        dc.SelectObject(&font);
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(tm);
+        const int w = tm.tmAveCharWidth, h = tm.tmHeight, top = 50;
+        dc.TextOut(0, top, "H\x8A\xBF\x82\xA0\xB1", 6); // H漢あｱ
+        CWxProbe::Pixels p = canvas.Pixels();
+        // The rows of ink over the cells [first, last).
+        auto ink = [&](int first, int last) {
+            int high = 150, low = -1;
+            for (int y = 0; y < 150; ++y)
+                for (int x = first * w; x < last * w; ++x)
+                    if (p.At(x, y) != kWhite) {
+                        high = std::min(high, y);
+                        low = std::max(low, y);
+                    }
+            return std::pair(high, low);
+        };
+        const int baseline = top + tm.tmAscent;              // the first row below the baseline
+        EXPECT_EQ(ink(0, 1).second, baseline - 1) << height; // H stands on it
+        for (auto [first, last] : {std::pair(1, 3), std::pair(3, 5), std::pair(5, 6)}) {
+            auto [high, low] = ink(first, last);
+            EXPECT_GE(high, top) << height << " cell " << first;
+            EXPECT_LT(low, top + h) << height << " cell " << first;
+            EXPECT_GE(low, baseline - 1 - h / 8) << height << " cell " << first;
+            EXPECT_LE(low, baseline + h / 8) << height << " cell " << first;
+        }
+    }
+}
+
 // Highlights must give the colours the bitwise operations give, whatever lies beneath.
 TEST(WxDCTest, PatBltCombinesPixelsBitwise) {
     CWxOffscreen canvas(120, 20);
