@@ -112,6 +112,13 @@ TEST_F(MarkCommandsTest, ShiftJumpSelectsUpToTheMark) {
     view->OnKeyUp(VK_SHIFT, 1, 0);
     m_backend.PressKey(VK_F7); // a plain jump drops the selection
     EXPECT_FALSE(Data(view).m_bSelection);
+    // Backwards: from the caret down to the mark before it.
+    Data(view).m_nCaret = 0x50;
+    m_backend.PressKey(VK_F7, FSHIFT);
+    EXPECT_EQ(Data(view).m_nCaret, 0x40);
+    ASSERT_TRUE(Data(view).m_bSelection);
+    EXPECT_EQ(Data(view).m_nSelStart, 0x40);
+    EXPECT_EQ(Data(view).m_nSelEnd, 0x4F);
 }
 
 TEST_F(MarkCommandsTest, MarksPastTheEndNoLongerCount) {
