@@ -6,17 +6,10 @@ start_display
 
 file=$work/data.bin
 printf 'Hello World' >"$file"
-mkdir -p "$(dirname "$(settings_file)")"
-printf '[Settings]\nInitialMode=2\n' >"$(settings_file)"
+open_in_insert_mode
 start_program "$file"
 
-# The find-again items are disabled, so the one below 検索 is 置換.
-keys alt+s Down Return
-wait_for has_windows 2 || fail "the Replace dialog did not open"
-dialog=$(app_windows | grep -vx "$main" | head -n 1)
-xdotool type --delay 40 'o'
-keys Tab Tab
-xdotool type --delay 40 '0'
+open_replace_dialog 'o' '0'
 
 # "置換" in the dialog's client area, where the template puts it.
 replace() {

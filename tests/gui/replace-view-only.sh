@@ -10,17 +10,10 @@ printf 'abab' >"$file"
 printf 'abab' >"$readonly_file"
 chmod 0444 "$readonly_file"
 # Files open in insert mode, so only the demotion makes the read-only one VIEW.
-mkdir -p "$(dirname "$(settings_file)")"
-printf '[Settings]\nInitialMode=2\n' >"$(settings_file)"
+open_in_insert_mode
 start_program "$file"
 
-# The find-again items are disabled, so the one below 検索 is 置換.
-keys alt+s Down Return
-wait_for has_windows 2 || fail "the Replace dialog did not open"
-dialog=$(app_windows | grep -vx "$main" | head -n 1)
-xdotool type --delay 40 'ab'
-keys Tab Tab
-xdotool type --delay 40 'xy'
+open_replace_dialog 'ab' 'xy'
 
 main_and_dialog() {
     [ "$(window_count)" -eq 2 ]
