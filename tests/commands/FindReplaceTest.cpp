@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "commands/EditModes.h"
 #include "commands/FindReplaceCommands.h"
@@ -361,28 +360,6 @@ TEST_F(FindReplaceTest, HidingAfterAFindKeepsTheRangeChoiceAndFailuresKeepTheCar
     EXPECT_EQ(Data(view).m_nCaret, 4);
     Type("7");
     EXPECT_EQ(Data(view).GetByte(4), 0x7F);
-}
-
-TEST_F(FindReplaceTest, ReplaceButtonsRefuseDocumentsThatMayNotChange) {
-    CKolvaView* view = Open(Str("abab"));
-    ReplaceDlg().ShowWindow(true);
-    SetMode(view, kModeView); // the dialog was not told
-    Press(ReplaceDlg(), IDC_REPLACE_ALL, "ab", "xy");
-    Press(ReplaceDlg(), IDC_REPLACE, "ab", "xy");
-    EXPECT_EQ(Content(Data(view)), Str("abab"));
-    EXPECT_EQ(Beeps(), 2u);
-    EXPECT_TRUE(MessageTexts().empty());
-
-    std::string path = m_dir.Write("ro.bin", Str("abab"));
-    chmod(path.c_str(), 0444);
-    CKolvaView* readOnly =
-        dynamic_cast<CKolvaView*>(m_app.OpenDocumentFile(path)->GetViews().at(0));
-    SetMode(readOnly, kModeInsert); // as opened with InitialMode 2, before the demotion
-    Press(ReplaceDlg(), IDC_REPLACE_ALL, "ab", "xy");
-    EXPECT_EQ(Content(Data(readOnly)), Str("abab"));
-    EXPECT_FALSE(readOnly->GetDocument()->IsModified());
-    EXPECT_EQ(MessageTexts(),
-              std::vector<std::string>{"このﾌｧｲﾙは表示専用のため、置換できません。"});
 }
 
 TEST_F(FindReplaceTest, CharactersOutsideShiftJisAreRefusedOrTakenAsUnicode) {

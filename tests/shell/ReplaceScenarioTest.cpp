@@ -57,9 +57,12 @@ TEST_F(ReplaceScenarioTest, ReplaceFollowsTheModeAndRefusesDocumentsThatMayNotCh
     // The toolbar's VIEW button with the dialog open.
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_MODE_VIEW));
     EXPECT_FALSE(ReplaceAllEnabled());
-    PressReplaceAll(); // a press already on its way
+    // Presses already on their way.
+    PressReplaceAll();
+    m_pDialog->m_pOwner->OnCommandFromUI(IDC_REPLACE);
     EXPECT_EQ(Head(editable), Str("abab"));
-    EXPECT_EQ(m_backend.m_beeps.size(), 1u);
+    EXPECT_EQ(m_backend.m_beeps.size(), 2u);
+    EXPECT_TRUE(m_backend.m_messages.empty());
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_MODE_INSERT));
     EXPECT_TRUE(ReplaceAllEnabled());
 
