@@ -35,6 +35,8 @@ void CEditModes::SetMode(int mode) {
     if (!doc) return;
     doc->m_nEditMode = mode;
     m_view.OnModeChanged();
+    // An open Replace dialog must not keep offering to change a document now in VIEW.
+    if (m_view.IsActiveView()) CViewHost::Get().RefreshSearchDialogs(&m_view);
 }
 
 void CEditModes::OnToggle() {

@@ -7,7 +7,6 @@
 #include "engine/KolvaDoc.h"
 #include "engine/QXClipboard.h"
 #include "platform/base/Afx.h"
-#include "platform/base/CodePage932.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
@@ -18,10 +17,11 @@ const char kLengthsDiffer[] = "置換前と置換後の文字列の長さが異�
                               "上書モードでは文字列の長さが同じでなければなりません。";
 const char kTooLong[] = "検索文字列が長すぎます（65535バイトまで）。";
 
-// Dialog texts are UTF-8; the patterns are made from the Shift-JIS the user typed.
 bool ToPattern(const std::string& text, int nUnicode, Pattern& bytes) {
-    if (CPatternText::Convert(CCodePage932::FromUtf8(text), nUnicode != 0, bytes)) return true;
-    AfxMessageBox(kTooLong, MB_OK | MB_ICONSTOP);
+    std::string refused;
+    if (CPatternText::ConvertTyped(text, nUnicode != 0, bytes, refused)) return true;
+    AfxMessageBox(refused.empty() ? kTooLong : CPatternText::RefusalText(refused),
+                  MB_OK | MB_ICONSTOP);
     return false;
 }
 } // namespace
@@ -56,7 +56,8 @@ CKolvaView* CFindReplaceDlg::ActiveView() const {
 }
 
 void CFindReplaceDlg::OnShowWindow(bool bShow) {
-    Refresh(ActiveView(), true);
+    // Hiding after a search must keep the user's range choice for the next F3.
+    Refresh(ActiveView(), bShow);
     // Some toolkits open no list at all while it is empty, so the drop-down could never come.
     if (!bShow) return;
     OnDropDown(IDC_FIND_TEXT);
@@ -179,16 +180,18 @@ void CFindReplaceDlg::OnFindNext() {
 void CFindReplaceDlg::OnReplace() {
     CKolvaView* view = ActiveView();
     bool changed = false;
-    if (!view || !Prepare(changed) || !LengthsAllowed(*view)) return;
-    bool replaced = !changed && CViewSearch::ReplaceCurrent(*view, m_replacement);
-    CViewSearch::Find(*view, true, m_search, !replaced, SearchOptions());
+    if (!view || !CViewSearch::MayChange(*view) || !Prepare(changed) || !LengthsAllowed(*view))
+        return;
+    if (changed || !CViewSearch::ReplaceFound(*view, m_search, m_replacement, SearchOptions()))
+        CViewSearch::Find(*view, true, m_search, true, SearchOptions());
     FocusView(*view);
 }
 
 void CFindReplaceDlg::OnReplaceAll() {
     CKolvaView* view = ActiveView();
     bool changed = false;
-    if (!view || !Prepare(changed) || !LengthsAllowed(*view)) return;
+    if (!view || !CViewSearch::MayChange(*view) || !Prepare(changed) || !LengthsAllowed(*view))
+        return;
     CViewSearch::ReplaceAll(*view, m_search, m_replacement, SearchOptions());
     FocusView(*view);
 }

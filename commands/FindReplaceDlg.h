@@ -18,7 +18,7 @@ public:
     void OnDropDown(UINT id) override;
 
     // Title, range radios and the Replace buttons for the document of view. bShowing: the
-    // refresh comes from showing or hiding, which also selects a registered range.
+    // dialog is being shown, which also selects a registered range.
     void Refresh(CView* pView, bool bShowing);
     // What F3 and Shift+F3 need to repeat this dialog's search.
     bool CanSearchAgain() const { return !m_strFind.empty() || m_nClipboard != 0; }

@@ -5,7 +5,6 @@
 #include "commands/PatternText.h"
 #include "engine/QXClipboard.h"
 #include "platform/base/Afx.h"
-#include "platform/base/CodePage932.h"
 #include "res/Resource.h"
 
 namespace {
@@ -23,8 +22,10 @@ void CInsertStringDlg::DoDataExchange(CDataExchange* pDX) {
 void CInsertStringDlg::OnOK() {
     if (!UpdateData(true)) return;
     std::vector<uint8_t> bytes;
-    if (!CPatternText::Convert(CCodePage932::FromUtf8(m_strText), m_nUnicode != 0, bytes)) {
-        AfxMessageBox(kTooLong, MB_OK | MB_ICONSTOP);
+    std::string refused;
+    if (!CPatternText::ConvertTyped(m_strText, m_nUnicode != 0, bytes, refused)) {
+        AfxMessageBox(refused.empty() ? kTooLong : CPatternText::RefusalText(refused),
+                      MB_OK | MB_ICONSTOP);
         return;
     }
     if (PutQXClipboard(static_cast<int>(bytes.size()), bytes.data()))

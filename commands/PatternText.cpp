@@ -1,6 +1,10 @@
 #include "commands/PatternText.h"
 
+#include <cstdio>
+
 #include "platform/base/CodePage932.h"
+#include "platform/base/ResourceSet.h"
+#include "res/Resource.h"
 
 namespace {
 constexpr size_t kHexEscapeLength = 4; // \xHH
@@ -82,4 +86,79 @@ bool CPatternText::Convert(const std::string& text, bool bUnicode, std::vector<u
     if (bytes.size() <= kMaxLength) return true;
     bytes.clear();
     return false;
+}
+
+namespace {
+void AppendUnit(std::vector<uint8_t>& bytes, char32_t unit) {
+    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8 & 0xFF));
+}
+
+void AppendUtf16(std::vector<uint8_t>& bytes, char32_t cp) {
+    constexpr char32_t kPlaneBase = 0x10000;
+    if (cp < kPlaneBase) return AppendUnit(bytes, cp);
+    cp -= kPlaneBase;
+    AppendUnit(bytes, 0xD800 + (cp >> 10));
+    AppendUnit(bytes, 0xDC00 + (cp & 0x3FF));
+}
+
+// The character's Shift-JIS bytes, or false when it has none.
+bool EncodeShiftJis(char32_t cp, std::string& out) {
+    if (cp > 0xFFFF) return false;
+    unsigned char code[2];
+    int n = CCodePage932::FromUnicode(static_cast<char16_t>(cp), code);
+    if (n == 1 && code[0] == '?' && cp != '?') return false;
+    out.append(reinterpret_cast<const char*>(code), static_cast<size_t>(n));
+    return true;
+}
+} // namespace
+
+bool CPatternText::ConvertTyped(const std::string& utf8, bool bUnicode, std::vector<uint8_t>& bytes,
+                                std::string& refused) {
+    bytes.clear();
+    refused.clear();
+    std::string run; // Shift-JIS text up to the next character it cannot hold
+    size_t textLength = 0;
+    std::vector<uint8_t> part;
+    auto flush = [&] {
+        bool ok = Convert(run, bUnicode, part);
+        bytes.insert(bytes.end(), part.begin(), part.end());
+        run.clear();
+        return ok;
+    };
+    for (size_t i = 0; i < utf8.size();) {
+        size_t start = i;
+        char32_t cp = CCodePage932::ReadCodePoint(utf8, i);
+        size_t before = run.size();
+        if (EncodeShiftJis(cp, run)) {
+            textLength += run.size() - before;
+            continue;
+        }
+        if (!bUnicode) {
+            bytes.clear();
+            refused = utf8.substr(start, i - start);
+            return false;
+        }
+        if (!flush()) break;
+        AppendUtf16(bytes, cp);
+        textLength += cp > 0xFFFF ? 4 : 2;
+    }
+    if (textLength <= kMaxLength && flush() && bytes.size() <= kMaxLength) return true;
+    bytes.clear();
+    return false;
+}
+
+std::string CPatternText::RefusalText(const std::string& refused) {
+    size_t i = 0;
+    char32_t cp = CCodePage932::ReadCodePoint(refused, i);
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+    std::string text = CResourceSet::Current().LoadString(IDS_CHAR_NOT_IN_CP932);
+    auto put = [&text](const char* field, const std::string& value) {
+        if (size_t at = text.find(field); at != std::string::npos) text.replace(at, 2, value);
+    };
+    put("%2", code);
+    // A malformed sequence is named by the replacement character, never passed on.
+    put("%1", cp == 0xFFFD ? "\xEF\xBF\xBD" : refused);
+    return text;
 }

@@ -15,6 +15,14 @@ public:
 
     // False when the text or its bytes would be longer than kMaxLength; bytes is then empty.
     static bool Convert(const std::string& text, bool bUnicode, std::vector<uint8_t>& bytes);
+    // The same from a text as typed in a dialog (UTF-8). A character that Shift-JIS lacks never
+    // becomes '?': without bUnicode it is refused (false, and refused is the character), with
+    // it the character gives its own UTF-16 units. An escape cannot reach into such a
+    // character. False with refused empty: too long.
+    static bool ConvertTyped(const std::string& utf8, bool bUnicode, std::vector<uint8_t>& bytes,
+                             std::string& refused);
+    // The stop message naming a refused character (UTF-8).
+    static std::string RefusalText(const std::string& refused);
 
 private:
     // Reads the escape starting at text[i] (a backslash); returns the characters it used.

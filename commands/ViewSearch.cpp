@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "commands/EditModes.h"
 #include "engine/BinData.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
+#include "res/Resource.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -12,9 +15,13 @@ constexpr int kRowBytes = 16;
 const char kNotFound[] = "指定した文字列は見つかりませんでした。";
 const char kSearchEnded[] = "検索は終了しました";
 const char kReplacedCount[] = "%1個の文字列を置換しました";
+
+int Length(const Pattern& pattern) {
+    return static_cast<int>(pattern.size());
+}
 } // namespace
 
-bool CViewSearch::s_bLastFind = false;
+const CKolvaView* CViewSearch::s_pLastFound = nullptr;
 
 void CViewSearch::NotFound(bool bBeep) {
     if (bBeep) MessageBeep(MB_ICONEXCLAMATION);
@@ -27,18 +34,27 @@ bool CViewSearch::Find(CKolvaView& view, bool bForward, const Pattern& pattern, 
     if (!data) return false;
     bool hadSelection = data->m_bSelection;
     int firstOld = data->m_nSelStart / kRowBytes, lastOld = data->m_nSelEnd / kRowBytes;
-    int found = data->Find(bForward, static_cast<int>(pattern.size()), pattern.data(), bNew,
-                           options.bCaseSensitive, options.bInRange);
-    if (found < 0) {
-        s_bLastFind = false;
+    int caret = data->m_nCaret;
+    int found = data->Find(bForward, Length(pattern), pattern.data(), bNew, options.bCaseSensitive,
+                           options.bInRange);
+    // A search confined to the range moves a caret outside it to the range first; typing must
+    // still go where the caret is drawn.
+    if (found < 0) data->m_nCaret = caret;
+    return Report(view, found >= 0, bNew, hadSelection ? firstOld : -1, lastOld);
+}
+
+bool CViewSearch::Report(CKolvaView& view, bool bFound, bool bNew, int firstOldRow,
+                         int lastOldRow) {
+    if (!bFound) {
+        s_pLastFound = nullptr;
         if (bNew)
             NotFound(true);
         else
             AfxMessageBox(kSearchEnded, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    ShowMatch(view, hadSelection ? firstOld : -1, lastOld);
-    s_bLastFind = true;
+    ShowMatch(view, firstOldRow, lastOldRow);
+    s_pLastFound = &view;
     return true;
 }
 
@@ -56,11 +72,32 @@ void CViewSearch::Changed(CKolvaView& view) {
     view.RefreshAfterChange();
 }
 
-bool CViewSearch::ReplaceCurrent(CKolvaView& view, const Pattern& replacement) {
+bool CViewSearch::MayChange(CKolvaView& view) {
+    CKolvaDoc* doc = view.GetDocument();
+    if (!doc || !doc->m_pData) return false;
+    if (doc->m_pData->m_nAllowedMode == kModeView && !doc->m_bNewDocument) {
+        AfxMessageBox(CResourceSet::Current().LoadString(IDS_VIEW_ONLY_NO_REPLACE),
+                      MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    if (doc->m_nEditMode == kModeView || !CEditModes::IsPermitted(*doc, doc->m_nEditMode)) {
+        CKolvaView::Refuse();
+        return false;
+    }
+    return true;
+}
+
+bool CViewSearch::ReplaceFound(CKolvaView& view, const Pattern& pattern, const Pattern& replacement,
+                               const Options& options) {
     CBinData* data = view.GetData();
-    if (!s_bLastFind || !data) return false;
-    data->ReplaceSelection(static_cast<int>(replacement.size()), replacement.data());
+    if (!data || s_pLastFound != &view ||
+        !data->SelectionMatches(Length(pattern), pattern.data(), options.bCaseSensitive,
+                                options.bInRange))
+        return false;
+    int found = data->ReplaceMatch(Length(pattern), pattern.data(), Length(replacement),
+                                   replacement.data(), options.bCaseSensitive, options.bInRange);
     Changed(view);
+    Report(view, found >= 0, false, -1, -1);
     return true;
 }
 
@@ -68,10 +105,12 @@ void CViewSearch::ReplaceAll(CKolvaView& view, const Pattern& pattern, const Pat
                              const Options& options) {
     CBinData* data = view.GetData();
     if (!data) return;
-    int count = data->ReplaceAll(static_cast<int>(pattern.size()), pattern.data(),
-                                 static_cast<int>(replacement.size()), replacement.data(),
-                                 options.bCaseSensitive, options.bInRange);
+    s_pLastFound = nullptr; // the search this starts ends with it
+    int caret = data->m_nCaret;
+    int count = data->ReplaceAll(Length(pattern), pattern.data(), Length(replacement),
+                                 replacement.data(), options.bCaseSensitive, options.bInRange);
     if (count < 0) {
+        data->m_nCaret = caret;
         NotFound(true);
         return;
     }

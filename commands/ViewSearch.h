@@ -6,8 +6,8 @@ class CKolvaView;
 
 using Pattern = std::vector<uint8_t>;
 
-// Find, replace and replace all on a hex view, with the messages the user sees. Whether the last
-// find succeeded is one flag for the whole program: Replace acts on what that find selected.
+// Find, replace and replace all on a hex view, with the messages the user sees. Replace acts
+// only on what the last successful find selected, and only in the view where it ran.
 class CViewSearch {
 public:
     CViewSearch() = delete;
@@ -18,20 +18,27 @@ public:
     };
 
     // bNew: a new search from the caret (not found says so with a beep); otherwise the search
-    // goes on from the last match and not found means the search has ended.
+    // goes on from the last match and not found means the search has ended. A failed search
+    // leaves the caret where it was.
     static bool Find(CKolvaView& view, bool bForward, const Pattern& pattern, bool bNew,
                      const Options& options);
-    // Replaces the selection the last successful find made.
-    static bool ReplaceCurrent(CKolvaView& view, const Pattern& replacement);
+    // When the selection is still the match the last find made in this view, replaces it and
+    // finds the next match of the same search; false when nothing was replaced.
+    static bool ReplaceFound(CKolvaView& view, const Pattern& pattern, const Pattern& replacement,
+                             const Options& options);
     static void ReplaceAll(CKolvaView& view, const Pattern& pattern, const Pattern& replacement,
                            const Options& options);
+    // Whether replacing may change the view's document now; says why not when it may not.
+    static bool MayChange(CKolvaView& view);
 
-    static bool LastFindSucceeded() { return s_bLastFind; }
     static void NotFound(bool bBeep);
 
 private:
+    static bool Report(CKolvaView& view, bool bFound, bool bNew, int firstOldRow, int lastOldRow);
     static void ShowMatch(CKolvaView& view, int firstOldRow, int lastOldRow);
     static void Changed(CKolvaView& view);
 
-    static bool s_bLastFind;
+    // The view of the last successful find, or null after a failed one. Only compared with the
+    // active view, never followed: that view may be gone.
+    static const CKolvaView* s_pLastFound;
 };

@@ -86,6 +86,12 @@ public:
              bool inRange);
     int ReplaceAll(int length, const uint8_t* pattern, int newLength, const uint8_t* newBytes,
                    bool caseSensitive, bool inRange);
+    // Whether the selection is a match that a search with these options could have found.
+    bool SelectionMatches(int length, const uint8_t* pattern, bool caseSensitive, bool inRange);
+    // Replaces the selected match (see SelectionMatches) and searches on as the current sequence
+    // of searches, by the rules that keep ReplaceAll finite; the position found, or -1.
+    int ReplaceMatch(int length, const uint8_t* pattern, int newLength, const uint8_t* newBytes,
+                     bool caseSensitive, bool inRange);
 
     // Clipboard; each returns true when it put nothing on the clipboard.
     bool CopyToClipboard();
@@ -145,6 +151,10 @@ private:
     int ScanForward(int length, const uint8_t* pattern, bool cs, int from, int to);
     int ScanBackward(int length, const uint8_t* pattern, bool cs, int from, int to);
     int SetMatch(int pos, int length);
+    // Replaces the selected match and finds the next one of the sequence; high follows the
+    // length change and wrapped tells whether the wrap pass is under way.
+    int ReplaceAndScan(int length, const uint8_t* pattern, bool cs, int newLength,
+                       const uint8_t* newBytes, int low, int& high, bool& wrapped);
     bool GetSearchRange(bool inRange, int& low, int& high) const;
     bool CheckClipboardLimit(int limit);
 };

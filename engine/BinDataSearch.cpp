@@ -200,16 +200,36 @@ int CBinData::Find(bool forward, int length, const uint8_t* pattern, bool first,
                    : FindBackward(length, pattern, first, caseSensitive, low, high);
 }
 
-// Repeats replace and search forward as one undo group. Two rules keep it finite where the
-// new bytes contain the pattern: a match never lies wholly inside bytes a replacement put in,
-// and the anchor moves with the length changes before it, so the wrap pass stops where the
-// sequence began. Every replacement thus consumes at least one byte that was there before.
+// Two rules keep a sequence of replacements finite where the new bytes contain the pattern: a
+// match never lies wholly inside bytes a replacement put in, and the anchor moves with the length
+// changes before it, so the wrap pass stops where the sequence began. Every replacement thus
+// consumes at least one byte that was there before.
+int CBinData::ReplaceAndScan(int h, const uint8_t* pattern, bool cs, int newLength,
+                             const uint8_t* newBytes, int low, int& high, bool& wrapped) {
+    int32_t& anchor = s_nSearchAnchor;
+    int pos = m_nSelStart;
+    ReplaceSelection(newLength, newBytes);
+    // The range's end and the anchor keep pointing at the same bytes as the data changes.
+    high += newLength - h;
+    if (pos < anchor) anchor = pos + h <= anchor ? anchor + newLength - h : pos;
+    int n = std::max({m_nCaret - h + 1, pos + newLength - h + 1, low});
+    int found = -1;
+    if (!wrapped) {
+        found = ScanForward(h, pattern, cs, n, high - h + 1);
+        if (found < 0) {
+            wrapped = true;
+            n = low;
+        }
+    }
+    if (found < 0) found = ScanForward(h, pattern, cs, n, std::min(anchor - h, high - h + 1));
+    return found;
+}
+
+// Repeats replace and search forward as one undo group.
 int CBinData::ReplaceAll(int length, const uint8_t* pattern, int newLength, const uint8_t* newBytes,
                          bool caseSensitive, bool inRange) {
     if (m_bOffMemory || Find(true, length, pattern, true, caseSensitive, inRange) < 0) return -1;
-    const int h = length;
     newLength &= 0xFFFF;
-    int32_t& anchor = s_nSearchAnchor;
     bool wrapped = g_bWrapped;
     int low, high;
     GetSearchRange(inRange, low, high);
@@ -217,27 +237,34 @@ int CBinData::ReplaceAll(int length, const uint8_t* pattern, int newLength, cons
     BeginUndoGroup();
     int count = 1;
     for (;;) {
-        int pos = m_nSelStart;
-        ReplaceSelection(newLength, newBytes);
-        // The range's end and the anchor keep pointing at the same bytes as the data changes.
-        high += newLength - h;
-        if (pos < anchor) anchor = pos + h <= anchor ? anchor + newLength - h : pos;
-        int n = std::max({m_nCaret - h + 1, pos + newLength - h + 1, low});
-        int found = -1;
-        if (!wrapped) {
-            found = ScanForward(h, pattern, caseSensitive, n, high - h + 1);
-            if (found < 0) {
-                wrapped = true;
-                n = low;
-            }
-        }
-        if (found < 0)
-            found = ScanForward(h, pattern, caseSensitive, n, std::min(anchor - h, high - h + 1));
+        int found =
+            ReplaceAndScan(length, pattern, caseSensitive, newLength, newBytes, low, high, wrapped);
         if (found < 0) break;
-        SetMatch(found, h);
+        SetMatch(found, length);
         ++count;
     }
     EndUndoGroup();
     g_bWrapped = wrapped;
     return count;
+}
+
+bool CBinData::SelectionMatches(int length, const uint8_t* pattern, bool caseSensitive,
+                                bool inRange) {
+    int low, high;
+    if (!m_bSelection || length <= 0 || SelectionLength() != length ||
+        !GetSearchRange(inRange, low, high) || m_nSelStart < low || m_nSelEnd > high)
+        return false;
+    return MatchAt(length, pattern, GetBytes(m_nSelStart, length), caseSensitive);
+}
+
+int CBinData::ReplaceMatch(int length, const uint8_t* pattern, int newLength,
+                           const uint8_t* newBytes, bool caseSensitive, bool inRange) {
+    if (m_bOffMemory || !SelectionMatches(length, pattern, caseSensitive, inRange)) return -1;
+    int low, high;
+    GetSearchRange(inRange, low, high);
+    bool wrapped = g_bWrapped;
+    int found = ReplaceAndScan(length, pattern, caseSensitive, newLength & 0xFFFF, newBytes, low,
+                               high, wrapped);
+    g_bWrapped = wrapped;
+    return found < 0 ? -1 : SetMatch(found, length);
 }

@@ -19,6 +19,10 @@ std::vector<CStringDef> BuildStrings() {
         {IDP_ASK_TO_SAVE, "%1 への変更を保存しますか?"},
         {IDP_PARSE_INT, "整数を入力してください。"},
         {IDP_PARSE_INT_RANGE, "%1 から %2 までの整数を入力してください。"},
+        {IDS_VIEW_ONLY_NO_REPLACE, "このﾌｧｲﾙは表示専用のため、置換できません。"},
+        {IDS_CHAR_NOT_IN_CP932, "文字「%1」(%2) はShift-JISで表せません。\n\n"
+                                "「文字列をUnicodeとみなす」をチェックすると、"
+                                "この文字をUnicodeとして扱います。"},
         {ID_INDICATOR_MODE, "MODE"},
         {ID_INDICATOR_ADDRESS, "Address"},
         {ID_INDICATOR_JCODE, "JCode"},

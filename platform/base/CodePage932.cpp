@@ -207,3 +207,8 @@ std::string CCodePage932::FromUtf8(const std::string& utf8) {
     }
     return out;
 }
+
+char32_t CCodePage932::ReadCodePoint(const std::string& utf8, size_t& i) {
+    char32_t cp = NextCodePoint(utf8, i);
+    return cp == kBadUtf8 ? 0xFFFD : cp;
+}

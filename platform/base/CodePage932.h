@@ -27,4 +27,7 @@ public:
 
     // Code points above U+FFFF and malformed UTF-8 become '?'.
     static std::string FromUtf8(const std::string& utf8);
+
+    // The code point at utf8[i], advancing i past it; a malformed sequence gives U+FFFD.
+    static char32_t ReadCodePoint(const std::string& utf8, size_t& i);
 };

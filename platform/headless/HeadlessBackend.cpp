@@ -102,6 +102,21 @@ void CHeadlessBackend::PressKey(unsigned vk, unsigned modifiers) {
         SetKeyDown(key, false);
 }
 
+void CHeadlessBackend::Post(CHeadlessWindowPeer* peer, unsigned id) {
+    m_posted.emplace_back(peer, id);
+}
+
+int CHeadlessBackend::PumpMessages() {
+    int ran = 0;
+    while (!m_posted.empty()) {
+        auto [peer, id] = m_posted.front();
+        m_posted.pop_front();
+        CExceptionBoundary::Run([&] { peer->m_pOwner->OnCommandFromUI(id); });
+        ++ran;
+    }
+    return ran;
+}
+
 void CHeadlessBackend::TypeChar(unsigned ch) {
     if (m_pFocus) CExceptionBoundary::Run([&] { m_pFocus->m_pOwner->OnChar(ch, 1, 0); });
 }
@@ -138,5 +153,9 @@ void CHeadlessBackend::Register(CHeadlessWindowPeer* peer) {
 
 void CHeadlessBackend::Unregister(CHeadlessWindowPeer* peer) {
     m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), peer), m_windows.end());
+    // What was posted to a window dies with it.
+    m_posted.erase(std::remove_if(m_posted.begin(), m_posted.end(),
+                                  [peer](const auto& post) { return post.first == peer; }),
+                   m_posted.end());
     if (m_pFocus == peer) m_pFocus = nullptr;
 }

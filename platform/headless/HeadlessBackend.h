@@ -59,6 +59,12 @@ public:
     void TypeChar(unsigned ch);
     CHeadlessWindowPeer* Focus() const { return m_pFocus; }
 
+    // A command posted to a window waits here, as it waits for the message loop in the real
+    // program, until the test pumps the messages; one posted on the way runs in the same pump.
+    void Post(CHeadlessWindowPeer* peer, unsigned id);
+    // Returns how many commands ran.
+    int PumpMessages();
+
     // Live windows, oldest first.
     const std::vector<CHeadlessWindowPeer*>& Windows() const { return m_windows; }
     std::vector<CHeadlessWindowPeer*> WindowsOfKind(CWindowRequest::Kind kind) const;
@@ -93,6 +99,7 @@ private:
     std::deque<DialogScript> m_dialogScripts;
     std::deque<std::string> m_fileNames;
     std::deque<CLogFont> m_fonts;
+    std::deque<std::pair<CHeadlessWindowPeer*, unsigned>> m_posted;
     std::set<int> m_keysDown;
     std::vector<CHeadlessWindowPeer*> m_windows;
     CBackend* m_pPrevious;

@@ -36,7 +36,7 @@ CHeadlessWindowPeer::~CHeadlessWindowPeer() {
 
 void CHeadlessWindowPeer::PostCommand(UINT id) {
     ++m_nPostedCommands;
-    if (m_pOwner) m_pOwner->OnCommandFromUI(id);
+    if (m_pBackend && m_pOwner) m_pBackend->Post(this, id);
 }
 
 void CHeadlessWindowPeer::Destroy() {

@@ -78,7 +78,7 @@ public:
     }
     void SetSpinRange(UINT id, int low, int high) override;
     void FocusItem(UINT id) override { m_nFocusItem = id; }
-    // Tests have no message loop: the command arrives at once.
+    // The command arrives when the test pumps the messages (CHeadlessBackend::PumpMessages).
     void PostCommand(UINT id) override;
 
     // A property sheet's tab clicked by the user; false when the page in front refused.

@@ -107,10 +107,14 @@ TEST_F(FindReplaceTest, FindAgainGoesOnFromTheMatchAndWrapsWithoutEndingTheSearc
     std::vector<int> found;
     for (int i = 0; i < 4; ++i) {
         m_backend.PressKey(VK_F3);
+        // As in the real program, the search runs after the key's own handling.
+        EXPECT_EQ(Selection(view), found.empty() ? 0 : found.back());
+        EXPECT_EQ(m_backend.PumpMessages(), 1);
         found.push_back(Selection(view));
     }
     EXPECT_EQ(found, (std::vector<int>{3, 6, 0, 3}));
     m_backend.PressKey(VK_F3, FSHIFT);
+    m_backend.PumpMessages();
     EXPECT_EQ(Selection(view), 0);
     EXPECT_EQ(DlgPeer(FindDlg()).m_nPostedCommands, 5);
     EXPECT_TRUE(MessageTexts().empty());
@@ -121,6 +125,7 @@ TEST_F(FindReplaceTest, FindAgainWithNothingLeftSaysNotFoundNeverSearchEnded) {
     Press(FindDlg(), IDC_FIND_DOWN, "b");
     Data(view).ReplaceSelection(1, Bytes{'z'}.data());
     m_backend.PressKey(VK_F3);
+    m_backend.PumpMessages();
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{kNotFound});
 }
 
@@ -251,4 +256,178 @@ TEST_F(FindReplaceTest, DialogsDoNothingWithoutADocumentWindow) {
     Press(ReplaceDlg(), IDC_REPLACE_ALL, "a", "b");
     EXPECT_TRUE(MessageTexts().empty());
     EXPECT_FALSE(Enabled(ID_EDIT_FIND));
+}
+
+TEST_F(FindReplaceTest, ReplaceActsOnlyOnTheMatchTheLastFindInThisViewSelected) {
+    CKolvaView* first = Open(Str("Hello World"), 30, "a.bin");
+    Press(ReplaceDlg(), IDC_REPLACE, "o", "0");
+    ASSERT_EQ(Selection(first), 4);
+    // A selection made by hand is found past, not replaced.
+    Data(first).SetSelection(6, 10);
+    Data(first).m_nCaret = 11;
+    Press(ReplaceDlg(), IDC_REPLACE, "o", "0");
+    EXPECT_EQ(Content(Data(first)), Str("Hello World"));
+    EXPECT_EQ(Selection(first), 4);
+    // The last find ran in the first document: the second one's selection stays.
+    CKolvaView* second = Open(Str("o and o"), 30, "b.bin");
+    Data(second).SetSelection(0, 0);
+    Data(second).m_nCaret = 1;
+    Press(ReplaceDlg(), IDC_REPLACE, "o", "0");
+    EXPECT_EQ(Content(Data(second)), Str("o and o"));
+    EXPECT_EQ(Selection(second), 6);
+    EXPECT_FALSE(second->GetDocument()->IsModified());
+    // The case option decides what counts as the match.
+    DlgPeer(ReplaceDlg()).SetItemCheck(IDC_MATCH_CASE, 0);
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "O", "0");
+    ASSERT_EQ(Selection(second), 0);
+    DlgPeer(ReplaceDlg()).SetItemCheck(IDC_MATCH_CASE, 1);
+    Press(ReplaceDlg(), IDC_REPLACE, "O", "0");
+    EXPECT_EQ(Content(Data(second)), Str("o and o"));
+}
+
+TEST_F(FindReplaceTest, OverwriteModeNeverChangesTheLength) {
+    CKolvaView* view = Open(Str("abcdabcd"));
+    SetMode(view, kModeOverwrite);
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "ab", "XY");
+    Data(view).m_nCaret = 0;
+    Press(FindDlg(), IDC_FIND_DOWN, "abcd"); // a longer match of the Find dialog
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "XY");
+    EXPECT_EQ(Content(Data(view)).size(), 8u);
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "XY");
+    EXPECT_EQ(Content(Data(view)), Str("abcdXYcd"));
+    // A replacement of another length is refused before anything is searched, as in Replace all.
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "XYZ");
+    EXPECT_EQ(Content(Data(view)), Str("abcdXYcd"));
+    EXPECT_EQ(MessageTexts().back().rfind("置換前と置換後の文字列の長さが異なります。", 0), 0u);
+}
+
+TEST_F(FindReplaceTest, RepeatedReplaceEndsWhenTheReplacementHoldsThePattern) {
+    CKolvaView* view = Open(Str("a_"));
+    Data(view).m_nCaret = 1;
+    Press(ReplaceDlg(), IDC_REPLACE, "a", "aa");
+    Press(ReplaceDlg(), IDC_REPLACE, "a", "aa");
+    EXPECT_EQ(Content(Data(view)), Str("aa_"));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kSearchEnded});
+
+    CKolvaView* other = Open(Str("aXa"), 30, "b.bin");
+    for (int i = 0; i < 4; ++i)
+        Press(ReplaceDlg(), IDC_REPLACE, "a", "aa");
+    EXPECT_EQ(Content(Data(other)), Str("aaXaa"));
+    EXPECT_EQ(MessageTexts().size(), 2u);
+    // One undo step for each replacement.
+    ASSERT_TRUE(m_frame->SendCommand(ID_EDIT_UNDO));
+    EXPECT_EQ(Content(Data(other)), Str("aaXa"));
+}
+
+TEST_F(FindReplaceTest, ReplaceWithoutALiveSelectionOnlyFinds) {
+    CKolvaView* view = Open(Str("abab"));
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "ab", "X");
+    ASSERT_EQ(Selection(view), 0);
+    m_backend.PressKey(VK_RIGHT);
+    ASSERT_EQ(Selection(view), -1);
+    Press(ReplaceDlg(), IDC_REPLACE, "ab", "X");
+    EXPECT_EQ(Content(Data(view)), Str("abab"));
+    EXPECT_FALSE(view->GetDocument()->IsModified());
+    EXPECT_EQ(Selection(view), 2);
+}
+
+TEST_F(FindReplaceTest, HidingAfterAFindKeepsTheRangeChoiceAndFailuresKeepTheCaret) {
+    CKolvaView* view = Open(Str("ab______________ab______________"));
+    Data(view).m_nRegStart = 16;
+    Data(view).m_nRegEnd = 31;
+    Data(view).m_bRegistered = true;
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    EXPECT_EQ(DlgPeer(FindDlg()).m_items[IDC_RANGE_REGISTERED].m_nCheck, 1);
+    DlgPeer(FindDlg()).SetItemCheck(IDC_RANGE_REGISTERED, 0);
+    DlgPeer(FindDlg()).SetItemCheck(IDC_RANGE_WHOLE, 1);
+    Press(FindDlg(), IDC_FIND_DOWN, "ab");
+    EXPECT_FALSE(DlgPeer(FindDlg()).m_bVisible);
+    EXPECT_EQ(FindDlg().m_nRange, CFindReplaceDlg::kWholeFile);
+    m_backend.PressKey(VK_F3);
+    m_backend.PumpMessages();
+    m_backend.PressKey(VK_F3);
+    m_backend.PumpMessages();
+    EXPECT_EQ(Selection(view), 0); // wrapped through the whole file
+
+    // A failed search in the range leaves the caret where it is drawn, and typing goes there.
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    ASSERT_EQ(FindDlg().m_nRange, CFindReplaceDlg::kRegisteredRange);
+    SetMode(view, kModeOverwrite);
+    Data(view).SetSelection(-1, -1);
+    Data(view).m_bSelection = false;
+    Data(view).m_nCaret = 4;
+    Press(FindDlg(), IDC_FIND_DOWN, "zz");
+    EXPECT_EQ(Data(view).m_nCaret, 4);
+    Type("7");
+    EXPECT_EQ(Data(view).GetByte(4), 0x7F);
+}
+
+TEST_F(FindReplaceTest, CharactersOutsideShiftJisAreRefusedOrTakenAsUnicode) {
+    CKolvaView* view = Open(Bytes{'?', 0xE9, 0x00, '?'});
+    Press(FindDlg(), IDC_FIND_DOWN, "é");
+    EXPECT_EQ(Selection(view), -1);
+    ASSERT_EQ(MessageTexts().size(), 1u);
+    EXPECT_EQ(MessageTexts()[0].rfind("文字「é」(U+00E9) はShift-JISで表せません。", 0), 0u);
+    EXPECT_EQ(m_backend.m_messages[0].m_nType & MB_ICONMASK, MB_ICONSTOP);
+
+    DlgPeer(FindDlg()).SetItemCheck(IDC_UNICODE, 1);
+    Press(FindDlg(), IDC_FIND_DOWN, "é");
+    EXPECT_EQ(Selection(view), 1);
+
+    // The replacement and the insert string are checked the same way.
+    Press(ReplaceDlg(), IDC_REPLACE_ALL, "?", "€x");
+    EXPECT_EQ(Content(Data(view)), (Bytes{'?', 0xE9, 0x00, '?'}));
+    EXPECT_NE(MessageTexts().back().find("€"), std::string::npos);
+    m_backend.QueueDialog([](CHeadlessWindowPeer& dlg) {
+        dlg.SetItemText(IDC_INSERT_TEXT, "a😀");
+        dlg.m_pOwner->OnCommandFromUI(IDOK);
+        EXPECT_TRUE(dlg.m_bModal); // still open after the refusal
+        dlg.SetItemCheck(IDC_UNICODE, 1);
+        dlg.m_pOwner->OnCommandFromUI(IDOK);
+    });
+    m_frame->OnCommandFromUI(ID_EDIT_INSERT_STRING);
+    EXPECT_NE(MessageTexts().back().find("(U+1F600)"), std::string::npos);
+    std::vector<uint8_t> bytes;
+    ASSERT_FALSE(GetQXClipboard(bytes));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{'a', 0, 0x3D, 0xD8, 0x00, 0xDE}));
+}
+
+TEST_F(FindReplaceTest, HistoryNamesOptionsAndLengthLimitThroughTheDialogs) {
+    CKolvaView* view = Open(Str("xABCabc"));
+    DlgPeer(ReplaceDlg()).SetItemCheck(IDC_MATCH_CASE, 0);
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "abc", "Z");
+    EXPECT_EQ(Selection(view), 1); // case folded
+    Press(ReplaceDlg(), IDC_FIND_NEXT, "abd", "Y");
+    // The stored names and types, as other versions of the program read them.
+    const auto* stored = m_backend.m_profile.Section("FindReplace");
+    ASSERT_NE(stored, nullptr);
+    using Values = std::map<std::string, CMemoryProfileStore::Value>;
+    EXPECT_EQ(*stored, (Values{{"strFind9", std::string("abc")},
+                               {"strFind8", std::string("abd")},
+                               {"ptrFind", 8},
+                               {"strReplace9", std::string("Z")},
+                               {"strReplace8", std::string("Y")},
+                               {"ptrReplace", 8}}));
+
+    // The Unicode option widens the text through the dialog.
+    CKolvaView* wide = Open(Bytes{'x', 'A', 0, 'B', 0}, 30, "u.bin");
+    DlgPeer(FindDlg()).SetItemCheck(IDC_UNICODE, 1);
+    Press(FindDlg(), IDC_FIND_DOWN, "AB");
+    EXPECT_EQ(Selection(wide), 1);
+    DlgPeer(FindDlg()).SetItemCheck(IDC_UNICODE, 0);
+
+    // The registered range chosen in the dialog confines the search.
+    CKolvaView* ranged = Open(Str("ab______________ab"), 30, "r.bin");
+    Data(ranged).m_nRegStart = 2;
+    Data(ranged).m_nRegEnd = 15;
+    Data(ranged).m_bRegistered = true;
+    m_frame->OnCommandFromUI(ID_EDIT_FIND);
+    Press(FindDlg(), IDC_FIND_DOWN, "ab");
+    EXPECT_EQ(Selection(ranged), -1);
+    EXPECT_EQ(MessageTexts().back(), kNotFound);
+
+    m_backend.m_messages.clear();
+    Press(FindDlg(), IDC_FIND_DOWN, std::string(0x10000, 'a'));
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"検索文字列が長すぎます（65535バイトまで）。"});
 }

@@ -1,4 +1,6 @@
 // Going to a typed address, marks and the jumps between them, and the registered range.
+#include <tuple>
+
 #include "tests/view/ViewFixture.h"
 
 namespace {
@@ -103,15 +105,19 @@ TEST_F(MarkCommandsTest, ShiftJumpSelectsUpToTheMark) {
     CKolvaView* view = Open(Sequence(0x100));
     Data(view).m_nCaret = 0x40;
     m_backend.PressKey('M', FCONTROL);
-    Data(view).m_nCaret = 0x20;
-    m_backend.PressKey(VK_F6, FSHIFT);
-    EXPECT_EQ(Data(view).m_nCaret, 0x40);
-    ASSERT_TRUE(Data(view).m_bSelection);
-    EXPECT_EQ(Data(view).m_nSelStart, 0x20);
-    EXPECT_EQ(Data(view).m_nSelEnd, 0x3F);
-    view->OnKeyUp(VK_SHIFT, 1, 0);
-    m_backend.PressKey(VK_F7); // a plain jump drops the selection
-    EXPECT_FALSE(Data(view).m_bSelection);
+    // Forwards from 0x20 and backwards from 0x50: the bytes between the caret and the mark.
+    for (auto [key, from, first, last] :
+         {std::tuple{VK_F6, 0x20, 0x20, 0x3F}, std::tuple{VK_F7, 0x50, 0x40, 0x4F}}) {
+        Data(view).m_nCaret = from;
+        m_backend.PressKey(key, FSHIFT);
+        EXPECT_EQ(Data(view).m_nCaret, 0x40) << key;
+        ASSERT_TRUE(Data(view).m_bSelection) << key;
+        EXPECT_EQ(Data(view).m_nSelStart, first);
+        EXPECT_EQ(Data(view).m_nSelEnd, last);
+        view->OnKeyUp(VK_SHIFT, 1, 0);
+        m_backend.PressKey(VK_F7); // a plain jump drops the selection
+        EXPECT_FALSE(Data(view).m_bSelection);
+    }
 }
 
 TEST_F(MarkCommandsTest, MarksPastTheEndNoLongerCount) {

@@ -55,3 +55,21 @@ TEST(PatternTextTest, LengthsBeyondSixteenBitsAreRefused) {
     EXPECT_FALSE(CPatternText::Convert(std::string(40000, 'a'), true, bytes));
     EXPECT_TRUE(bytes.empty());
 }
+
+TEST(PatternTextTest, TypedTextKeepsEveryCharacterOrNamesTheOneItCannot) {
+    std::vector<uint8_t> bytes;
+    std::string refused;
+    // UTF-8 as the dialogs give it: あ is 82 A0 in Shift-JIS, é has no code there.
+    ASSERT_TRUE(CPatternText::ConvertTyped("\\x41あ", false, bytes, refused));
+    EXPECT_EQ(bytes, (Bytes{0x41, 0x82, 0xA0}));
+    EXPECT_FALSE(CPatternText::ConvertTyped("aéb", false, bytes, refused));
+    EXPECT_EQ(refused, "é");
+    EXPECT_TRUE(bytes.empty());
+    // With the Unicode option it is its own UTF-16 unit; an escape stops short of it.
+    ASSERT_TRUE(CPatternText::ConvertTyped("aé\\x4é", true, bytes, refused));
+    EXPECT_EQ(bytes, (Bytes{'a', 0, 0xE9, 0, 0x40, 0xE9, 0}));
+    // Too long is told apart by an empty refused character.
+    EXPECT_FALSE(CPatternText::ConvertTyped(std::string(20000, 'a') + "é" + std::string(20000, 'a'),
+                                            true, bytes, refused));
+    EXPECT_TRUE(refused.empty());
+}

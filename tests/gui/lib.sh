@@ -162,6 +162,24 @@ overwrite_mode() {
     keys End Up Return
 }
 
+# Files open in insert mode: the initial mode in the settings the program starts with.
+open_in_insert_mode() {
+    mkdir -p "$(dirname "$(settings_file)")"
+    printf '[Settings]\nInitialMode=2\n' >"$(settings_file)"
+}
+
+# Opens the Replace dialog from the menu before any search (the find-again items are disabled,
+# so the item below 検索 is 置換), types the search and replacement texts and keeps the
+# dialog's window in $dialog.
+open_replace_dialog() {
+    keys alt+s Down Return
+    wait_for has_windows 2 || fail "the Replace dialog did not open"
+    dialog=$(app_windows | grep -vx "$main" | head -n 1)
+    xdotool type --delay 40 "$1"
+    keys Tab Tab
+    xdotool type --delay 40 "$2"
+}
+
 # The settings kept when the program ended.
 settings_file() {
     echo "$XDG_CONFIG_HOME/Marlox/Quelm.conf"

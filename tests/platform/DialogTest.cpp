@@ -123,6 +123,19 @@ TEST_F(DialogTest, ModelessDialogHidesOnCancelAndKeepsItsWindow) {
     EXPECT_EQ(dlg.GetDlgItemText(kEdit), "残る");
 }
 
+TEST_F(DialogTest, PostedCommandsWaitForThePumpAndGoWithTheirWindow) {
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    m_backend.PeerOf(&dlg)->SetItemCheck(kCheck, 0);
+    dlg.PostCommand(IDOK);
+    EXPECT_EQ(dlg.m_nCheck, 1);
+    EXPECT_EQ(m_backend.PumpMessages(), 1);
+    EXPECT_EQ(dlg.m_nCheck, 0);
+    dlg.PostCommand(IDOK);
+    dlg.DestroyWindow();
+    EXPECT_EQ(m_backend.PumpMessages(), 0);
+}
+
 TEST_F(DialogTest, SheetRefusesAValueOutOfRangeAndKeepsItOpen) {
     NumberPage page;
     CPropertySheet sheet("基本設定", nullptr);
