@@ -1,5 +1,6 @@
 #include "view/PagePrinter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -37,8 +38,8 @@ void CPagePrinter::InitLayout() {
 
 void CPagePrinter::Begin(CPrintInfo* pInfo) {
     m_view.InitPrintLayout();
-    CBinData* data = m_view.GetData();
-    int rows = data ? (data->GetCaretLimit() - 1) / kBytesPerRow + 1 : 1;
+    // An empty file still prints its header page.
+    int rows = std::max(DataRows(), 1);
     pInfo->SetMaxPage(static_cast<UINT>((rows - 1) / m_nRowsPerPage + 1));
 }
 

@@ -19,7 +19,7 @@ public:
     explicit CPagePrinter(CKolvaView& view) : m_view(view) {}
 
     void Prepare(CPrintInfo* pInfo);
-    // The layout and the page count: the row of the end position counts as well.
+    // The layout and the page count, from the rows that hold bytes.
     void Begin(CPrintInfo* pInfo);
     void PrintPage(CDC* pDC, CPrintInfo* pInfo);
     // The screen font and row metrics come back.
@@ -45,7 +45,7 @@ public:
     int m_nLineHeight = 0;
 
 private:
-    // Rows holding data bytes; the end position's own row prints nothing.
+    // Rows holding data bytes; the end position's own row prints nothing and needs no page.
     int DataRows() const;
 
     CKolvaView& m_view;

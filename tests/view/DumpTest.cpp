@@ -32,6 +32,12 @@ protected:
         Data(view).m_nRegEnd = end;
         Data(view).m_bRegistered = true;
     }
+    void Delete(CKolvaView* view, int start, int end) {
+        Data(view).m_nSelStart = start;
+        Data(view).m_nSelEnd = end;
+        Data(view).m_bSelection = true;
+        Data(view).DeleteSelection();
+    }
 };
 
 TEST_F(DumpTest, OneByteFileDumpsItsScreenRowWithCrLf) {
@@ -73,6 +79,22 @@ TEST_F(DumpTest, RegisteredRangeCountsAgainstTheLimit) {
     view->RunCommand(ID_FILE_DUMP);
     EXPECT_EQ(m_backend.m_messages.size(), 1u);
     EXPECT_FALSE(DumpExists());
+}
+
+TEST_F(DumpTest, RangeIsCutToTheDataBeforeItIsCounted) {
+    CKolvaView* view = Open(Bytes(5000 * 16, 'x'));
+    Register(view, 16, 16 * 4200);
+    // Deleting all but 64 rows leaves 63 rows of the range within the data.
+    Delete(view, 64 * 16, 5000 * 16 - 1);
+    std::string dump = Dump(view);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+    ASSERT_EQ(Lines(dump), 63u);
+    EXPECT_EQ(dump.substr(0, 9), "0000:0010");
+    EXPECT_EQ(dump.substr(dump.size() - 80, 9), "0000:03F0");
+
+    // A range the deletions left no byte of no longer limits the dump.
+    Register(view, 70 * 16, 80 * 16);
+    EXPECT_EQ(Lines(Dump(view)), 64u);
 }
 
 TEST_F(DumpTest, ShiftJisCharactersAreWrittenAsShown) {

@@ -33,8 +33,8 @@ protected:
     }
     CHeadlessPrinter& Printer() { return m_backend.m_printer; }
     const std::vector<CPrintedPage>& Pages() { return Printer().m_pages; }
-    CKolvaView* OpenForPrint(const Bytes& bytes) {
-        CKolvaView* view = Open(bytes);
+    CKolvaView* OpenForPrint(const Bytes& bytes, const std::string& name = "f.bin") {
+        CKolvaView* view = Open(bytes, 30, name);
         view->PagePrinter().SetClock(FixedTime);
         return view;
     }
@@ -80,13 +80,24 @@ TEST_F(PrintTest, HundredRowsFillOnePageWithThreeSeparatorsAndThirtySixOnTheNext
     }
 }
 
-TEST_F(PrintTest, RowOfTheEndPositionMakesAPageWithTheHeaderOnly) {
-    OpenForPrint(Bytes(1024, 'x'))->RunCommand(ID_FILE_PRINT_DIRECT);
+TEST_F(PrintTest, PagesAreCountedFromTheRowsHoldingBytes) {
+    // 1024 bytes fill page 1 exactly: the end position's own row makes no second page.
+    CKolvaView* view = OpenForPrint(Bytes(1024, 'x'));
+    view->RunCommand(ID_FILE_PRINT_DIRECT);
     EXPECT_EQ(Printer().m_nDialogs, 0);
-    ASSERT_EQ(Pages().size(), 2u);
+    ASSERT_EQ(Pages().size(), 1u);
     EXPECT_EQ(Rows(Pages()[0]).size(), 64u);
-    EXPECT_EQ(Pages()[1].Count(), 2u);
-    EXPECT_EQ(Pages()[1].m_nPage, 2u);
+
+    Data(view).InsertAt(1024, uint8_t('y'));
+    view->RunCommand(ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(Pages().size(), 3u);
+    EXPECT_EQ(Rows(Pages()[2]).size(), 1u);
+
+    // An empty file still gets its page with the header.
+    Printer().m_pages.clear();
+    OpenForPrint(Bytes(), "empty.bin")->RunCommand(ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(Pages().size(), 1u);
+    EXPECT_EQ(Pages()[0].Count(), 2u);
 }
 
 TEST_F(PrintTest, HeaderNamesFileAndSizeAndEndsTheTimeAtTheRightMargin) {
