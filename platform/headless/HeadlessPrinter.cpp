@@ -26,7 +26,7 @@ bool CHeadlessPrinter::PageSetup() {
 
 void CHeadlessPrinter::RunPages(CPrintJob& job, bool bPreview) {
     CPrintedPage scratch;
-    CHeadlessPrintDC setup(scratch);
+    CHeadlessPrintDC setup(scratch, m_paper);
     job.Begin(setup);
     for (UINT page = job.Info().GetMinPage(); job.HasPage(page); ++page) {
         if (m_betweenPages && page > job.Info().GetMinPage()) m_betweenPages();
@@ -34,7 +34,7 @@ void CHeadlessPrinter::RunPages(CPrintJob& job, bool bPreview) {
         CPrintedPage& printed = m_pages.back();
         printed.m_nPage = page;
         printed.m_bPreview = bPreview;
-        CHeadlessPrintDC dc(printed);
+        CHeadlessPrintDC dc(printed, m_paper);
         job.PrintPage(dc, page);
         printed.m_rectDraw = job.Info().m_rectDraw;
     }

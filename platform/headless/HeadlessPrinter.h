@@ -23,6 +23,8 @@ public:
     int m_nDialogs = 0;
     int m_nPreviews = 0;
     int m_nPageSetups = 0;
+    // The paper every page is printed on, in 0.01 mm; tests turn it for landscape.
+    CSize m_paper{CHeadlessPrintDC::kPageWidth, CHeadlessPrintDC::kPageHeight};
     bool m_bPageSetupOk = true;
     // What the screen does between two pages, as when a print dialog closes above a view.
     std::function<void()> m_betweenPages;

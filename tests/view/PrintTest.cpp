@@ -100,6 +100,40 @@ TEST_F(PrintTest, PagesAreCountedFromTheRowsHoldingBytes) {
     EXPECT_EQ(Pages()[0].Count(), 2u);
 }
 
+TEST_F(PrintTest, PrinterFontShrinksToFitShortOrNarrowPaper) {
+    // Every text of a page in cells no taller than its line and rows no wider than the margins.
+    auto expectFits = [](const CPrintedPage& page, int line, int width, int columns) {
+        for (size_t i = 0; i < page.Count(); ++i) {
+            int height = page.FontOf(i).m_nHeight;
+            EXPECT_LE(height, line) << i;
+            EXPECT_GE(height, line * 9 / 10) << i;
+            EXPECT_LE(height / 2 * columns, width) << i;
+        }
+    };
+    CKolvaView* view = OpenForPrint(Sequence(100 * 16));
+    Printer().m_paper = CSize(29700, 21000);
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 2u);
+    const int line = (21000 - 2 * kMargin) / 69;
+    auto rows = Rows(Pages()[0]);
+    ASSERT_EQ(rows.size(), 64u);
+    EXPECT_EQ(rows[0].first - rows[1].first, line);
+    expectFits(Pages()[0], line, 29700 - 2 * kMargin, view->GetLastColumn());
+    EXPECT_EQ(Pages()[1].FontOf(2).m_nHeight, Pages()[0].FontOf(2).m_nHeight);
+
+    // Narrow paper: the width decides.
+    Printer().m_paper = CSize(9000, 29700);
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 4u);
+    const CPrintedPage& narrow = Pages()[2];
+    EXPECT_LE(narrow.FontOf(2).m_nHeight / 2 * view->GetLastColumn(), 9000 - 2 * kMargin);
+
+    // Portrait A4 has room for the printer font as it is.
+    Printer().m_paper = CSize(21000, 29700);
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(Pages().back().FontOf(2).m_nHeight, 360);
+}
+
 TEST_F(PrintTest, HeaderNamesFileAndSizeAndEndsTheTimeAtTheRightMargin) {
     CKolvaView* view = OpenForPrint(Bytes(0x1AB, 'x'));
     view->RunCommand(ID_FILE_PRINT);
