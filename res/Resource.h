@@ -117,6 +117,7 @@ constexpr UINT IDP_INVALID_FILENAME = 61696;
 constexpr UINT IDP_ASK_TO_SAVE = 61699; // %1: the document title
 constexpr UINT IDP_PARSE_INT = 61712;
 constexpr UINT IDP_PARSE_INT_RANGE = 61714; // %1, %2: the bounds
+constexpr UINT IDP_PAGES_OUT_OF_RANGE = 61730;
 
 // Dialog controls. Labels nobody addresses use IDC_STATIC.
 constexpr UINT IDC_STATIC = 0xFFFF;

@@ -16,6 +16,7 @@ std::vector<CStringDef> BuildStrings() {
         {IDP_ASK_TO_SAVE, "%1 への変更を保存しますか?"},
         {IDP_PARSE_INT, "整数を入力してください。"},
         {IDP_PARSE_INT_RANGE, "%1 から %2 までの整数を入力してください。"},
+        {IDP_PAGES_OUT_OF_RANGE, "指定したページは範囲外です。"},
         {ID_INDICATOR_MODE, "MODE"},
         {ID_INDICATOR_ADDRESS, "Address"},
         {ID_INDICATOR_JCODE, "JCode"},

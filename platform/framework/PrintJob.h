@@ -19,9 +19,12 @@ public:
     void PrintPage(CDC& dc, UINT page);
     void End(CDC& dc);
     bool IsActive() const { return m_bActive; }
+    // Pages printed since the last Begin.
+    UINT PagesPrinted() const { return m_nPrinted; }
 
 private:
     CView& m_view;
     CPrintInfo m_info;
     bool m_bActive = false;
+    UINT m_nPrinted = 0;
 };

@@ -80,6 +80,28 @@ TEST_F(PrintTest, HundredRowsFillOnePageWithThreeSeparatorsAndThirtySixOnTheNext
     }
 }
 
+TEST_F(PrintTest, PrintsThePagesTheDialogAsksFor) {
+    CKolvaView* view = OpenForPrint(Sequence(150 * 16));
+    Printer().QueueDialogAnswer(true, 2, 3);
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 2u);
+    EXPECT_EQ(Pages()[0].m_nPage, 2u);
+    EXPECT_EQ(CCodePage932::ToUtf8(Pages()[0].TextAt(0).data(), 9), "ファイル:");
+    auto rows = Rows(Pages()[0]);
+    ASSERT_EQ(rows.size(), 64u);
+    EXPECT_EQ(rows[0].second.substr(0, 9), "0000:0400");
+    EXPECT_EQ(rows[0].first, -kMargin - 2 * kLine);
+    EXPECT_EQ(Rows(Pages()[1]).size(), 22u);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+
+    // A range past the last page prints nothing, and says so.
+    Printer().QueueDialogAnswer(true, 4, 5);
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(Pages().size(), 2u);
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText, "指定したページは範囲外です。");
+}
+
 TEST_F(PrintTest, PagesAreCountedFromTheRowsHoldingBytes) {
     // 1024 bytes fill page 1 exactly: the end position's own row makes no second page.
     CKolvaView* view = OpenForPrint(Bytes(1024, 'x'));

@@ -1,13 +1,18 @@
-// The page loop as wx runs it: the page range wx asks for before it begins, and a page drawn
-// into a preview bitmap smaller than the printer's page lands where it would on paper.
+// The page loop as wx runs it: the page range wx asks for before it begins, a page drawn into
+// a preview bitmap smaller than the printer's page lands where it would on paper, and the
+// printer prints the pages the print dialog asks for.
 #include "platform/wx/WxPrintout.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/framework/DC.h"
 #include "platform/framework/PrintInfo.h"
 #include "platform/framework/View.h"
+#include "platform/wx/WxPrinter.h"
 #include "platform/wx/probe/WxOffscreen.h"
+#include "tests/TempDir.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -74,4 +79,18 @@ TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
     EXPECT_FALSE(p.Differs(CRect(0, 62, 525, 742), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 0, 525, 48), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 0, 48, 742), kWhite));
+}
+
+TEST(WxPrintoutTest, PrinterPrintsTheRangeTheDialogAsksFor) {
+    TempDir dir;
+    const std::string pdf = dir.Path("pages.pdf");
+    PagesView view;
+    CPrintJob job(view, CPrintInfo());
+    CWxPrinter printer;
+    CWxProbe::AnswerPrintDialog(2, 3, pdf);
+    ASSERT_TRUE(printer.Print(job, true));
+    EXPECT_EQ(view.m_pages, (std::vector<UINT>{2, 3}));
+    std::vector<uint8_t> bytes = TempDir::Read(pdf);
+    std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("/Count 2"), std::string::npos) << bytes.size();
 }
