@@ -2,11 +2,15 @@
 
 #include <gtk/gtk.h>
 #include <wx/dcmemory.h>
+#include <wx/gdicmn.h>
 #include <wx/gtk/print.h>
 
 #include "platform/wx/WxDC.h"
 
 namespace {
+// The resolution GTK's print surfaces (PDF, PostScript) lay text out at.
+constexpr double kPrintSurfaceDpi = 72;
+
 // wx tells GTK that the document has only as many pages as the print dialog's range holds, and
 // GTK then looks for the range's page numbers in that shorter document: "2" of three pages
 // printed nothing. Pagination comes after wx's begin, so the whole count can be put back there;
@@ -42,6 +46,11 @@ std::unique_ptr<CWxDC> CWxPrintout::PrinterDC() {
     GetPPIPrinter(&ppiX, &ppiY);
     if (pageW > 0 && pageH > 0 && ppiX > 0 && ppiY > 0)
         printer->SetDevicePPI(double(ppiX) * dcW / pageW, double(ppiY) * dcH / pageH);
+    // GTK's printer context takes a font's size as points on the screen and lays them out on
+    // a 72 dpi surface: a 3.6 mm cell came out 4.8 mm from a 96 dpi screen, taller than its line.
+    int screenDpi = wxGetDisplayPPI().y;
+    if (wxDynamicCast(dc->GetImpl(), wxGtkPrinterDCImpl) && screenDpi > 0)
+        printer->SetFontEnlargement(screenDpi / kPrintSurfaceDpi);
     return printer;
 }
 
