@@ -105,6 +105,23 @@ TEST_F(DumpTest, ShiftJisCharactersAreWrittenAsShown) {
         << dump;
 }
 
+TEST_F(DumpTest, RowsFollowTheViewsCodeAndShownAreas) {
+    // A, then あ in UTF-16 and U+41C1, which code page 932 lacks.
+    CKolvaView* view = Open(Bytes{0x41, 0x00, 0x42, 0x30, 0xC1, 0x41});
+    const std::string hex = "41 00 42 30 C1 41" + std::string(32, ' ');
+    view->RunCommand(ID_JCODE_UNICODE);
+    EXPECT_EQ(Dump(view), "0000:0000  " + hex + "  A \x82\xA0? " + std::string(10, ' ') + "\r\n");
+    view->RunCommand(ID_JCODE_ASCII);
+    EXPECT_EQ(Dump(view), "0000:0000  " + hex + "  A.B0.A" + std::string(10, ' ') + "\r\n");
+    Data(view).m_bShowAddress = false;
+    Data(view).UpdateLayout();
+    EXPECT_EQ(Dump(view), hex + "  A.B0.A" + std::string(10, ' ') + "\r\n");
+    // The hidden character area keeps its columns, in spaces.
+    Data(view).m_bShowChars = false;
+    Data(view).UpdateLayout();
+    EXPECT_EQ(Dump(view), hex + std::string(2 + 16, ' ') + "\r\n");
+}
+
 TEST_F(DumpTest, AnOldDumpIsReplacedWhole) {
     m_dir.Write("f.bin.dmp", Bytes(10000, 'z'));
     CKolvaView* view = Open(Str("A"));

@@ -228,6 +228,28 @@ TEST_F(PrintTest, ShiftJisCharacterKeepsBothBytesInThePrintedRow) {
         << row;
 }
 
+TEST_F(PrintTest, PrintedRowsFollowTheViewsCodeAndShownAreas) {
+    // A, then あ in UTF-16 and U+41C1, which code page 932 lacks.
+    CKolvaView* view = OpenForPrint(Bytes{0x41, 0x00, 0x42, 0x30, 0xC1, 0x41});
+    const std::string hex = "41 00 42 30 C1 41";
+    view->RunCommand(ID_JCODE_UNICODE);
+    Data(view).m_bShowAddress = false;
+    Data(view).UpdateLayout();
+    view->RunCommand(ID_FILE_PRINT);
+    view->RunCommand(ID_JCODE_ASCII);
+    Data(view).m_bShowAddress = true;
+    Data(view).m_bShowChars = false;
+    Data(view).UpdateLayout();
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 2u);
+    std::string unicode = Rows(Pages()[0]).at(0).second;
+    EXPECT_EQ(unicode.substr(0, hex.size()), hex);
+    EXPECT_EQ(unicode.substr(49), "  A \x82\xA0? " + std::string(10, ' '));
+    std::string ascii = Rows(Pages()[1]).at(0).second;
+    EXPECT_EQ(ascii.substr(0, 11 + hex.size()), "0000:0000  " + hex);
+    EXPECT_EQ(ascii.find_last_not_of(' '), 11 + hex.size() - 1);
+}
+
 TEST_F(PrintTest, PageSetupIsTheApplicationsAndNeedsNoDocument) {
     EXPECT_TRUE(Enabled(ID_FILE_PRINT_SETUP));
     EXPECT_FALSE(Enabled(ID_FILE_PRINT));
