@@ -4,7 +4,7 @@
 #include "platform/framework/View.h"
 
 void CPrintJob::Begin(CDC& dc) {
-    m_bActive = true;
+    m_bActive = m_bBegun = true;
     m_nPrinted = 0;
     m_info.m_bContinuePrinting = true;
     m_view.OnBeginPrinting(&dc, &m_info);

@@ -27,8 +27,10 @@ void CView::OnFilePrint(bool bDirect) {
     info.m_bDirect = bDirect;
     if (!OnPreparePrinting(&info)) return;
     CPrintJob job(*this, info);
-    // A page range of the print dialog that misses the document prints nothing.
-    if (CBackend::Current().Printing().Print(job, !bDirect) && job.PagesPrinted() == 0) {
+    // A page range of the print dialog that misses the document prints nothing (GTK then
+    // ends the job as if it had been cancelled).
+    CBackend::Current().Printing().Print(job, !bDirect);
+    if (job.HasBegun() && job.PagesPrinted() == 0) {
         std::string text = CResourceSet::Current().LoadString(FrameworkIds::kPagesOutOfRange);
         AfxMessageBox(text.empty() ? "指定したページは範囲外です。" : text, MB_ICONEXCLAMATION);
     }
