@@ -2,8 +2,8 @@
 #include "platform/framework/DC.h"
 #include "platform/headless/PrintedPage.h"
 
-// A printer context on a page (A4 unless told) that records what is drawn. In MM_HIMETRIC a font's height
-// is taken in 0.01 mm and its cells are half as wide as high.
+// A printer context on a page (A4 unless told) that records what is drawn. In MM_HIMETRIC a font's
+// height is taken in 0.01 mm and its cells are half as wide as high.
 class CHeadlessPrintDC : public CDC {
 public:
     static constexpr int kPageWidth = 21000; // 0.01 mm
