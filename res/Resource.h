@@ -118,6 +118,7 @@ constexpr UINT IDP_INVALID_FILENAME = 61696;
 constexpr UINT IDP_ASK_TO_SAVE = 61699; // %1: the document title
 constexpr UINT IDP_PARSE_INT = 61712;
 constexpr UINT IDP_PARSE_INT_RANGE = 61714; // %1, %2: the bounds
+constexpr UINT IDP_PAGES_OUT_OF_RANGE = 61730;
 // Search, replace and insert-string texts.
 constexpr UINT IDS_VIEW_ONLY_NO_REPLACE = 171;
 constexpr UINT IDS_CHAR_NOT_IN_CP932 = 172; // %1: the character, %2: its code as U+XXXX

@@ -29,15 +29,20 @@ void CDumpWriter::Install(CKolvaView& view) {
 }
 
 bool CDumpWriter::RowRange(CBinData& data, int& first, int& end) const {
-    if (data.m_bRegistered && data.m_nRegStart >= 0 && data.m_nRegEnd >= data.m_nRegStart) {
-        first = data.m_nRegStart / kBytesPerRow;
-        end = data.m_nRegEnd / kBytesPerRow + 1;
-        return true;
+    const int length = data.GetDataLength();
+    int low = 0, high = length - 1;
+    if (data.m_bRegistered) {
+        // Edits since the range was registered may have taken some or all of its bytes: only
+        // the part within the data counts, and a range with none left limits nothing.
+        int start = std::max(data.m_nRegStart, 0), stop = std::min(data.m_nRegEnd, high);
+        if (start <= stop) {
+            low = start;
+            high = stop;
+        }
     }
-    int length = data.GetDataLength();
-    first = 0;
-    end = length > 0 ? (length - 1) / kBytesPerRow + 1 : 0;
-    return true;
+    first = low / kBytesPerRow;
+    end = high >= low ? high / kBytesPerRow + 1 : first;
+    return end > first;
 }
 
 void CDumpWriter::DumpToFile() {

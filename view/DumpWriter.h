@@ -22,7 +22,8 @@ public:
     static std::string DumpPath(const std::string& documentPath) { return documentPath + ".dmp"; }
 
 private:
-    // The rows to dump, [first, end); false when there are none.
+    // The rows to dump, [first, end): those of the registered range's bytes within the data, or
+    // all rows; false when there are none.
     bool RowRange(CBinData& data, int& first, int& end) const;
     bool WriteRows(CAtomicFile& file, CBinData& data, int first, int end,
                    CFileException* pError) const;

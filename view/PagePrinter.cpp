@@ -1,5 +1,6 @@
 #include "view/PagePrinter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -19,6 +20,8 @@ constexpr int kRowsPerPage = 64;
 constexpr int kLinesPerPage = 1 + 1 + kRowsPerPage + kRowsPerPage / kGroupRows - 1;
 constexpr int kMargin = 2000; // 20 mm
 constexpr int kTimeTextSize = 64;
+// Tries a fitted font gets to absorb the rounding of the device's cells.
+constexpr int kFitTries = 4;
 } // namespace
 
 void CPagePrinter::Prepare(CPrintInfo* pInfo) {
@@ -37,8 +40,8 @@ void CPagePrinter::InitLayout() {
 
 void CPagePrinter::Begin(CPrintInfo* pInfo) {
     m_view.InitPrintLayout();
-    CBinData* data = m_view.GetData();
-    int rows = data ? (data->GetCaretLimit() - 1) / kBytesPerRow + 1 : 1;
+    // An empty file still prints its header page.
+    int rows = std::max(DataRows(), 1);
     pInfo->SetMaxPage(static_cast<UINT>((rows - 1) / m_nRowsPerPage + 1));
 }
 
@@ -52,6 +55,7 @@ void CPagePrinter::PrintPage(CDC* pDC, CPrintInfo* pInfo) {
     const CRect& rect = pInfo->m_rectDraw;
     if (m_nLinesPerPage <= 0) return;
     m_nLineHeight = (rect.top - m_nMarginBottom - m_nMarginTop - rect.bottom) / m_nLinesPerPage;
+    FitFont(pDC, rect);
     int y = -m_nMarginTop, x = m_nMarginLeft;
     if (m_nHeaderLines > 0) {
         m_view.PrintPageHeader(pDC, pInfo);
@@ -67,6 +71,28 @@ void CPagePrinter::PrintPage(CDC* pDC, CPrintInfo* pInfo) {
         y -= m_nLineHeight;
     }
     if (m_nFooterLines > 0) m_view.PrintPageFooter(pDC, pInfo);
+}
+
+void CPagePrinter::FitFont(CDC* pDC, const CRect& rect) {
+    const int width = rect.right - rect.left - m_nMarginLeft - m_nMarginRight;
+    const int columns = m_view.GetLastColumn();
+    CFont* font = m_view.GetRowFont();
+    if (!font || m_nLineHeight <= 0 || width <= 0 || columns <= 0) return;
+    CLogFont lf = font->GetLogFont();
+    for (int tries = 0; tries < kFitTries; ++tries) {
+        TEXTMETRIC tm;
+        pDC->GetTextMetrics(tm);
+        const int rowWidth = (tm.tmAveCharWidth + tm.tmOverhang) * columns;
+        if (tm.tmHeight <= 0 || rowWidth <= 0) return;
+        if (tm.tmHeight <= m_nLineHeight && rowWidth <= width) return;
+        double scale = std::min(double(m_nLineHeight) / tm.tmHeight, double(width) / rowWidth);
+        int height = static_cast<int>(lf.m_nHeight * scale);
+        if (height == lf.m_nHeight) height -= lf.m_nHeight > 0 ? 1 : -1;
+        if (height == 0) return;
+        lf.m_nHeight = height;
+        m_fitted.CreateFontIndirect(lf);
+        pDC->SelectObject(&m_fitted);
+    }
 }
 
 std::string CPagePrinter::HeaderLeft() const {

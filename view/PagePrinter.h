@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/base/Types.h"
+#include "platform/framework/Font.h"
 
 class CDC;
 class CKolvaView;
@@ -19,7 +20,7 @@ public:
     explicit CPagePrinter(CKolvaView& view) : m_view(view) {}
 
     void Prepare(CPrintInfo* pInfo);
-    // The layout and the page count: the row of the end position counts as well.
+    // The layout and the page count, from the rows that hold bytes.
     void Begin(CPrintInfo* pInfo);
     void PrintPage(CDC* pDC, CPrintInfo* pInfo);
     // The screen font and row metrics come back.
@@ -45,9 +46,14 @@ public:
     int m_nLineHeight = 0;
 
 private:
-    // Rows holding data bytes; the end position's own row prints nothing.
+    // A page shorter or narrower than the printer font needs (landscape, small paper) gets the
+    // font scaled down until a row fits its line and the width: a taller cell would be covered
+    // by the next row's background.
+    void FitFont(CDC* pDC, const CRect& rect);
+    // Rows holding data bytes; the end position's own row prints nothing and needs no page.
     int DataRows() const;
 
     CKolvaView& m_view;
+    CFont m_fitted;
     std::time_t (*m_pClock)() = nullptr;
 };

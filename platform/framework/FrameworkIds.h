@@ -32,4 +32,5 @@ constexpr UINT kInvalidFileName = 61696; // "無効なﾌｧｲﾙ名です。"
 constexpr UINT kSaveChanges = 61699;     // "%1 への変更を保存しますか?"
 constexpr UINT kParseIntMessage = 61712;
 constexpr UINT kRangeIntMessage = 61714;
+constexpr UINT kPagesOutOfRange = 61730;
 } // namespace FrameworkIds

@@ -4,7 +4,8 @@
 #include "platform/framework/View.h"
 
 void CPrintJob::Begin(CDC& dc) {
-    m_bActive = true;
+    m_bActive = m_bBegun = true;
+    m_nPrinted = 0;
     m_info.m_bContinuePrinting = true;
     m_view.OnBeginPrinting(&dc, &m_info);
 }
@@ -20,6 +21,7 @@ void CPrintJob::PrintPage(CDC& dc, UINT page) {
     // The area is read after the view chose its mapping.
     m_info.m_rectDraw = dc.GetPrintableRect();
     m_view.OnPrint(&dc, &m_info);
+    ++m_nPrinted;
 }
 
 void CPrintJob::End(CDC& dc) {

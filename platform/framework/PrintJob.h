@@ -19,9 +19,15 @@ public:
     void PrintPage(CDC& dc, UINT page);
     void End(CDC& dc);
     bool IsActive() const { return m_bActive; }
+    // Whether printing started (the print dialog was confirmed), and the pages printed since
+    // the last Begin.
+    bool HasBegun() const { return m_bBegun; }
+    UINT PagesPrinted() const { return m_nPrinted; }
 
 private:
     CView& m_view;
     CPrintInfo m_info;
     bool m_bActive = false;
+    bool m_bBegun = false;
+    UINT m_nPrinted = 0;
 };

@@ -1,6 +1,10 @@
 #include "platform/framework/View.h"
 
 #include <memory>
+#include <string>
+
+#include "platform/base/Afx.h"
+#include "platform/base/ResourceSet.h"
 
 #include "platform/framework/Backend.h"
 #include "platform/framework/FrameWnd.h"
@@ -23,7 +27,13 @@ void CView::OnFilePrint(bool bDirect) {
     info.m_bDirect = bDirect;
     if (!OnPreparePrinting(&info)) return;
     CPrintJob job(*this, info);
+    // A page range of the print dialog that misses the document prints nothing (GTK then
+    // ends the job as if it had been cancelled).
     CBackend::Current().Printing().Print(job, !bDirect);
+    if (job.HasBegun() && job.PagesPrinted() == 0) {
+        std::string text = CResourceSet::Current().LoadString(FrameworkIds::kPagesOutOfRange);
+        AfxMessageBox(text.empty() ? "指定したページは範囲外です。" : text, MB_ICONEXCLAMATION);
+    }
 }
 
 void CView::OnFilePrintPreview() {

@@ -34,6 +34,6 @@ void CHeadlessPrintDC::ExtTextOut(int x, int y, UINT, const CRect*, const char* 
 }
 
 CRect CHeadlessPrintDC::GetPrintableRect() {
-    if (m_nMapMode == MM_HIMETRIC) return CRect(0, 0, kPageWidth, -kPageHeight);
-    return CRect(0, 0, Scale(kPageWidth, m_nMapMode), Scale(kPageHeight, m_nMapMode));
+    if (m_nMapMode == MM_HIMETRIC) return CRect(0, 0, m_paper.cx, -m_paper.cy);
+    return CRect(0, 0, Scale(m_paper.cx, m_nMapMode), Scale(m_paper.cy, m_nMapMode));
 }

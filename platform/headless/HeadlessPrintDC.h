@@ -2,8 +2,8 @@
 #include "platform/framework/DC.h"
 #include "platform/headless/PrintedPage.h"
 
-// A printer context on an A4 page that records what is drawn. In MM_HIMETRIC a font's height
-// is taken in 0.01 mm and its cells are half as wide as high.
+// A printer context on a page (A4 unless told) that records what is drawn. In MM_HIMETRIC a font's
+// height is taken in 0.01 mm and its cells are half as wide as high.
 class CHeadlessPrintDC : public CDC {
 public:
     static constexpr int kPageWidth = 21000; // 0.01 mm
@@ -11,7 +11,8 @@ public:
     static constexpr int kDotsPerInch = 600; // MM_TEXT units
     static constexpr int kHiMetricPerInch = 2540;
 
-    explicit CHeadlessPrintDC(CPrintedPage& page) : m_page(page) {}
+    explicit CHeadlessPrintDC(CPrintedPage& page, CSize paper = CSize(kPageWidth, kPageHeight))
+        : m_page(page), m_paper(paper) {}
 
     bool GetTextMetrics(TEXTMETRIC& tm) override;
     void TextOut(int x, int y, const char* text, int n) override;
@@ -24,4 +25,5 @@ public:
 
 private:
     CPrintedPage& m_page;
+    CSize m_paper; // 0.01 mm
 };

@@ -1,21 +1,26 @@
 #include "platform/headless/HeadlessPrinter.h"
 
+#include <algorithm>
+
 #include "platform/framework/PrintJob.h"
 
 bool CHeadlessPrinter::Print(CPrintJob& job, bool bDialog) {
+    Answer answer;
     if (bDialog) {
         ++m_nDialogs;
-        bool ok = m_answers.empty() || m_answers.front();
-        if (!m_answers.empty()) m_answers.pop_front();
-        if (!ok) return false;
+        if (!m_answers.empty()) {
+            answer = m_answers.front();
+            m_answers.pop_front();
+        }
+        if (!answer.bOk) return false;
     }
-    RunPages(job, false);
+    RunPages(job, false, answer);
     return true;
 }
 
 bool CHeadlessPrinter::Preview(std::unique_ptr<CPrintJob> pJob) {
     ++m_nPreviews;
-    RunPages(*pJob, true);
+    RunPages(*pJob, true, Answer());
     return true;
 }
 
@@ -24,17 +29,19 @@ bool CHeadlessPrinter::PageSetup() {
     return m_bPageSetupOk;
 }
 
-void CHeadlessPrinter::RunPages(CPrintJob& job, bool bPreview) {
+void CHeadlessPrinter::RunPages(CPrintJob& job, bool bPreview, const Answer& asked) {
     CPrintedPage scratch;
-    CHeadlessPrintDC setup(scratch);
+    CHeadlessPrintDC setup(scratch, m_paper);
     job.Begin(setup);
-    for (UINT page = job.Info().GetMinPage(); job.HasPage(page); ++page) {
-        if (m_betweenPages && page > job.Info().GetMinPage()) m_betweenPages();
+    const UINT first = std::max(job.Info().GetMinPage(), asked.nFrom);
+    const UINT last = asked.nTo ? asked.nTo : job.Info().GetMaxPage();
+    for (UINT page = first; page <= last && job.HasPage(page); ++page) {
+        if (m_betweenPages && page > first) m_betweenPages();
         m_pages.emplace_back();
         CPrintedPage& printed = m_pages.back();
         printed.m_nPage = page;
         printed.m_bPreview = bPreview;
-        CHeadlessPrintDC dc(printed);
+        CHeadlessPrintDC dc(printed, m_paper);
         job.PrintPage(dc, page);
         printed.m_rectDraw = job.Info().m_rectDraw;
     }

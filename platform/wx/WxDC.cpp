@@ -76,7 +76,7 @@ void CWxDC::Realize() {
     if (m_bRealized) return;
     m_bRealized = true;
     m_pMetrics = &CWxGlyphMetrics::Select(m_dc, m_pFont ? m_pFont->GetLogFont() : CLogFont(),
-                                          m_scaleY, m_bPrinting);
+                                          m_scaleY / m_fontEnlargement, m_bPrinting);
 }
 
 const CWxGlyphMetrics::Cells& CWxDC::CellMetrics() {

@@ -31,6 +31,12 @@ public:
     CRect GetPrintableRect() override;
     // The page's resolution where the context's own is not the page's (a preview's bitmap).
     void SetDevicePPI(double x, double y) { m_devicePPI = wxRealPoint(x, y); }
+    // A device that draws every font this many times as large as asked gets them asked that
+    // much smaller, so that cells keep the size the program gives them.
+    void SetFontEnlargement(double factor) {
+        m_fontEnlargement = factor;
+        m_bRealized = false;
+    }
     bool GetClipBox(CRect& rect) const override;
 
     // The region the wx DC is clipped to, in device pixels (screen paints only).
@@ -68,6 +74,7 @@ private:
     CWxGlyphMetrics* m_pMetrics = nullptr;
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxRealPoint m_devicePPI;               // 0: the context's own
+    double m_fontEnlargement = 1.0;
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
     int m_nRunCell = 0;
     bool m_bClipped = false;

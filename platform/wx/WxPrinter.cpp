@@ -16,7 +16,7 @@ const wxSize kPreviewSize(900, 760);
 } // namespace
 
 bool CWxPrinter::Print(CPrintJob& job, bool bDialog) {
-    CWxPrintout printout(job);
+    CWxPrintout printout(job, &m_data);
     wxPrinter printer(&m_data);
     bool ok = printer.Print(CWxWindowPeer::DialogOwner(nullptr), &printout, bDialog);
     if (ok) {
@@ -31,7 +31,8 @@ bool CWxPrinter::Preview(std::unique_ptr<CPrintJob> pJob) {
     CPrintInfo printInfo = pJob->Info();
     printInfo.m_bPreview = false;
     // The preview's own print button runs a second job over the same view.
-    auto* forPrinting = new CWxPrintout(std::make_unique<CPrintJob>(pJob->View(), printInfo));
+    auto* forPrinting =
+        new CWxPrintout(std::make_unique<CPrintJob>(pJob->View(), printInfo), &m_data);
     auto* preview = new wxPrintPreview(new CWxPrintout(std::move(pJob)), forPrinting, &m_data);
     if (!preview->IsOk()) {
         delete preview;

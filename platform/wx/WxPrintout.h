@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include <wx/cmndata.h>
 #include <wx/prntbase.h>
 
 #include "platform/framework/PrintJob.h"
@@ -12,9 +13,11 @@ class CWxDC;
 // bitmap.
 class CWxPrintout : public wxPrintout {
 public:
-    explicit CWxPrintout(CPrintJob& job);
+    // pSettings: those of the printer that runs it, through which its GTK print operation is
+    // reached (none for a page loop of its own, as tests run it).
+    explicit CWxPrintout(CPrintJob& job, wxPrintDialogData* pSettings = nullptr);
     // Keeps the job: the preview window owns its printouts.
-    explicit CWxPrintout(std::unique_ptr<CPrintJob> pJob);
+    explicit CWxPrintout(std::unique_ptr<CPrintJob> pJob, wxPrintDialogData* pSettings = nullptr);
 
     void OnPreparePrinting() override;
     void OnBeginPrinting() override;
@@ -29,4 +32,5 @@ private:
 
     std::unique_ptr<CPrintJob> m_pOwned;
     CPrintJob& m_job;
+    wxPrintDialogData* m_pSettings;
 };

@@ -317,6 +317,7 @@ TEST(ResourceIds, FrameworkCommandsKeepTheFrameworksValues) {
         {IDP_ASK_TO_SAVE, FrameworkIds::kSaveChanges},
         {IDP_PARSE_INT, FrameworkIds::kParseIntMessage},
         {IDP_PARSE_INT_RANGE, FrameworkIds::kRangeIntMessage},
+        {IDP_PAGES_OUT_OF_RANGE, FrameworkIds::kPagesOutOfRange},
     };
     for (auto [program, framework] : pairs)
         EXPECT_EQ(program, framework);

@@ -32,6 +32,12 @@ protected:
         Data(view).m_nRegEnd = end;
         Data(view).m_bRegistered = true;
     }
+    void Delete(CKolvaView* view, int start, int end) {
+        Data(view).m_nSelStart = start;
+        Data(view).m_nSelEnd = end;
+        Data(view).m_bSelection = true;
+        Data(view).DeleteSelection();
+    }
 };
 
 TEST_F(DumpTest, OneByteFileDumpsItsScreenRowWithCrLf) {
@@ -75,12 +81,45 @@ TEST_F(DumpTest, RegisteredRangeCountsAgainstTheLimit) {
     EXPECT_FALSE(DumpExists());
 }
 
+TEST_F(DumpTest, RangeIsCutToTheDataBeforeItIsCounted) {
+    CKolvaView* view = Open(Bytes(5000 * 16, 'x'));
+    Register(view, 16, 16 * 4200);
+    // Deleting all but 64 rows leaves 63 rows of the range within the data.
+    Delete(view, 64 * 16, 5000 * 16 - 1);
+    std::string dump = Dump(view);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+    ASSERT_EQ(Lines(dump), 63u);
+    EXPECT_EQ(dump.substr(0, 9), "0000:0010");
+    EXPECT_EQ(dump.substr(dump.size() - 80, 9), "0000:03F0");
+
+    // A range the deletions left no byte of no longer limits the dump.
+    Register(view, 70 * 16, 80 * 16);
+    EXPECT_EQ(Lines(Dump(view)), 64u);
+}
+
 TEST_F(DumpTest, ShiftJisCharactersAreWrittenAsShown) {
     CKolvaView* view = Open(Bytes{0x88, 0x9F, 0x41});
     std::string dump = Dump(view);
     EXPECT_EQ(dump.substr(62, 3), "\x88\x9F"
                                   "A")
         << dump;
+}
+
+TEST_F(DumpTest, RowsFollowTheViewsCodeAndShownAreas) {
+    // A, then あ in UTF-16 and U+41C1, which code page 932 lacks.
+    CKolvaView* view = Open(Bytes{0x41, 0x00, 0x42, 0x30, 0xC1, 0x41});
+    const std::string hex = "41 00 42 30 C1 41" + std::string(32, ' ');
+    view->RunCommand(ID_JCODE_UNICODE);
+    EXPECT_EQ(Dump(view), "0000:0000  " + hex + "  A \x82\xA0? " + std::string(10, ' ') + "\r\n");
+    view->RunCommand(ID_JCODE_ASCII);
+    EXPECT_EQ(Dump(view), "0000:0000  " + hex + "  A.B0.A" + std::string(10, ' ') + "\r\n");
+    Data(view).m_bShowAddress = false;
+    Data(view).UpdateLayout();
+    EXPECT_EQ(Dump(view), hex + "  A.B0.A" + std::string(10, ' ') + "\r\n");
+    // The hidden character area keeps its columns, in spaces.
+    Data(view).m_bShowChars = false;
+    Data(view).UpdateLayout();
+    EXPECT_EQ(Dump(view), hex + std::string(2 + 16, ' ') + "\r\n");
 }
 
 TEST_F(DumpTest, AnOldDumpIsReplacedWhole) {

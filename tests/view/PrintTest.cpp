@@ -33,8 +33,8 @@ protected:
     }
     CHeadlessPrinter& Printer() { return m_backend.m_printer; }
     const std::vector<CPrintedPage>& Pages() { return Printer().m_pages; }
-    CKolvaView* OpenForPrint(const Bytes& bytes) {
-        CKolvaView* view = Open(bytes);
+    CKolvaView* OpenForPrint(const Bytes& bytes, const std::string& name = "f.bin") {
+        CKolvaView* view = Open(bytes, 30, name);
         view->PagePrinter().SetClock(FixedTime);
         return view;
     }
@@ -80,13 +80,80 @@ TEST_F(PrintTest, HundredRowsFillOnePageWithThreeSeparatorsAndThirtySixOnTheNext
     }
 }
 
-TEST_F(PrintTest, RowOfTheEndPositionMakesAPageWithTheHeaderOnly) {
-    OpenForPrint(Bytes(1024, 'x'))->RunCommand(ID_FILE_PRINT_DIRECT);
-    EXPECT_EQ(Printer().m_nDialogs, 0);
+TEST_F(PrintTest, PrintsThePagesTheDialogAsksFor) {
+    CKolvaView* view = OpenForPrint(Sequence(150 * 16));
+    Printer().QueueDialogAnswer(true, 2, 3);
+    view->RunCommand(ID_FILE_PRINT);
     ASSERT_EQ(Pages().size(), 2u);
+    EXPECT_EQ(Pages()[0].m_nPage, 2u);
+    EXPECT_EQ(CCodePage932::ToUtf8(Pages()[0].TextAt(0).data(), 9), "ファイル:");
+    auto rows = Rows(Pages()[0]);
+    ASSERT_EQ(rows.size(), 64u);
+    EXPECT_EQ(rows[0].second.substr(0, 9), "0000:0400");
+    EXPECT_EQ(rows[0].first, -kMargin - 2 * kLine);
+    EXPECT_EQ(Rows(Pages()[1]).size(), 22u);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+
+    // A range past the last page prints nothing, and says so.
+    Printer().QueueDialogAnswer(true, 4, 5);
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(Pages().size(), 2u);
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_strText, "指定したページは範囲外です。");
+}
+
+TEST_F(PrintTest, PagesAreCountedFromTheRowsHoldingBytes) {
+    // 1024 bytes fill page 1 exactly: the end position's own row makes no second page.
+    CKolvaView* view = OpenForPrint(Bytes(1024, 'x'));
+    view->RunCommand(ID_FILE_PRINT_DIRECT);
+    EXPECT_EQ(Printer().m_nDialogs, 0);
+    ASSERT_EQ(Pages().size(), 1u);
     EXPECT_EQ(Rows(Pages()[0]).size(), 64u);
-    EXPECT_EQ(Pages()[1].Count(), 2u);
-    EXPECT_EQ(Pages()[1].m_nPage, 2u);
+
+    Data(view).InsertAt(1024, uint8_t('y'));
+    view->RunCommand(ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(Pages().size(), 3u);
+    EXPECT_EQ(Rows(Pages()[2]).size(), 1u);
+
+    // An empty file still gets its page with the header.
+    Printer().m_pages.clear();
+    OpenForPrint(Bytes(), "empty.bin")->RunCommand(ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(Pages().size(), 1u);
+    EXPECT_EQ(Pages()[0].Count(), 2u);
+}
+
+TEST_F(PrintTest, PrinterFontShrinksToFitShortOrNarrowPaper) {
+    // Every text of a page in cells no taller than its line and rows no wider than the margins.
+    auto expectFits = [](const CPrintedPage& page, int line, int width, int columns) {
+        for (size_t i = 0; i < page.Count(); ++i) {
+            int height = page.FontOf(i).m_nHeight;
+            EXPECT_LE(height, line) << i;
+            EXPECT_GE(height, line * 9 / 10) << i;
+            EXPECT_LE(height / 2 * columns, width) << i;
+        }
+    };
+    CKolvaView* view = OpenForPrint(Sequence(100 * 16));
+    Printer().m_paper = CSize(29700, 21000);
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 2u);
+    const int line = (21000 - 2 * kMargin) / 69;
+    auto rows = Rows(Pages()[0]);
+    ASSERT_EQ(rows.size(), 64u);
+    EXPECT_EQ(rows[0].first - rows[1].first, line);
+    expectFits(Pages()[0], line, 29700 - 2 * kMargin, view->GetLastColumn());
+    EXPECT_EQ(Pages()[1].FontOf(2).m_nHeight, Pages()[0].FontOf(2).m_nHeight);
+
+    // Narrow paper: the width decides.
+    Printer().m_paper = CSize(9000, 29700);
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 4u);
+    const CPrintedPage& narrow = Pages()[2];
+    EXPECT_LE(narrow.FontOf(2).m_nHeight / 2 * view->GetLastColumn(), 9000 - 2 * kMargin);
+
+    // Portrait A4 has room for the printer font as it is.
+    Printer().m_paper = CSize(21000, 29700);
+    view->RunCommand(ID_FILE_PRINT);
+    EXPECT_EQ(Pages().back().FontOf(2).m_nHeight, 360);
 }
 
 TEST_F(PrintTest, HeaderNamesFileAndSizeAndEndsTheTimeAtTheRightMargin) {
@@ -159,6 +226,28 @@ TEST_F(PrintTest, ShiftJisCharacterKeepsBothBytesInThePrintedRow) {
                        "B"),
               std::string::npos)
         << row;
+}
+
+TEST_F(PrintTest, PrintedRowsFollowTheViewsCodeAndShownAreas) {
+    // A, then あ in UTF-16 and U+41C1, which code page 932 lacks.
+    CKolvaView* view = OpenForPrint(Bytes{0x41, 0x00, 0x42, 0x30, 0xC1, 0x41});
+    const std::string hex = "41 00 42 30 C1 41";
+    view->RunCommand(ID_JCODE_UNICODE);
+    Data(view).m_bShowAddress = false;
+    Data(view).UpdateLayout();
+    view->RunCommand(ID_FILE_PRINT);
+    view->RunCommand(ID_JCODE_ASCII);
+    Data(view).m_bShowAddress = true;
+    Data(view).m_bShowChars = false;
+    Data(view).UpdateLayout();
+    view->RunCommand(ID_FILE_PRINT);
+    ASSERT_EQ(Pages().size(), 2u);
+    std::string unicode = Rows(Pages()[0]).at(0).second;
+    EXPECT_EQ(unicode.substr(0, hex.size()), hex);
+    EXPECT_EQ(unicode.substr(49), "  A \x82\xA0? " + std::string(10, ' '));
+    std::string ascii = Rows(Pages()[1]).at(0).second;
+    EXPECT_EQ(ascii.substr(0, 11 + hex.size()), "0000:0000  " + hex);
+    EXPECT_EQ(ascii.find_last_not_of(' '), 11 + hex.size() - 1);
 }
 
 TEST_F(PrintTest, PageSetupIsTheApplicationsAndNeedsNoDocument) {

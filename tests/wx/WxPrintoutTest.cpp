@@ -1,13 +1,19 @@
-// The page loop as wx runs it: the page range wx asks for before it begins, and a page drawn
-// into a preview bitmap smaller than the printer's page lands where it would on paper.
+// The page loop as wx runs it: the page range wx asks for before it begins, a page drawn into
+// a preview bitmap smaller than the printer's page lands where it would on paper, and the
+// printer prints the pages the print dialog asks for, in cells of the size asked for.
 #include "platform/wx/WxPrintout.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "platform/framework/DC.h"
 #include "platform/framework/PrintInfo.h"
 #include "platform/framework/View.h"
+#include "platform/wx/WxPrinter.h"
 #include "platform/wx/probe/WxOffscreen.h"
+#include "tests/TempDir.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -26,6 +32,9 @@ public:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
         m_pages.push_back(pInfo->m_nCurPage);
         m_rect = pInfo->m_rectDraw;
+        TEXTMETRIC tm;
+        pDC->GetTextMetrics(tm);
+        m_nCellHeight = tm.tmHeight;
         pDC->TextOut(2000, -2000, "8888", 4);
     }
     void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnded; }
@@ -34,6 +43,7 @@ public:
     int m_nBegun = 0, m_nEnded = 0;
     std::vector<UINT> m_pages;
     CRect m_rect;
+    int m_nCellHeight = 0;
 };
 
 } // namespace
@@ -74,4 +84,21 @@ TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
     EXPECT_FALSE(p.Differs(CRect(0, 62, 525, 742), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 0, 525, 48), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 0, 48, 742), kWhite));
+}
+
+TEST(WxPrintoutTest, PrinterPrintsTheRangeTheDialogAsksFor) {
+    TempDir dir;
+    const std::string pdf = dir.Path("pages.pdf");
+    PagesView view;
+    CPrintJob job(view, CPrintInfo());
+    CWxPrinter printer;
+    CWxProbe::AnswerPrintDialog(2, 3, pdf);
+    ASSERT_TRUE(printer.Print(job, true));
+    EXPECT_EQ(view.m_pages, (std::vector<UINT>{2, 3}));
+    // The 3.6 mm font in 3.6 mm cells, on A4.
+    EXPECT_LE(std::abs(view.m_nCellHeight - 360), 20) << view.m_nCellHeight;
+    EXPECT_NEAR(view.m_rect.bottom, -29700, 50);
+    std::vector<uint8_t> bytes = TempDir::Read(pdf);
+    std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("/Count 2"), std::string::npos) << bytes.size();
 }

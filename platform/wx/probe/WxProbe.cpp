@@ -5,6 +5,7 @@
 #include <thread>
 
 #include <gtk/gtk.h>
+#include <gtk/gtkunixprint.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/clipbrd.h>
@@ -344,4 +345,62 @@ std::string CWxProbe::ClipboardText() {
     bool ok = wxTheClipboard->GetData(text);
     wxTheClipboard->Close();
     return ok ? std::string(text.GetText().utf8_str()) : "<none>";
+}
+
+namespace {
+struct PrintAnswer {
+    int from = 0, to = 0;
+    std::string uri;
+    int ticks = 0;
+    bool told = false;
+};
+constexpr int kPrintAnswerTicks = 200; // 20 s of 100 ms
+constexpr guint kPrintAnswerInterval = 100;
+
+GtkPrintUnixDialog* ShownPrintDialog() {
+    GtkPrintUnixDialog* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w && !found; w = w->next)
+        if (GTK_IS_PRINT_UNIX_DIALOG(w->data) && gtk_widget_get_visible(GTK_WIDGET(w->data)))
+            found = GTK_PRINT_UNIX_DIALOG(w->data);
+    g_list_free(windows);
+    return found;
+}
+
+// Once the dialog is up it is told the printer, the pages and the file; once the printer has
+// come up in its list it is confirmed.
+gboolean AnswerPrintDialogTick(gpointer data) {
+    auto* answer = static_cast<PrintAnswer*>(data);
+    GtkPrintUnixDialog* dialog = ShownPrintDialog();
+    if (dialog && gtk_print_unix_dialog_get_selected_printer(dialog)) {
+        gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
+        delete answer;
+        return G_SOURCE_REMOVE;
+    }
+    if (dialog && !answer->told) {
+        answer->told = true;
+        GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(dialog);
+        // The file printer's name as GTK shows it in the current language.
+        gtk_print_settings_set_printer(settings, g_dgettext("gtk30", "Print to File"));
+        gtk_print_settings_set_print_pages(settings, GTK_PRINT_PAGES_RANGES);
+        GtkPageRange range{answer->from - 1, answer->to - 1};
+        gtk_print_settings_set_page_ranges(settings, &range, 1);
+        gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, answer->uri.c_str());
+        gtk_print_unix_dialog_set_settings(dialog, settings);
+        g_object_unref(settings);
+    }
+    if (++answer->ticks < kPrintAnswerTicks) return G_SOURCE_CONTINUE;
+    if (dialog) gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
+    delete answer;
+    return G_SOURCE_REMOVE;
+}
+} // namespace
+
+void CWxProbe::AnswerPrintDialog(int from, int to, const std::string& pdfPath) {
+    // Printers that need nothing outside the process.
+    g_setenv("GTK_PRINT_BACKENDS", "file", TRUE);
+    gchar* uri = g_filename_to_uri(pdfPath.c_str(), nullptr, nullptr);
+    auto* answer = new PrintAnswer{from, to, uri ? uri : "", 0, false};
+    g_free(uri);
+    g_timeout_add(kPrintAnswerInterval, AnswerPrintDialogTick, answer);
 }

@@ -87,4 +87,8 @@ public:
 
     static void SetClipboardText(const std::string& utf8);
     static std::string ClipboardText();
+
+    // Answers the next print dialog as a user printing to a file does: GTK's file printer,
+    // pages from to to in the range box, the output into pdfPath, then Print.
+    static void AnswerPrintDialog(int from, int to, const std::string& pdfPath);
 };
