@@ -70,24 +70,79 @@ TEST_F(AppSettingsTest, EveryValueRoundTripsUnderItsOwnName) {
     EXPECT_EQ(t.bFileBarVisible + t.bIndicatorVisible + t.bStatusBarVisible, 0);
 }
 
-TEST_F(AppSettingsTest, OddStoredValuesAreTakenAsStored) {
-    m_store.WriteInt("Settings", "nMaxOnMemoryFileSize", 0);
-    m_store.WriteInt("Settings", "nJCode", 7);
-    m_store.WriteString("Settings", "AllowedMode", "two"); // wrong type reads as missing
+TEST_F(AppSettingsTest, StoredValuesThatCannotBeUsedReadAsTheDefault) {
+    m_backend.m_workArea = CSize(1024, 768);
+    m_backend.m_nScreenDpi = 96; // the font dialog's 16 points are 21 pixels
+    const std::pair<const char*, int> unusable[] = {
+        {"InitialMode", 9},
+        {"AllowedMode", -1},
+        {"bBackup", 2},
+        {"nMaxOnMemoryFileSize", 0},
+        {"bEditShortcut", -1},
+        {"bReadLastFiles", 7},
+        {"nJCode", 5},
+        {"m_bSyncscrollTYpe", 2},
+        {"FontHeight", 0},
+        {"FrameSizeX", 2147483647},
+        {"FrameSizeY", 769},
+        {"bFileBarVisible", 3},
+        {"bIndicatorVisible", -5},
+        {"bStatusBarVisible", 2},
+    };
+    for (auto [name, value] : unusable)
+        m_store.WriteInt("Settings", name, value);
+    m_store.WriteString("Settings", "FontFaceName", "");
     AppSettings s;
     s.LoadSettings();
-    EXPECT_EQ(s.nMaxOnMemoryFileSize, 0);
-    EXPECT_EQ(s.nJCode, 7);
+    AppSettings defaults;
+    EXPECT_EQ(s.InitialMode, defaults.InitialMode);
+    EXPECT_EQ(s.AllowedMode, defaults.AllowedMode);
+    EXPECT_EQ(s.bBackup, defaults.bBackup);
+    EXPECT_EQ(s.nMaxOnMemoryFileSize, defaults.nMaxOnMemoryFileSize);
+    EXPECT_EQ(s.bEditShortcut, defaults.bEditShortcut);
+    EXPECT_EQ(s.bReadLastFiles, defaults.bReadLastFiles);
+    EXPECT_EQ(s.nJCode, defaults.nJCode);
+    EXPECT_EQ(s.m_bSyncscrollTYpe, defaults.m_bSyncscrollTYpe);
+    EXPECT_EQ(s.FontHeight, defaults.FontHeight);
+    EXPECT_EQ(s.FontFaceName, defaults.FontFaceName);
+    EXPECT_EQ(s.FrameSizeX, defaults.FrameSizeX);
+    EXPECT_EQ(s.FrameSizeY, defaults.FrameSizeY);
+    EXPECT_EQ(s.bFileBarVisible + s.bIndicatorVisible + s.bStatusBarVisible, 3);
+
+    // Font heights beyond the dialog's largest size, or none at all; and the limits themselves.
+    for (int height : {-2147483647 - 1, -100000, -22, 1}) {
+        m_store.WriteInt("Settings", "FontHeight", height);
+        s.LoadSettings();
+        EXPECT_EQ(s.FontHeight, -19) << height;
+    }
+    const std::pair<const char*, int> limits[] = {
+        {"nMaxOnMemoryFileSize", 256}, {"FontHeight", -21}, {"FrameSizeX", 1024},
+        {"FrameSizeY", 100},           {"InitialMode", 2},  {"nJCode", 2}};
+    for (auto [name, value] : limits)
+        m_store.WriteInt("Settings", name, value);
+    s.LoadSettings();
+    EXPECT_EQ(s.nMaxOnMemoryFileSize, 256);
+    EXPECT_EQ(s.FontHeight, -21);
+    EXPECT_EQ(s.FrameSizeX, 1024);
+    EXPECT_EQ(s.FrameSizeY, 100);
+    EXPECT_EQ(s.InitialMode, 2);
+    EXPECT_EQ(s.nJCode, 2);
+
+    m_store.WriteString("Settings", "AllowedMode", "two"); // wrong type reads as missing
+    s.LoadSettings();
     EXPECT_EQ(s.AllowedMode, 2);
 }
 
-TEST_F(AppSettingsTest, UntitledDocumentEndsTheLastFilesList) {
+TEST_F(AppSettingsTest, UntitledDocumentsAreLeftOutOfTheLastFilesList) {
     AppSettings s;
-    s.SaveLastFiles({"/a.bin", "", "/c.bin"});
-    EXPECT_EQ(m_store.GetString("Last Params", "File1", "x"), "");
-    EXPECT_EQ(m_store.GetString("Last Params", "File2", ""), "/c.bin");
+    // Any bytes of a file name come back as they were.
+    const std::string latin1 = "/tmp/caf\xE9.bin";
+    s.SaveLastFiles({"/a.bin", "", "/c.bin", latin1});
+    EXPECT_EQ(m_store.GetString("Last Params", "File1", ""), "/c.bin");
     s.bReadLastFiles = 1;
     EXPECT_EQ(s.GetNextLastFile(), "/a.bin");
+    EXPECT_EQ(s.GetNextLastFile(), "/c.bin");
+    EXPECT_EQ(s.GetNextLastFile(), latin1);
     EXPECT_EQ(s.GetNextLastFile(), "");
     // A shorter list replaces the whole section.
     s.SaveLastFiles({"/z.bin"});
