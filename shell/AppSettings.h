@@ -3,8 +3,11 @@
 #include <vector>
 
 // The user's options and remembered window state, read once at start-up and written back when
-// the main window closes. Values are taken as stored; readers cope with odd ones.
+// the main window closes.
 struct AppSettings {
+    // A stored window size below this is not a real window (a minimized one).
+    static constexpr int kMinFrameSize = 100;
+
     int InitialMode = 0;
     int bBackup = 1;
     int AllowedMode = 2;
@@ -25,10 +28,12 @@ struct AppSettings {
     std::string m_strLastFilesSection = "Last Params";
     int nLastFileIndex = 0;
 
-    // Resets every field to its default, then reads the stored values over them.
+    // Resets every field to its default, then reads the stored values over them; a value the
+    // program cannot use (hand-edited, or from another version) reads as the default.
     void LoadSettings();
     void SaveSettings();
-    // Replaces the last-files list by paths in document order ("" for an untitled document).
+    // Replaces the last-files list by paths in document order; untitled documents ("") are
+    // left out, so they do not end the list.
     void SaveLastFiles(const std::vector<std::string>& paths);
     // The next path of the last-files list, or "" at its end or when reopening is off.
     std::string GetNextLastFile();

@@ -20,8 +20,6 @@
 #include "view/KolvaView.h"
 
 namespace {
-// Sizes below this are not a real window (a minimized one, or none stored yet).
-constexpr int kMinFrameSize = 100;
 // Document windows are numbered from this identifier in window order; their buttons' commands
 // are the identifier less this offset.
 constexpr UINT kFirstChildId = 0xFF00;
@@ -285,7 +283,9 @@ void CMainFrame::RefreshSearchDialogs(CView* pView) {
 
 bool CMainFrame::Create(const AppSettings& settings) {
     CSize size;
-    if (settings.FrameSizeX >= kMinFrameSize && settings.FrameSizeY >= kMinFrameSize)
+    // No size stored yet (0), or only one half of it: the system's size.
+    if (settings.FrameSizeX >= AppSettings::kMinFrameSize &&
+        settings.FrameSizeY >= AppSettings::kMinFrameSize)
         size = CSize(settings.FrameSizeX, settings.FrameSizeY);
     return LoadFrame(IDR_MAINFRAME, size);
 }

@@ -29,9 +29,11 @@ int COptionBase::DoModal() {
     AddPage(&display);
     m_pEdit = &edit;
     m_pDisplay = &display;
-    CopyIn(edit, display);
-    CPropertySheet::DoModal();
-    // Cancel keeps what a page had already read (a page left, or an allowed-mode click).
+    m_kept = m_settings;
+    CopyIn(edit, display, m_kept);
+    // Cancel goes back to the settings of the opening or the last Apply, also where the sheet
+    // changed them at once (address match).
+    if (CPropertySheet::DoModal() != IDOK) CopyIn(edit, display, m_kept);
     CopyOut(edit, display);
     m_pEdit = nullptr;
     m_pDisplay = nullptr;
@@ -40,11 +42,13 @@ int COptionBase::DoModal() {
 }
 
 void COptionBase::OnApply() {
-    if (m_pEdit && m_pDisplay) CopyOut(*m_pEdit, *m_pDisplay);
+    if (!m_pEdit || !m_pDisplay) return;
+    CopyOut(*m_pEdit, *m_pDisplay);
+    m_kept = m_settings;
 }
 
-void COptionBase::CopyIn(COptionPageEdit& edit, COptionPageDisplay& display) const {
-    const AppSettings& settings = m_settings;
+void COptionBase::CopyIn(COptionPageEdit& edit, COptionPageDisplay& display,
+                         const AppSettings& settings) {
     ForEachOption(edit, display, settings, [](int& page, int setting) { page = setting; });
 }
 

@@ -13,13 +13,16 @@ COptionPageEdit::COptionPageEdit() : CPropertyPage(IDD_OPTION_EDIT, "編集") {
 }
 
 void COptionPageEdit::DoDataExchange(CDataExchange* pDX) {
+    // The limit is checked before anything is read, so a refused page keeps all its fields.
+    int limit = m_nMaxOnMemory;
+    DDX_Text(pDX, IDC_MEMORY_LIMIT, limit);
+    DDV_MinMaxInt(pDX, limit, kMinMemoryMB, kMaxMemoryMB);
+    if (pDX->m_bFailed) return;
+    m_nMaxOnMemory = limit;
     DDX_Radio(pDX, IDC_INIT_VIEW, m_nInitialMode);
     DDX_Check(pDX, IDC_BACKUP, m_nBackup);
     DDX_Radio(pDX, IDC_ALLOW_VIEW, m_nAllowedMode);
     DDX_Check(pDX, IDC_EDIT_SHORTCUT, m_nEditShortcut);
-    DDX_Text(pDX, IDC_MEMORY_LIMIT, m_nMaxOnMemory);
-    DDV_MinMaxInt(pDX, m_nMaxOnMemory, kMinMemoryMB, kMaxMemoryMB);
-    if (pDX->m_bFailed) return;
     DDX_Check(pDX, IDC_READ_LAST_FILES, m_nReadLastFiles);
     SetSpinRange(IDC_MEMORY_SPIN, kMinMemoryMB, kMaxMemoryMB);
 }
@@ -28,18 +31,23 @@ void COptionPageEdit::OnSetActive() {
     ApplyAllowedMode(m_nAllowedMode);
 }
 
-void COptionPageEdit::CheckViewMode() {
-    CheckDlgButton(IDC_INIT_VIEW, 1);
-    CheckDlgButton(IDC_INIT_OVERWRITE, 0);
-    CheckDlgButton(IDC_INIT_INSERT, 0);
-    UpdateData(true);
+int COptionPageEdit::CheckedInitialMode() {
+    CDataExchange dx(this, true);
+    int mode = m_nInitialMode;
+    DDX_Radio(&dx, IDC_INIT_VIEW, mode);
+    return mode;
 }
 
 void COptionPageEdit::ApplyAllowedMode(int allowed) {
-    UpdateData(true);
+    int initial = CheckedInitialMode();
     // Narrowing the allowed modes falls back to VIEW, never to overwrite.
-    if (allowed == kView && m_nInitialMode != kView) CheckViewMode();
-    if (allowed == kOverwrite && m_nInitialMode == kInsert) CheckViewMode();
+    if ((allowed == kView && initial != kView) || (allowed == kOverwrite && initial == kInsert)) {
+        CheckDlgButton(IDC_INIT_VIEW, 1);
+        CheckDlgButton(IDC_INIT_OVERWRITE, 0);
+        CheckDlgButton(IDC_INIT_INSERT, 0);
+    }
     EnableDlgItem(IDC_INIT_OVERWRITE, allowed != kView);
     EnableDlgItem(IDC_INIT_INSERT, allowed == kInsert);
+    // One reading once the radios are settled: a bad limit is told once.
+    UpdateData(true);
 }

@@ -23,5 +23,6 @@ public:
 private:
     // Keeps the initial mode within what the allowed mode permits.
     void ApplyAllowedMode(int allowed);
-    void CheckViewMode();
+    // The initial mode the radios show, read or not.
+    int CheckedInitialMode();
 };

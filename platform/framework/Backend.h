@@ -37,6 +37,10 @@ public:
     virtual bool ChooseFont(CLogFont& lf, int maxPoints) = 0;
     // The same dialog for a printer font: heights in 0.01 mm, and the style chosen stays.
     virtual bool ChoosePrinterFont(CLogFont& lf, int maxPoints) = 0;
+    // Screen pixels in a point, as the font dialog sizes screen fonts.
+    virtual double ScreenPixelsPerPoint() = 0;
+    // The largest area a top-level window can cover (screen less panels and docks), in pixels.
+    virtual CSize GetWorkAreaSize() = 0;
     // The folder the program file is in, ending with a separator.
     virtual std::string ProgramFolder() = 0;
     // Opens a document or web page in the user's default program.

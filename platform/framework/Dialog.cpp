@@ -1,5 +1,7 @@
 #include "platform/framework/Dialog.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 #include "platform/base/Afx.h"
@@ -29,10 +31,13 @@ void DDX_Text(CDataExchange* pDX, UINT id, int& value) {
         pDX->m_pDlg->SetDlgItemText(id, std::to_string(value));
         return;
     }
+    pDX->m_idLastControl = id;
     std::string text = pDX->m_pDlg->GetDlgItemText(id);
     char* end = nullptr;
+    errno = 0;
     long parsed = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0') {
+    // A number beyond 32 bits is refused, not wrapped round into a small one.
+    if (text.empty() || *end != '\0' || errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX) {
         AfxMessageBox(FrameworkString(kParseIntMessage, "整数を入力してください。"),
                       MB_ICONEXCLAMATION | MB_OK);
         pDX->m_pDlg->GotoDlgCtrl(id);
@@ -83,6 +88,7 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high) {
     text.replace(text.find("%1"), 2, std::to_string(low));
     text.replace(text.find("%2"), 2, std::to_string(high));
     AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    if (pDX->m_idLastControl) pDX->m_pDlg->GotoDlgCtrl(pDX->m_idLastControl);
     pDX->m_bFailed = true;
 }
 

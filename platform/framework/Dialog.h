@@ -14,6 +14,7 @@ public:
     CDialog* m_pDlg;
     bool m_bSaveAndValidate; // true: controls to fields
     bool m_bFailed = false;
+    UINT m_idLastControl = 0; // the field a following check refuses goes back to it
 };
 
 void DDX_Text(CDataExchange* pDX, UINT id, std::string& value);
@@ -22,7 +23,8 @@ void DDX_Check(CDataExchange* pDX, UINT id, int& value);
 // value is the index of the checked radio button in the group that starts at id.
 void DDX_Radio(CDataExchange* pDX, UINT id, int& value);
 void DDX_CBString(CDataExchange* pDX, UINT id, std::string& value);
-// Refuses a value outside low .. high with the framework's message.
+// Refuses a value outside low .. high with the framework's message and puts the focus back on
+// the control exchanged last.
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high);
 
 // A dialog from a template: modal (DoModal) or modeless (Create).

@@ -40,6 +40,8 @@ public:
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
     bool ChooseFont(CLogFont& lf, int maxPoints) override;
     bool ChoosePrinterFont(CLogFont& lf, int maxPoints) override;
+    double ScreenPixelsPerPoint() override { return m_nScreenDpi / 72.0; }
+    CSize GetWorkAreaSize() override { return m_workArea; }
     std::string ProgramFolder() override { return m_strProgramFolder; }
     bool ShellOpen(const std::string& target) override;
     void PostQuitMessage(int code) override;
@@ -87,6 +89,8 @@ public:
     };
     std::vector<FontRequest> m_fontRequests;
     std::string m_strProgramFolder = "/opt/quelm/";
+    int m_nScreenDpi = 96;
+    CSize m_workArea{1280, 800};
     bool m_bQuitPosted = false;
     int m_nQuitCode = 0;
     CMemoryClipboard m_clipboard;

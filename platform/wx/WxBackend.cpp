@@ -1,11 +1,13 @@
 #include "platform/wx/WxBackend.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include <glib.h>
 
 #include <wx/app.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -217,6 +219,21 @@ bool CWxBackend::ChooseFont(CLogFont& lf, int maxPoints) {
 
 bool CWxBackend::ChoosePrinterFont(CLogFont& lf, int maxPoints) {
     return CWxFontChooser::Run(lf, maxPoints, CWxFontChooser::kHiMetricPerPoint);
+}
+
+double CWxBackend::ScreenPixelsPerPoint() {
+    return CWxFontChooser::PixelsPerPoint();
+}
+
+CSize CWxBackend::GetWorkAreaSize() {
+    // A window may be moved to the largest screen, so that one sets the limit.
+    CSize largest;
+    for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
+        wxRect area = wxDisplay(i).GetClientArea();
+        largest.cx = std::max(largest.cx, area.width);
+        largest.cy = std::max(largest.cy, area.height);
+    }
+    return largest;
 }
 
 std::string CWxBackend::ProgramFolder() {

@@ -29,6 +29,8 @@ public:
     bool GetFileName(bool bOpen, const std::string& initial, std::string& path) override;
     bool ChooseFont(CLogFont& lf, int maxPoints) override;
     bool ChoosePrinterFont(CLogFont& lf, int maxPoints) override;
+    double ScreenPixelsPerPoint() override;
+    CSize GetWorkAreaSize() override;
     std::string ProgramFolder() override;
     bool ShellOpen(const std::string& target) override;
     void PostQuitMessage(int code) override;

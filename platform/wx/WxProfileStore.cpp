@@ -1,5 +1,7 @@
 #include "platform/wx/WxProfileStore.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include <wx/fileconf.h>
@@ -9,6 +11,82 @@
 namespace {
 wxString Utf8(const std::string& s) {
     return wxString::FromUTF8(s.data(), s.size());
+}
+
+// Values may hold any bytes (a file name need not be UTF-8), but the file holds text. A byte
+// that is not part of valid UTF-8 is written as the private-use character U+10FC00 + byte; the
+// real characters of that block (U+10FC80 to U+10FCFF) are written the same way, byte by byte.
+// So everything reads back exactly, and UTF-8 text stays as it was in the file.
+constexpr char32_t kByteEscape = 0x10FC00;
+constexpr char32_t kFirstEscape = kByteEscape + 0x80;
+constexpr char32_t kLastEscape = kByteEscape + 0xFF;
+
+// The length of the valid UTF-8 sequence at s[at] and its code point; 0 when it is not one.
+size_t Utf8Sequence(const std::string& s, size_t at, char32_t& cp) {
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    }
+    size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || at + length > s.size()) return 0;
+    cp = lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (byte(at + i) & 0x3F);
+    }
+    static const char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    bool valid = cp >= kSmallest[length] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    return valid ? length : 0;
+}
+
+wxString ToConfigText(const std::string& bytes) {
+    wxString text;
+    for (size_t at = 0; at < bytes.size();) {
+        char32_t cp = 0;
+        size_t length = Utf8Sequence(bytes, at, cp);
+        if (length != 0 && (cp < kFirstEscape || cp > kLastEscape)) {
+            text += wxUniChar(static_cast<wxUint32>(cp));
+            at += length;
+            continue;
+        }
+        for (size_t end = at + std::max<size_t>(length, 1); at < end; ++at)
+            text += wxUniChar(
+                static_cast<wxUint32>(kByteEscape + static_cast<unsigned char>(bytes[at])));
+    }
+    return text;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    auto put = [&](char32_t bits) { out += static_cast<char>(bits); };
+    if (cp < 0x80) {
+        put(cp);
+    } else if (cp < 0x800) {
+        put(0xC0 | (cp >> 6));
+        put(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        put(0xE0 | (cp >> 12));
+        put(0x80 | ((cp >> 6) & 0x3F));
+        put(0x80 | (cp & 0x3F));
+    } else {
+        put(0xF0 | (cp >> 18));
+        put(0x80 | ((cp >> 12) & 0x3F));
+        put(0x80 | ((cp >> 6) & 0x3F));
+        put(0x80 | (cp & 0x3F));
+    }
+}
+
+std::string FromConfigText(const wxString& text) {
+    std::string bytes;
+    for (wxUniChar c : text) {
+        char32_t cp = c.GetValue();
+        if (cp >= kFirstEscape && cp <= kLastEscape)
+            bytes += static_cast<char>(cp - kByteEscape);
+        else
+            AppendUtf8(bytes, cp);
+    }
+    return bytes;
 }
 
 wxString Key(const std::string& section, const std::string& entry) {
@@ -40,15 +118,18 @@ std::string CWxProfileStore::DefaultPath(const std::string& vendor,
 
 int CWxProfileStore::GetInt(const std::string& section, const std::string& entry, int nDefault) {
     long value = nDefault;
-    return m_pConfig->Read(Key(section, entry), &value, nDefault) ? static_cast<int>(value)
-                                                                  : nDefault;
+    // A number beyond 32 bits is not one of ours.
+    if (!m_pConfig->Read(Key(section, entry), &value, nDefault) || value < INT_MIN ||
+        value > INT_MAX)
+        return nDefault;
+    return static_cast<int>(value);
 }
 
 std::string CWxProfileStore::GetString(const std::string& section, const std::string& entry,
                                        const std::string& strDefault) {
     wxString value;
     if (!m_pConfig->Read(Key(section, entry), &value)) return strDefault;
-    return std::string(value.utf8_str());
+    return FromConfigText(value);
 }
 
 bool CWxProfileStore::WriteInt(const std::string& section, const std::string& entry, int value) {
@@ -57,7 +138,7 @@ bool CWxProfileStore::WriteInt(const std::string& section, const std::string& en
 
 bool CWxProfileStore::WriteString(const std::string& section, const std::string& entry,
                                   const std::string& value) {
-    return Flushed(m_pConfig->Write(Key(section, entry), Utf8(value)));
+    return Flushed(m_pConfig->Write(Key(section, entry), ToConfigText(value)));
 }
 
 bool CWxProfileStore::DeleteSection(const std::string& section) {

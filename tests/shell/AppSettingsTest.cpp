@@ -6,6 +6,14 @@
 namespace {
 class AppSettingsTest : public ::testing::Test {
 protected:
+    // The settings as LoadSettings leaves them, stored back under their names.
+    std::map<std::string, CMemoryProfileStore::Value> ReadBack() {
+        AppSettings s;
+        s.LoadSettings();
+        s.SaveSettings();
+        return *m_backend.m_profile.Section("Settings");
+    }
+
     CHeadlessBackend m_backend;
     CProfileStore& m_store = m_backend.m_profile;
 };
@@ -70,24 +78,60 @@ TEST_F(AppSettingsTest, EveryValueRoundTripsUnderItsOwnName) {
     EXPECT_EQ(t.bFileBarVisible + t.bIndicatorVisible + t.bStatusBarVisible, 0);
 }
 
-TEST_F(AppSettingsTest, OddStoredValuesAreTakenAsStored) {
-    m_store.WriteInt("Settings", "nMaxOnMemoryFileSize", 0);
-    m_store.WriteInt("Settings", "nJCode", 7);
+TEST_F(AppSettingsTest, StoredValuesThatCannotBeUsedReadAsTheDefault) {
+    m_backend.m_workArea = CSize(1024, 768);
+    m_backend.m_nScreenDpi = 96; // the font dialog's 16 points are 21 pixels
+    const std::pair<const char*, int> unusable[] = {
+        {"InitialMode", 9},
+        {"AllowedMode", -1},
+        {"bBackup", 2},
+        {"nMaxOnMemoryFileSize", 0},
+        {"bEditShortcut", -1},
+        {"bReadLastFiles", 7},
+        {"nJCode", 5},
+        {"m_bSyncscrollTYpe", 2},
+        {"FontHeight", 0},
+        {"FrameSizeX", 2147483647},
+        {"FrameSizeY", 769},
+        {"bFileBarVisible", 3},
+        {"bIndicatorVisible", -5},
+        {"bStatusBarVisible", 2},
+    };
+    for (auto [name, value] : unusable)
+        m_store.WriteInt("Settings", name, value);
+    m_store.WriteString("Settings", "FontFaceName", "");
+    auto loaded = ReadBack();
+    m_store.DeleteSection("Settings");
+    EXPECT_EQ(loaded, ReadBack()); // the first run's defaults
+
+    // Font heights beyond the dialog's largest size, or none at all.
+    for (int height : {-2147483647 - 1, -100000, -22, 1}) {
+        m_store.WriteInt("Settings", "FontHeight", height);
+        EXPECT_EQ(std::get<int>(ReadBack().at("FontHeight")), -19) << height;
+    }
+    const std::pair<const char*, int> limits[] = {
+        {"nMaxOnMemoryFileSize", 256}, {"FontHeight", -21}, {"FrameSizeX", 1024},
+        {"FrameSizeY", 100},           {"InitialMode", 2},  {"nJCode", 2}};
+    for (auto [name, value] : limits)
+        m_store.WriteInt("Settings", name, value);
+    auto kept = ReadBack();
+    for (auto [name, value] : limits)
+        EXPECT_EQ(std::get<int>(kept.at(name)), value) << name;
+
     m_store.WriteString("Settings", "AllowedMode", "two"); // wrong type reads as missing
-    AppSettings s;
-    s.LoadSettings();
-    EXPECT_EQ(s.nMaxOnMemoryFileSize, 0);
-    EXPECT_EQ(s.nJCode, 7);
-    EXPECT_EQ(s.AllowedMode, 2);
+    EXPECT_EQ(std::get<int>(ReadBack().at("AllowedMode")), 2);
 }
 
-TEST_F(AppSettingsTest, UntitledDocumentEndsTheLastFilesList) {
+TEST_F(AppSettingsTest, UntitledDocumentsAreLeftOutOfTheLastFilesList) {
     AppSettings s;
-    s.SaveLastFiles({"/a.bin", "", "/c.bin"});
-    EXPECT_EQ(m_store.GetString("Last Params", "File1", "x"), "");
-    EXPECT_EQ(m_store.GetString("Last Params", "File2", ""), "/c.bin");
+    // Any bytes of a file name come back as they were.
+    const std::string latin1 = "/tmp/caf\xE9.bin";
+    s.SaveLastFiles({"/a.bin", "", "/c.bin", latin1});
+    EXPECT_EQ(m_store.GetString("Last Params", "File1", ""), "/c.bin");
     s.bReadLastFiles = 1;
     EXPECT_EQ(s.GetNextLastFile(), "/a.bin");
+    EXPECT_EQ(s.GetNextLastFile(), "/c.bin");
+    EXPECT_EQ(s.GetNextLastFile(), latin1);
     EXPECT_EQ(s.GetNextLastFile(), "");
     // A shorter list replaces the whole section.
     s.SaveLastFiles({"/z.bin"});

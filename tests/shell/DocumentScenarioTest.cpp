@@ -173,17 +173,20 @@ TEST_F(DocumentScenarioTest, FileBarFollowsOpenAndClose) {
 }
 
 TEST_F(DocumentScenarioTest, ExitWritesSettingsAndLastFilesEvenWhenCancelled) {
-    std::string a = m_dir.Write("a.bin", Str("A"));
+    std::string a = m_dir.Write("a.bin", Str("A")), c = m_dir.Write("c.bin", Str("C"));
     m_backend.m_profile.WriteInt("Settings", "bReadLastFiles", 1);
     Start({a});
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    m_app.OpenDocumentPath(c);
     Doc(1)->SetModifiedFlag();
     m_backend.QueueAnswer(IDCANCEL);
     m_app.MainFrame()->SendCommand(ID_APP_EXIT);
     EXPECT_FALSE(m_backend.m_bQuitPosted);
-    EXPECT_EQ(Docs().size(), 2u); // cancelled: every document stays
+    EXPECT_EQ(Docs().size(), 3u); // cancelled: every document stays
+    // The untitled document in between does not end the list.
     EXPECT_EQ(m_backend.m_profile.GetString("Last Params", "File0", ""), a);
-    EXPECT_EQ(m_backend.m_profile.GetString("Last Params", "File1", "x"), "");
+    EXPECT_EQ(m_backend.m_profile.GetString("Last Params", "File1", ""), c);
+    EXPECT_EQ(m_backend.m_profile.GetString("Last Params", "File2", "none"), "none");
     EXPECT_EQ(m_backend.m_profile.GetInt("Settings", "bReadLastFiles", 0), 1);
 }
 

@@ -76,9 +76,8 @@ TEST_F(OptionsSheetTest, ShowsTheSettingsAndOkStoresTheChangedOnes) {
     EXPECT_EQ(Settings().nJCode, 2);
     EXPECT_TRUE(m_backend.m_messages.empty());
 
-    // A document made afterwards starts in the new initial mode.
-    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
-    auto* doc = dynamic_cast<CKolvaDoc*>(m_app.MainFrame()->GetActiveDocument());
+    // A file opened afterwards starts in the new initial mode.
+    auto* doc = m_app.OpenDocumentPath(m_dir.Write("a.bin", Str("abc")));
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->m_nEditMode, 2);
 }
@@ -111,51 +110,97 @@ TEST_F(OptionsSheetTest, InitialModeIsKeptWithinTheAllowedMode) {
         ClickAllowed(peer, IDC_ALLOW_OVERWRITE);
         peer.m_pOwner->OnCommandFromUI(IDCANCEL);
     });
-    // The clicks read the page, so even Cancel keeps what they read.
-    EXPECT_EQ(Settings().AllowedMode, 1);
-    EXPECT_EQ(Settings().InitialMode, 0);
+    // The clicks read the page, but Cancel drops what they read.
+    EXPECT_EQ(Settings().AllowedMode, 2);
+    EXPECT_EQ(Settings().InitialMode, 2);
+}
+
+TEST_F(OptionsSheetTest, AllowedModeClickWithABadLimitTellsOnceAndGoesBackToTheLimit) {
+    Settings().InitialMode = 2;
+    RunOptions([this](CHeadlessWindowPeer& peer) {
+        peer.SetItemText(IDC_MEMORY_LIMIT, "0");
+        peer.m_nFocusItem = IDC_ALLOW_VIEW;
+        ClickAllowed(peer, IDC_ALLOW_VIEW);
+        ASSERT_EQ(m_backend.m_messages.size(), 1u);
+        EXPECT_EQ(m_backend.m_messages[0].m_strText, "1 から 256 までの整数を入力してください。");
+        EXPECT_EQ(peer.m_nFocusItem, IDC_MEMORY_LIMIT);
+        // The rule still holds for the radios.
+        EXPECT_EQ(peer.GetItemCheck(IDC_INIT_VIEW), 1);
+        EXPECT_FALSE(peer.m_items[IDC_INIT_INSERT].m_bEnabled);
+        peer.m_pOwner->OnCommandFromUI(IDCANCEL);
+    });
+    EXPECT_EQ(Settings().InitialMode, 2);
+    EXPECT_EQ(Settings().nMaxOnMemoryFileSize, 16);
 }
 
 TEST_F(OptionsSheetTest, OnMemoryLimitOutsideItsRangeKeepsTheSheetOpen) {
     RunOptions([this](CHeadlessWindowPeer& peer) {
         peer.SetItemText(IDC_MEMORY_LIMIT, "300");
+        peer.m_nFocusItem = IDOK;
         peer.m_pOwner->OnCommandFromUI(IDOK);
         EXPECT_TRUE(peer.m_bModal);
         ASSERT_EQ(m_backend.m_messages.size(), 1u);
         EXPECT_EQ(m_backend.m_messages[0].m_strText, "1 から 256 までの整数を入力してください。");
+        EXPECT_EQ(peer.m_nFocusItem, IDC_MEMORY_LIMIT);
         // Leaving the page is refused as well.
         EXPECT_FALSE(peer.SelectPage(1));
-        peer.SetItemText(IDC_MEMORY_LIMIT, "12a");
-        peer.m_pOwner->OnCommandFromUI(IDOK);
-        EXPECT_TRUE(peer.m_bModal);
-        EXPECT_EQ(m_backend.m_messages.back().m_strText, "整数を入力してください。");
+        // Not a number, or one beyond 32 bits (not wrapped round into 1).
+        for (const char* text : {"12a", "4294967297"}) {
+            peer.SetItemText(IDC_MEMORY_LIMIT, text);
+            peer.m_pOwner->OnCommandFromUI(IDOK);
+            EXPECT_TRUE(peer.m_bModal);
+            EXPECT_EQ(m_backend.m_messages.back().m_strText, "整数を入力してください。");
+        }
         peer.SetItemText(IDC_MEMORY_LIMIT, "256");
         peer.m_pOwner->OnCommandFromUI(IDOK);
         EXPECT_FALSE(peer.m_bModal);
     });
-    EXPECT_EQ(m_backend.m_messages.size(), 3u);
+    EXPECT_EQ(m_backend.m_messages.size(), 4u);
     EXPECT_EQ(Settings().nMaxOnMemoryFileSize, 256);
 }
 
-TEST_F(OptionsSheetTest, CancelKeepsWhatALeftPageReadAndDropsTheRest) {
+TEST_F(OptionsSheetTest, RefusedLimitIsNotStoredByCancelOrApply) {
+    RunOptions([this](CHeadlessWindowPeer& peer) {
+        peer.SetItemCheck(IDC_BACKUP, 0);
+        peer.SetItemText(IDC_MEMORY_LIMIT, "0");
+        peer.m_pOwner->OnCommandFromUI(IDOK);
+        peer.m_pOwner->OnCommandFromUI(CPropertySheet::kApplyID);
+        EXPECT_EQ(m_backend.m_messages.size(), 2u);
+        EXPECT_EQ(Settings().bBackup, 1); // nothing of the refused page was applied
+        peer.m_pOwner->OnCommandFromUI(IDCANCEL);
+    });
+    EXPECT_EQ(Settings().nMaxOnMemoryFileSize, 16);
+    EXPECT_EQ(Settings().bBackup, 1);
+    // The next opening shows the stored limit and says nothing.
+    RunOptions([](CHeadlessWindowPeer& peer) {
+        EXPECT_EQ(peer.GetItemText(IDC_MEMORY_LIMIT), "16");
+        peer.m_pOwner->OnCommandFromUI(IDCANCEL);
+    });
+    EXPECT_EQ(m_backend.m_messages.size(), 2u);
+}
+
+TEST_F(OptionsSheetTest, CancelGoesBackToTheOpeningOrTheLastApply) {
     RunOptions([](CHeadlessWindowPeer& peer) {
         peer.SetItemCheck(IDC_EDIT_SHORTCUT, 1);
-        ASSERT_TRUE(peer.SelectPage(1));
+        ASSERT_TRUE(peer.SelectPage(1)); // the edit page is read on leaving
         ClickRadio(peer, IDC_SYNC_RELATIVE, {IDC_SYNC_ADDRESS, IDC_SYNC_RELATIVE});
         peer.m_pOwner->OnCommandFromUI(IDCANCEL);
     });
-    EXPECT_EQ(Settings().bEditShortcut, 1);
-    EXPECT_EQ(Settings().m_bSyncscrollTYpe, 0); // changed, never read
+    EXPECT_EQ(Settings().bEditShortcut, 0);
+    EXPECT_EQ(Settings().m_bSyncscrollTYpe, 0);
 
-    // Apply takes the page in front at once; the sheet stays open.
+    // Apply stores the pages at once; the sheet stays open, and Cancel keeps what was applied.
     RunOptions([this](CHeadlessWindowPeer& peer) {
         peer.SetItemCheck(IDC_BACKUP, 0);
         peer.m_pOwner->OnCommandFromUI(CPropertySheet::kApplyID);
         EXPECT_TRUE(peer.m_bModal);
         EXPECT_EQ(Settings().bBackup, 0);
+        peer.SetItemCheck(IDC_EDIT_SHORTCUT, 1);
+        ASSERT_TRUE(peer.SelectPage(1));
         peer.m_pOwner->OnCommandFromUI(IDCANCEL);
     });
     EXPECT_EQ(Settings().bBackup, 0);
+    EXPECT_EQ(Settings().bEditShortcut, 0);
 }
 
 TEST_F(OptionsSheetTest, AddressMatchAlignsTheGroupEvenWhenCancelled) {
@@ -177,4 +222,5 @@ TEST_F(OptionsSheetTest, AddressMatchAlignsTheGroupEvenWhenCancelled) {
         peer.m_pOwner->OnCommandFromUI(IDCANCEL);
     });
     EXPECT_EQ(first->m_nFirstRow, second->m_nFirstRow);
+    EXPECT_EQ(Settings().m_bSyncscrollTYpe, 1); // the setting itself was cancelled
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -80,4 +81,27 @@ TEST_F(WxProfileStoreTest, DefaultPathFollowsXdgConfigHome) {
     std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     EXPECT_EQ(CWxProfileStore::DefaultPath("Marlox", "Quelm"), home + "/.config/Marlox/Quelm.conf");
     if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST_F(WxProfileStoreTest, AnyBytesReadBackExactlyAndPlainTextStaysPlain) {
+    // Not UTF-8 (Latin-1, cut short, overlong), and a real character of the escape block.
+    const std::string odd[] = {"/tmp/caf\xE9/\xFF\xFE.bin", "/tmp/\xE3\x81", "/tmp/\xC0\xAF",
+                               "/tmp/\xF4\x8F\xB2\x80\xE3\x81\x82"};
+    {
+        std::filesystem::create_directories(std::filesystem::path(m_path).parent_path());
+        std::ofstream old(m_path);
+        // As an earlier version left it: plain UTF-8, and a number beyond 32 bits.
+        old << "[Last Params]\nFile0=/home/利用者/データ.bin\n[Settings]\nFrameSizeX=99999999999\n";
+    }
+    {
+        CWxProfileStore store(m_path);
+        EXPECT_EQ(store.GetString("Last Params", "File0", ""), "/home/利用者/データ.bin");
+        EXPECT_EQ(store.GetInt("Settings", "FrameSizeX", 0), 0);
+        for (size_t i = 0; i < std::size(odd); ++i)
+            EXPECT_TRUE(store.WriteString("Last Params", "File" + std::to_string(i + 1), odd[i]));
+    }
+    CWxProfileStore store(m_path);
+    for (size_t i = 0; i < std::size(odd); ++i)
+        EXPECT_EQ(store.GetString("Last Params", "File" + std::to_string(i + 1), ""), odd[i]) << i;
+    EXPECT_NE(FileText(m_path).find("File0=/home/利用者/データ.bin"), std::string::npos);
 }
