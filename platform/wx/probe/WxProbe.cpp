@@ -275,6 +275,31 @@ void CWxProbe::ClickTool(const CWnd& bar, UINT id) {
     Deliver(ToolBarOf(bar), click);
 }
 
+bool CWxProbe::ToolReachable(const CWnd& bar, UINT id) {
+    wxToolBar* tools = ToolBarOf(bar);
+    GtkToolbar* gtkBar = tools->GTKGetToolbar();
+    GtkToolItem* item =
+        gtk_toolbar_get_nth_item(gtkBar, tools->GetToolPos(CWxCommandIds::ToWx(id)));
+    GtkWidget* top = gtk_widget_get_toplevel(GTK_WIDGET(gtkBar));
+    if (!item || !top) return false;
+    // On the bar, or in the arrow's menu: either way drawn inside the window.
+    GtkWidget* shown = GTK_WIDGET(item);
+    if (!gtk_widget_get_child_visible(shown)) {
+        shown = nullptr;
+        gtk_container_forall(
+            GTK_CONTAINER(gtkBar),
+            [](GtkWidget* child, gpointer arrow) {
+                if (GTK_IS_TOGGLE_BUTTON(child)) *static_cast<GtkWidget**>(arrow) = child;
+            },
+            &shown);
+        if (!shown || !gtk_widget_get_visible(shown)) return false;
+    }
+    int x = 0, y = 0;
+    gtk_widget_translate_coordinates(shown, top, 0, 0, &x, &y);
+    int width = gtk_widget_get_allocated_width(shown);
+    return width > 1 && x >= 0 && x + width <= gtk_widget_get_allocated_width(top);
+}
+
 CRect CWxProbe::ItemRect(const CWnd& dialog, UINT id) {
     wxRect r = ItemOf(dialog, id)->GetRect();
     return CRect(r.x, r.y, r.x + r.width, r.y + r.height);

@@ -62,6 +62,9 @@ public:
     static int ToolCount(const CWnd& bar);
     static Tool ToolState(const CWnd& bar, UINT id);
     static void ClickTool(const CWnd& bar, UINT id);
+    // Whether a user can get at the button: on the bar inside the window, or in the menu of
+    // the bar's overflow arrow.
+    static bool ToolReachable(const CWnd& bar, UINT id);
 
     // Dialog items, in the dialog's client coordinates.
     static CRect ItemRect(const CWnd& dialog, UINT id);
