@@ -11,16 +11,6 @@ head -c 4096 /dev/zero >"$long"
 cp "$long" "$work/original"
 cp "$short" "$work/short-original"
 
-go_to() {
-    xdotool key --clearmodifiers ctrl+j
-    wait_for has_windows 2 || fail "the go-to dialog did not open"
-    settle
-    keys ctrl+a
-    xdotool type --delay 40 "$1"
-    keys Return
-    focus_main
-}
-
 # The last file opened is the active document.
 start_program "$short" "$long"
 overwrite_mode

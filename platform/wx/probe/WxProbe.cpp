@@ -26,6 +26,7 @@
 #include "platform/wx/WxMainFramePeer.h"
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxSpinArrows.h"
+#include "platform/wx/WxToolBarPeer.h"
 
 namespace {
 wxWindow* WindowOf(const CWnd& wnd) {
@@ -285,13 +286,7 @@ bool CWxProbe::ToolReachable(const CWnd& bar, UINT id) {
     // On the bar, or in the arrow's menu: either way drawn inside the window.
     GtkWidget* shown = GTK_WIDGET(item);
     if (!gtk_widget_get_child_visible(shown)) {
-        shown = nullptr;
-        gtk_container_forall(
-            GTK_CONTAINER(gtkBar),
-            [](GtkWidget* child, gpointer arrow) {
-                if (GTK_IS_TOGGLE_BUTTON(child)) *static_cast<GtkWidget**>(arrow) = child;
-            },
-            &shown);
+        shown = CWxToolBarPeer::OverflowArrow(tools);
         if (!shown || !gtk_widget_get_visible(shown)) return false;
     }
     int x = 0, y = 0;
