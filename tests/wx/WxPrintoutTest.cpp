@@ -1,6 +1,7 @@
 // The page loop as wx runs it: the page range wx asks for before it begins, and a page drawn
 // into a preview bitmap smaller than the printer's page lands where it would on paper.
 #include "platform/wx/WxPrintout.h"
+#include "platform/wx/WxPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include "platform/framework/PrintInfo.h"
 #include "platform/framework/View.h"
 #include "platform/wx/probe/WxOffscreen.h"
+#include "platform/wx/probe/WxProbe.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -15,9 +17,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 // Three pages, each with a block of text 20 mm from the top left corner.
 class PagesView : public CView {
 public:
+    explicit PagesView(UINT pages = 3) : m_nPages(pages) {}
     void OnBeginPrinting(CDC*, CPrintInfo* pInfo) override {
         ++m_nBegun;
-        pInfo->SetMaxPage(3);
+        pInfo->SetMaxPage(m_nPages);
     }
     void OnPrepareDC(CDC* pDC) override {
         pDC->SetMapMode(MM_HIMETRIC);
@@ -30,6 +33,7 @@ public:
     }
     void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnded; }
 
+    UINT m_nPages;
     CFont m_font{CLogFont{"Terminal", 360, 400, 128, true}};
     int m_nBegun = 0, m_nEnded = 0;
     std::vector<UINT> m_pages;
@@ -74,4 +78,15 @@ TEST(WxPrintoutTest, PreviewBitmapShowsThePageAtItsScale) {
     EXPECT_FALSE(p.Differs(CRect(0, 62, 525, 742), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 0, 525, 48), kWhite));
     EXPECT_FALSE(p.Differs(CRect(0, 0, 48, 742), kWhite));
+}
+
+TEST(WxPrintoutTest, PreviewPageBoxShowsEveryDigitOfTheLastPage) {
+    PagesView view(2049);
+    CWxPrinter printer;
+    ASSERT_TRUE(printer.Preview(std::make_unique<CPrintJob>(view, CPrintInfo())));
+    CWxProbe::Pump(100);
+    CWxProbe::PageBox box = CWxProbe::PreviewLastPage();
+    CWxProbe::ClosePreview();
+    EXPECT_EQ(box.m_strText, "2049");
+    EXPECT_TRUE(box.m_bFits);
 }

@@ -14,7 +14,9 @@
 #include <wx/init.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
+#include <wx/print.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include "platform/framework/ScrollInfo.h"
@@ -293,6 +295,33 @@ bool CWxProbe::ToolReachable(const CWnd& bar, UINT id) {
     gtk_widget_translate_coordinates(shown, top, 0, 0, &x, &y);
     int width = gtk_widget_get_allocated_width(shown);
     return width > 1 && x >= 0 && x + width <= gtk_widget_get_allocated_width(top);
+}
+
+namespace {
+wxPreviewFrame* OpenPreview() {
+    for (wxWindow* top : wxTopLevelWindows)
+        if (auto* frame = dynamic_cast<wxPreviewFrame*>(top)) return frame;
+    return nullptr;
+}
+} // namespace
+
+CWxProbe::PageBox CWxProbe::PreviewLastPage() {
+    PageBox result;
+    wxPreviewFrame* frame = OpenPreview();
+    if (!frame) return result;
+    frame->GetControlBar()->OnLast();
+    Pump(50);
+    auto* box = dynamic_cast<wxTextCtrl*>(frame->FindWindow(wxID_PREVIEW_GOTO));
+    if (!box) return result;
+    result.m_strText = box->GetValue().utf8_string();
+    result.m_bFits =
+        box->GetSizeFromTextSize(box->GetTextExtent(box->GetValue())).x <= box->GetSize().x;
+    return result;
+}
+
+void CWxProbe::ClosePreview() {
+    if (wxPreviewFrame* frame = OpenPreview()) frame->Close(true);
+    Pump(50);
 }
 
 CRect CWxProbe::ItemRect(const CWnd& dialog, UINT id) {

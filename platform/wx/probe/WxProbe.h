@@ -66,6 +66,15 @@ public:
     // the bar's overflow arrow.
     static bool ToolReachable(const CWnd& bar, UINT id);
 
+    // The open print preview, turned to its last page: the page box's text and whether all of
+    // it shows; no text without a preview.
+    struct PageBox {
+        std::string m_strText;
+        bool m_bFits = false;
+    };
+    static PageBox PreviewLastPage();
+    static void ClosePreview();
+
     // Dialog items, in the dialog's client coordinates.
     static CRect ItemRect(const CWnd& dialog, UINT id);
     static CSize DialogBaseUnits(const CWnd& dialog);
