@@ -29,6 +29,7 @@
 #include "platform/wx/WxProfileStore.h"
 #include "platform/wx/WxStatusBarPeer.h"
 #include "platform/wx/WxToolBarPeer.h"
+#include "platform/wx/WxToolkitLanguage.h"
 #include "platform/wx/WxViewPeer.h"
 
 namespace {
@@ -230,6 +231,7 @@ bool CWxBackend::ShellOpen(const std::string& target) {
     wxString where = wxString::FromUTF8(target);
     // Pages go to the browser even where another program claims .htm files.
     wxString ext = wxFileName(where).GetExt().Lower();
+    CWxToolkitLanguage::CForOtherPrograms userLanguage;
     if (where.Contains("://") || ext == "htm" || ext == "html")
         return wxLaunchDefaultBrowser(where);
     return wxLaunchDefaultApplication(where);
