@@ -29,6 +29,7 @@
 #include "platform/wx/WxProfileStore.h"
 #include "platform/wx/WxStatusBarPeer.h"
 #include "platform/wx/WxToolBarPeer.h"
+#include "platform/wx/WxToolTips.h"
 #include "platform/wx/WxToolkitLanguage.h"
 #include "platform/wx/WxViewPeer.h"
 
@@ -90,6 +91,7 @@ std::unique_ptr<CWxWindowPeer> MakePeer(CWnd* pOwner, const CWindowRequest& requ
 CWxBackend::CWxBackend(std::string profilePath)
     : m_pPrevious(CBackend::SetCurrent(this)), m_strProfilePath(std::move(profilePath)) {
     QuietDiagnostics();
+    CWxToolTips::HideUnderModalWindows();
 }
 
 CWxBackend::~CWxBackend() {
