@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libwxgtk3.2-dev wx3.2-i18n libgtk-3-dev fonts-noto-cjk
+    libwxgtk3.2-dev wx3.2-i18n libgtk-3-dev libgtk-3-common fonts-noto-cjk
     xvfb xauth xdotool openbox x11-utils xclip
-    clang-format python3 poppler-utils
+    clang-format python3 poppler-utils desktop-file-utils
 )
 
 missing=()

@@ -81,11 +81,6 @@ CRowView* CMainFrame::ActiveRowView() const {
 }
 
 namespace {
-// Moves a view's caret by rows when it stays on a position that exists.
-void MoveCaretRows(CRowView* pView, int rows) {
-    if (CRowSource* source = pView->GetRowSource()) source->MoveCaretRows(rows);
-}
-
 CKolvaDoc* DocOf(CRowView* pView) {
     return dynamic_cast<CKolvaDoc*>(pView->GetDocument());
 }
@@ -95,21 +90,22 @@ void CMainFrame::AddToSync(CRowView* pView) {
     if (!pView || IsSyncMember(pView) || KolvaApp()->DocumentCount() < 2) return;
     m_arrSyncViews.push_back(pView);
     pView->m_pSyncViews = &m_arrSyncViews;
+    pView->m_nSyncLag = 0;
     if (CKolvaDoc* doc = DocOf(pView)) RefreshFileButton(doc);
     if (m_arrSyncViews.size() < 2 || Settings().m_bSyncscrollTYpe != 0) return;
-    int joining = pView->m_nFirstRow, first = m_arrSyncViews.front()->m_nFirstRow;
-    if (joining > first) {
-        pView->ScrollSelf(first - joining);
-        MoveCaretRows(pView, first - joining);
-    } else if (joining < first) {
+    // The first member may stand short of the group's row at its own end: align on the row.
+    int joining = pView->m_nFirstRow, first = m_arrSyncViews.front()->SyncRow();
+    if (joining > first)
+        pView->FollowTo(first);
+    else if (joining < first)
         pView->ScrollOthers(joining - first);
-    }
 }
 
 void CMainFrame::DropFromSync(CRowView* pView) {
     m_arrSyncViews.erase(std::remove(m_arrSyncViews.begin(), m_arrSyncViews.end(), pView),
                          m_arrSyncViews.end());
     pView->m_pSyncViews = nullptr;
+    pView->m_nSyncLag = 0;
     if (CKolvaDoc* doc = DocOf(pView)) RefreshFileButton(doc);
 }
 
@@ -147,11 +143,8 @@ void CMainFrame::AlignSyncByAddress() {
         int smallest = m_arrSyncViews.front()->m_nFirstRow;
         for (CRowView* v : m_arrSyncViews)
             smallest = std::min(smallest, v->m_nFirstRow);
-        for (CRowView* v : m_arrSyncViews) {
-            int delta = smallest - v->m_nFirstRow;
-            v->ScrollSelf(delta);
-            MoveCaretRows(v, delta);
-        }
+        for (CRowView* v : m_arrSyncViews)
+            v->FollowTo(smallest);
     }
     Settings().m_bSyncscrollTYpe = 0;
 }

@@ -82,20 +82,6 @@ int CRowView::LimitOwnDelta(int n) {
     return n;
 }
 
-int CRowView::LimitGroupDelta(int n) {
-    if (!InSyncGroup() || n == 0) return 0;
-    int limited = n;
-    for (CRowView* view : *m_pSyncViews) {
-        int own = view->LimitOwnDelta(n);
-        limited = n > 0 ? std::min(limited, own) : std::max(limited, own);
-    }
-    return limited;
-}
-
-int CRowView::LimitRowDelta(int n) {
-    return InSyncGroup() ? LimitGroupDelta(n) : LimitOwnDelta(n);
-}
-
 int CRowView::ScrollSelf(int n) {
     if (n == 0) return 0;
     m_nFirstRow += n;
@@ -117,25 +103,30 @@ void CRowView::ShiftWithCaret(int n) {
     if (CRowSource* rs = GetRowSource(); rs && n != 0) rs->MoveCaretRows(n);
 }
 
+void CRowView::FollowTo(int syncRow) {
+    ShiftWithCaret(LimitOwnDelta(syncRow - m_nFirstRow));
+    m_nSyncLag = syncRow - m_nFirstRow;
+}
+
 void CRowView::ScrollOthers(int n) {
     if (!InSyncGroup()) return;
     for (CRowView* view : *m_pSyncViews)
-        if (view != this) view->ShiftWithCaret(n);
+        if (view != this) view->FollowTo(view->SyncRow() + n);
 }
 
 int CRowView::ScrollRows(int n) {
-    ScrollOthers(n);
+    if (n == 0) return 0;
+    // The group comes to where this view now is, also when this view had stayed behind it.
+    int groupShift = n - m_nSyncLag;
+    m_nSyncLag = 0;
     ScrollSelf(n);
+    ScrollOthers(groupShift);
     return n;
 }
 
 void CRowView::ClampAndFollow() {
     int shift = ClampScroll();
-    if (shift == 0 || !InSyncGroup()) return;
-    // The shift was not limited for the others: each follows only as far as its own rows go,
-    // so no view is pushed before its first row or past its last.
-    for (CRowView* view : *m_pSyncViews)
-        if (view != this) view->ShiftWithCaret(view->LimitOwnDelta(shift));
+    if (shift != 0) ScrollOthers(shift);
 }
 
 int CRowView::ScrollColumns(int n) {

@@ -31,6 +31,9 @@ public:
     bool m_bScrollLocked = false;
     // The main frame's group of views scrolled in step (this view included), or null.
     std::vector<CRowView*>* m_pSyncViews = nullptr;
+    // Rows this member stays short of where the group would have it, because its own rows end
+    // there (negative: they start there). Kept so that the group comes back into step.
+    int m_nSyncLag = 0;
 
     virtual int GetLastColumn() = 0;
     // n must already be limited; moves this view and the others of its group.
@@ -51,11 +54,16 @@ public:
     // Both return true when they failed.
     bool ScrollRowIntoView(int row);
     bool ScrollRangeIntoView(int first, int last);
-    int LimitRowDelta(int n);
-    int LimitGroupDelta(int n);
+    // A view reaches its own rows whatever its group can follow.
+    int LimitRowDelta(int n) { return LimitOwnDelta(n); }
     int LimitOwnDelta(int n);
     int ScrollSelf(int n);
+    // Moves the other members by n rows, each as far as its own rows go.
     void ScrollOthers(int n);
+    // Where the group would have this member's first row.
+    int SyncRow() const { return m_nFirstRow + m_nSyncLag; }
+    // Goes as near to that first row as its own rows allow, carrying the caret along.
+    void FollowTo(int syncRow);
     int LastVisiblePosition();
 
     // The caret moves of the navigation keys; false when the row could not be brought into
@@ -79,7 +87,7 @@ public:
 
 protected:
     bool IsRowVisible(int row) const { return row >= m_nFirstRow && row <= m_nLastRow; }
-    // A caret off the screen is brought back to the nearest edge when the group can follow.
+    // A caret off the screen is brought back to the nearest edge of the view.
     void KeepCaretVisible();
 
 private:

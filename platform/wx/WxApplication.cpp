@@ -14,6 +14,7 @@
 #include "platform/framework/WinApp.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/WxProfileStore.h"
+#include "platform/wx/WxToolkitLanguage.h"
 
 namespace {
 const char kVendor[] = "Marlox";
@@ -34,6 +35,7 @@ public:
     // The program reads its own command line.
     bool OnInit() override {
         UseJapaneseToolkitTexts();
+        CWxToolkitLanguage::UseJapanese();
         return true;
     }
 

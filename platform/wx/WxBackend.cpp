@@ -31,6 +31,8 @@
 #include "platform/wx/WxProfileStore.h"
 #include "platform/wx/WxStatusBarPeer.h"
 #include "platform/wx/WxToolBarPeer.h"
+#include "platform/wx/WxToolTips.h"
+#include "platform/wx/WxToolkitLanguage.h"
 #include "platform/wx/WxViewPeer.h"
 
 namespace {
@@ -91,6 +93,7 @@ std::unique_ptr<CWxWindowPeer> MakePeer(CWnd* pOwner, const CWindowRequest& requ
 CWxBackend::CWxBackend(std::string profilePath)
     : m_pPrevious(CBackend::SetCurrent(this)), m_strProfilePath(std::move(profilePath)) {
     QuietDiagnostics();
+    CWxToolTips::HideUnderModalWindows();
 }
 
 CWxBackend::~CWxBackend() {
@@ -247,6 +250,7 @@ bool CWxBackend::ShellOpen(const std::string& target) {
     wxString where = wxString::FromUTF8(target);
     // Pages go to the browser even where another program claims .htm files.
     wxString ext = wxFileName(where).GetExt().Lower();
+    CWxToolkitLanguage::CForOtherPrograms userLanguage;
     if (where.Contains("://") || ext == "htm" || ext == "html")
         return wxLaunchDefaultBrowser(where);
     return wxLaunchDefaultApplication(where);

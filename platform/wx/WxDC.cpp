@@ -185,8 +185,10 @@ void CWxDC::DrawCells(wxPoint origin, const unsigned char* p, int n, int first, 
 
 CWxDC::CellKind CWxDC::Classify(unsigned char first, int used, char16_t unit) {
     if (used == 2) return IsPrivateUse(unit) ? Dots : Glyph;
-    if (unit == 0) return first == 0 ? Blank : Dots;                // an undecodable byte
-    if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0)) return Blank; // control characters
+    if (unit == 0) return first == 0 ? Blank : Dots; // an undecodable byte
+    if (unit < 0x20 || unit == 0x7F) return Blank;   // control characters
+    // Byte 0x80 maps to a control character no font draws; it is no character either.
+    if (unit < 0xA0 && unit >= 0x80) return Dots;
     return IsPrivateUse(unit) ? Dots : Glyph;
 }
 

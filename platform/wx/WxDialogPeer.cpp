@@ -5,6 +5,7 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/notebook.h>
@@ -38,6 +39,25 @@ wxArrayString Strings(const std::vector<std::string>& items) {
 
 long SelectedRow(wxListCtrl* list) {
     return list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+constexpr int kDialogGap = 8; // pixels between two dialogs placed side by side
+
+// Below, above, right of or left of the other, as near as the screen allows.
+wxRect PlaceBeside(const wxRect& mine, const wxRect& other, const wxRect& screen) {
+    const wxPoint places[] = {
+        {mine.x, other.GetBottom() + 1 + kDialogGap},
+        {mine.x, other.y - mine.height - kDialogGap},
+        {other.GetRight() + 1 + kDialogGap, mine.y},
+        {other.x - mine.width - kDialogGap, mine.y},
+    };
+    for (const wxPoint& place : places) {
+        wxRect candidate(place, mine.GetSize());
+        if (screen.Contains(candidate)) return candidate;
+    }
+    // No room beside it: at least its title bar and buttons stay clear.
+    wxRect offset(wxPoint(other.x + 2 * kDialogGap, other.y + 4 * kDialogGap), mine.GetSize());
+    return offset;
 }
 } // namespace
 
@@ -102,6 +122,33 @@ wxDialog* CWxDialogPeer::Dialog() const {
 
 wxWindow* CWxDialogPeer::Item(UINT id) const {
     return Dialog() ? Dialog()->FindWindow(CWxCommandIds::ToWx(id)) : nullptr;
+}
+
+void CWxDialogPeer::Show(bool bShow) {
+    if (bShow && !m_bPlaced && Dialog() && !Dialog()->IsShown()) {
+        m_bPlaced = true;
+        PlaceBesideOtherDialogs();
+    }
+    CWxWindowPeer::Show(bShow);
+}
+
+void CWxDialogPeer::PlaceBesideOtherDialogs() {
+    wxDialog* dialog = Dialog();
+    dialog->CentreOnParent();
+    int display = wxDisplay::GetFromWindow(dialog->GetParent() ? dialog->GetParent() : dialog);
+    wxRect screen = wxDisplay(display == wxNOT_FOUND ? 0u : unsigned(display)).GetClientArea();
+    wxRect mine = dialog->GetRect();
+    for (wxWindow* top : wxTopLevelWindows) {
+        auto* other = dynamic_cast<wxDialog*>(top);
+        if (!other || other == dialog || !other->IsShown() || other->IsModal()) continue;
+        // Until it is first shown, a dialog's size leaves out the window manager's frame: the
+        // other's frame stands in for it.
+        wxRect framed(mine.GetPosition(),
+                      mine.GetSize() + other->GetSize() - other->GetClientSize());
+        if (framed.Intersects(other->GetRect()))
+            mine.SetPosition(PlaceBeside(framed, other->GetRect(), screen).GetPosition());
+    }
+    dialog->Move(mine.GetPosition());
 }
 
 int CWxDialogPeer::RunModal() {

@@ -12,6 +12,8 @@ class CWxDialogPeer : public CWxWindowPeer, public CDialogPeer {
 public:
     CWxDialogPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequest& request);
 
+    // A modeless dialog shown the first time takes a place where it covers no other.
+    void Show(bool bShow) override;
     int RunModal() override;
     void EndModal(int result) override;
     void SetItemText(UINT id, const std::string& text) override;
@@ -33,6 +35,8 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnDropDown(wxCommandEvent& event);
+    void PlaceBesideOtherDialogs();
 
     UINT m_nDefaultID;
+    bool m_bPlaced = false; // after that the user's moves stand
 };

@@ -5,6 +5,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/framework/View.h"
+#include "platform/wx/WxPreviewFrame.h"
 #include "platform/wx/WxPrintout.h"
 #include "platform/wx/WxWindowPeer.h"
 
@@ -39,13 +40,9 @@ bool CWxPrinter::Preview(std::unique_ptr<CPrintJob> pJob) {
         AfxMessageBox(kPreviewFailed, MB_ICONEXCLAMATION);
         return false;
     }
-    auto* frame =
-        new wxPreviewFrame(preview, CWxWindowPeer::DialogOwner(nullptr),
-                           wxString::FromUTF8(kPreviewTitle), wxDefaultPosition, kPreviewSize);
-    // The view and its document stay while their pages are shown.
-    frame->InitializeWithModality(wxPreviewFrame_AppModal);
-    frame->Centre();
-    frame->Show();
+    (new CWxPreviewFrame(preview, CWxWindowPeer::DialogOwner(nullptr),
+                         wxString::FromUTF8(kPreviewTitle), kPreviewSize))
+        ->Open();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/wx/WxToolBarPeer.h"
 
+#include <gtk/gtk.h>
 #include <wx/toolbar.h>
 
 #include "platform/base/ResourceSet.h"
@@ -10,6 +11,18 @@
 
 namespace {
 constexpr int kMinimumExtent = 32; // more than an empty bar's frame and padding
+// GTK shows the arrow while it lays the bar out, but places it only at the next layout of the
+// bar, which never comes while the window keeps its size: lay the bar out once more.
+void PlaceOverflowArrow(GtkWidget* widget, GdkRectangle* allocation, gpointer bar) {
+    GtkWidget* arrow = CWxToolBarPeer::OverflowArrow(static_cast<wxToolBar*>(bar));
+    if (!arrow || !gtk_widget_get_visible(arrow)) return;
+    GtkAllocation placed;
+    gtk_widget_get_allocation(arrow, &placed);
+    if (placed.width > 1) return;
+    GtkAllocation again = *allocation;
+    gtk_widget_size_allocate(widget, &again);
+}
+
 // The tooltip is the part of the command's string after the line break.
 wxString Tooltip(UINT id) {
     std::string text = CResourceSet::Current().LoadString(id);
@@ -26,6 +39,8 @@ CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequ
     bar->SetToolBitmapSize(m_bMarkers ? CWxToolImages::MarkerSize()
                                       : wxSize(CWxToolImages::kWidth, CWxToolImages::kWidth));
     Attach(bar);
+    g_signal_connect_after(bar->GTKGetToolbar(), "size-allocate", G_CALLBACK(PlaceOverflowArrow),
+                           bar);
     GrowToBestSize();
     bar->Bind(wxEVT_TOOL, &CWxToolBarPeer::OnTool, this);
     bar->Bind(wxEVT_TOOL_ENTER, [this](wxCommandEvent& event) {
@@ -33,6 +48,18 @@ CWxToolBarPeer::CWxToolBarPeer(CWnd* pOwner, wxWindow* parent, const CWindowRequ
         if (m_pOwner) m_pOwner->OnMenuSelect(id > 0 ? CWxCommandIds::FromWx(id) : 0);
     });
     StartDelivery();
+}
+
+GtkWidget* CWxToolBarPeer::OverflowArrow(wxToolBar* bar) {
+    // GTK keeps it among the bar's internal children, the one plain toggle button.
+    GtkWidget* arrow = nullptr;
+    gtk_container_forall(
+        GTK_CONTAINER(bar->GTKGetToolbar()),
+        [](GtkWidget* child, gpointer found) {
+            if (GTK_IS_TOGGLE_BUTTON(child)) *static_cast<GtkWidget**>(found) = child;
+        },
+        &arrow);
+    return arrow;
 }
 
 wxToolBar* CWxToolBarPeer::Bar() const {

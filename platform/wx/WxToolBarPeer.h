@@ -7,6 +7,7 @@
 #include "platform/wx/WxWindowPeer.h"
 
 class wxToolBar;
+typedef struct _GtkWidget GtkWidget;
 
 // A toolbar. Buttons of a toolbar resource show the pictures of their commands; buttons the
 // program sets itself (the file-name bar) are check buttons with a label and one of two
@@ -19,6 +20,8 @@ public:
     void SetButtonImage(int index, int image) override;
     // Enabling and check marks from the owner's command states.
     void UpdateCommandUI();
+    // The arrow whose menu holds the buttons that do not fit, or null.
+    static GtkWidget* OverflowArrow(wxToolBar* bar);
 
 private:
     void GrowToBestSize();

@@ -180,6 +180,17 @@ open_replace_dialog() {
     xdotool type --delay 40 "$2"
 }
 
+# Types a hexadecimal address into the go-to dialog and waits until it has closed.
+go_to() {
+    xdotool key --clearmodifiers ctrl+j
+    wait_for has_windows 2 || fail "the go-to dialog did not open"
+    settle
+    keys ctrl+a
+    xdotool type --delay 40 "$1"
+    keys Return
+    focus_main
+}
+
 # The settings kept when the program ended.
 settings_file() {
     echo "$XDG_CONFIG_HOME/Marlox/Quelm.conf"

@@ -8,17 +8,6 @@ file=$work/zeros.bin
 head -c 256 /dev/zero >"$file"
 cp "$file" "$work/original"
 
-# Types a hexadecimal address into the go-to dialog and waits until it has closed.
-go_to() {
-    xdotool key --clearmodifiers ctrl+j
-    wait_for has_windows 2 || fail "the go-to dialog did not open"
-    settle
-    keys ctrl+a
-    xdotool type --delay 40 "$1"
-    keys Return
-    focus_main
-}
-
 start_program "$file"
 overwrite_mode
 go_to 40

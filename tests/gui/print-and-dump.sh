@@ -30,7 +30,9 @@ for pos in range(0, len(data), 16):
 open(sys.argv[2], "wb").write(out)
 PY
 
-# The file printer writes output.pdf into the program's working folder.
+# The file printer writes 出力.pdf ("output", as it speaks Japanese like the program) into the
+# program's working folder.
+ln -s 出力.pdf "$work/output.pdf"
 program=$(readlink -f "$program")
 cd "$work"
 start_program "$file"

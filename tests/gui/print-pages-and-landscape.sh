@@ -18,6 +18,9 @@ start_program "$file"
 
 # Opens the print dialog from the File menu and picks the file printer; sets X and Y to the
 # dialog's position, from which its controls are found.
+# The file printer writes 出力.pdf ("output" in Japanese, as the program speaks it) into the
+# program's working folder.
+pdf=$work/出力.pdf
 open_print_dialog() {
     focus_main
     keys alt+f Down Down Down Down Return
@@ -30,11 +33,11 @@ open_print_dialog() {
     settle
 }
 print_and_wait() {
-    rm -f "$work/output.pdf"
+    rm -f "$pdf"
     xdotool mousemove $((X + 574)) $((Y + 466)) click 1
-    WAIT_TIMEOUT=20 wait_for test -s "$work/output.pdf" || fail "no PDF was printed"
+    WAIT_TIMEOUT=20 wait_for test -s "$pdf" || fail "no PDF was printed"
     wait_for has_only_main || fail "the print dialog did not close"
-    WAIT_TIMEOUT=20 wait_for sh -c 'pdfinfo "$1" >/dev/null 2>&1' _ "$work/output.pdf" ||
+    WAIT_TIMEOUT=20 wait_for sh -c 'pdfinfo "$1" >/dev/null 2>&1' _ "$pdf" ||
         fail "the PDF was not finished"
 }
 
@@ -46,10 +49,10 @@ xdotool key ctrl+a
 xdotool type "2-3"
 settle
 print_and_wait
-pages=$(pdfinfo "$work/output.pdf" | sed -n 's/^Pages: *//p')
+pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
 expect_eq "$pages" 2 "pages printed for the range 2-3"
-page2=$(pdftotext -f 1 -l 1 -raw "$work/output.pdf" -)
-page3=$(pdftotext -f 2 -l 2 -raw "$work/output.pdf" -)
+page2=$(pdftotext -f 1 -l 1 -raw "$pdf" -)
+page3=$(pdftotext -f 2 -l 2 -raw "$pdf" -)
 grep -q '^ファイル: ' <<<"$page2" || fail "page 2 has no header: $page2"
 expect_eq "$(grep '^0000:' <<<"$page2" | head -n 1 | cut -c1-9)" "0000:0400" "first row of page 2"
 expect_eq "$(grep '^0000:' <<<"$page3" | tail -n 1 | cut -c1-9)" "0000:0950" "last row of page 3"
@@ -62,10 +65,10 @@ xdotool mousemove $((X + 517)) $((Y + 228)) click 1
 settle
 keys Down Return
 print_and_wait
-pdfinfo "$work/output.pdf" | grep -q '^Page size: *841.89 x 595.27' || fail "the page is not landscape"
-page1=$(pdftotext -f 1 -l 1 -raw "$work/output.pdf" -)
+pdfinfo "$pdf" | grep -q '^Page size: *841.89 x 595.27' || fail "the page is not landscape"
+page1=$(pdftotext -f 1 -l 1 -raw "$pdf" -)
 expect_eq "$(grep -c '^0000:' <<<"$page1")" 64 "rows on the first landscape page"
-pdftoppm -r 150 -gray -f 1 -l 1 "$work/output.pdf" "$work/land"
+pdftoppm -r 150 -gray -f 1 -l 1 "$pdf" "$work/land"
 # Ink bands of the address column (from the left margin, 20 mm): the header, then one a row;
 # the last 64 are the rows.
 python3 - "$work"/land-1.pgm <<'PY' || fail "landscape rows are not drawn whole"

@@ -276,6 +276,38 @@ TEST_F(DocumentScenarioTest, AddressMatchAlignsTheGroupOnTheSmallerFirstRow) {
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_SYNC_RELEASE_ALL).m_bEnabled);
 }
 
+TEST_F(DocumentScenarioTest, AShortDocumentHoldsBackNoOtherOfItsGroup) {
+    std::string a = m_dir.Write("a.bin", PositionPattern(4096));
+    std::string b = m_dir.Write("b.bin", PositionPattern(320)); // 21 rows
+    Start({a, b});
+    CRowView *va = ViewOf(Doc(0)), *vb = ViewOf(Doc(1));
+    for (CRowView* v : {va, vb})
+        m_backend.PeerOf(v)->Resize(640, 10 * 16);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_SYNC_ALL));
+    m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST); // a becomes the active document
+    ASSERT_EQ(m_app.MainFrame()->GetActiveView(), va);
+    m_backend.PressKey(VK_NEXT);
+    m_backend.PressKey(VK_NEXT);
+    EXPECT_EQ(va->m_nFirstRow, 20);
+    EXPECT_EQ(vb->m_nFirstRow, 11); // its last page
+    m_backend.PressKey(VK_END, FCONTROL);
+    EXPECT_EQ(Doc(0)->m_pData->m_nCaret, 4096);
+    EXPECT_EQ(va->m_nLastRow, 256);
+    m_backend.QueueDialog([](CHeadlessWindowPeer& dlg) {
+        dlg.SetItemText(IDC_ADDRESS, "800");
+        dlg.m_pOwner->OnCommandFromUI(IDOK);
+    });
+    m_backend.PressKey('J', FCONTROL);
+    EXPECT_EQ(Doc(0)->m_pData->m_nCaret, 0x800);
+    EXPECT_EQ(va->m_nFirstRow, 0x80);
+    EXPECT_EQ(vb->m_nFirstRow, 11);
+    EXPECT_TRUE(m_backend.m_beeps.empty());
+    // Scrolled from the short one, the group comes back to the same addresses.
+    vb->OnVScroll(SB_LINEUP, 0);
+    EXPECT_EQ(va->m_nFirstRow, 10);
+    EXPECT_EQ(vb->m_nFirstRow, 10);
+}
+
 TEST_F(DocumentScenarioTest, RelativeGroupKeepsItsOffsetAndOneDocumentCannotJoin) {
     m_backend.m_profile.WriteInt("Settings", "m_bSyncscrollTYpe", 1);
     std::string a = m_dir.Write("a.bin", PositionPattern(4096));

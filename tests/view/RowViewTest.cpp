@@ -12,10 +12,10 @@ protected:
         for (CRowView* v : m_group)
             v->m_pSyncViews = &m_group;
     }
-    std::vector<int> LastRows() {
+    std::vector<int> FirstRows() {
         std::vector<int> rows;
         for (CRowView* v : m_group)
-            rows.push_back(v->m_nLastRow);
+            rows.push_back(v->m_nFirstRow);
         return rows;
     }
     std::vector<CRowView*> m_group;
@@ -62,34 +62,39 @@ TEST_F(RowViewTest, ThumbTrackingReachesRowsBeyondSixteenBits) {
     EXPECT_EQ(peer->m_scroll[SB_VERT].nPos, 69971);
 }
 
-TEST_F(RowViewTest, GroupMovesOnlyAsFarAsEveryMemberCan) {
+TEST_F(RowViewTest, EachMemberReachesItsOwnRowsAndTheOthersStopAtTheirEnds) {
     MakeGroup();
     CRowView *a = m_group[0], *b = m_group[1], *shortView = m_group[2];
     a->OnVScroll(SB_LINEDOWN, 0);
-    EXPECT_EQ(a->m_nFirstRow, 1);
-    EXPECT_EQ(b->m_nFirstRow, 1);
-    EXPECT_EQ(shortView->m_nFirstRow, 1);
+    EXPECT_EQ(FirstRows(), (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(Data(static_cast<CKolvaView*>(b)).m_nCaret, 16); // others carry their caret
 
-    a->OnVScroll(SB_PAGEDOWN, 0); // the short one can go 19 more rows, not 20
-    EXPECT_EQ(a->m_nFirstRow, 20);
-    EXPECT_EQ(shortView->m_nLastRow, 39);
-    b->OnVScroll(SB_LINEDOWN, 0); // one member at its last row: nobody moves
-    EXPECT_EQ(LastRows(), (std::vector<int>{39, 39, 39}));
+    a->OnVScroll(SB_PAGEDOWN, 0);
+    a->OnVScroll(SB_PAGEDOWN, 0);
+    EXPECT_EQ(FirstRows(), (std::vector<int>{41, 41, 20})); // the short one at its last row
+    shortView->OnVScroll(SB_LINEDOWN, 0);                   // nothing more to show: nobody moves
+    EXPECT_EQ(FirstRows(), (std::vector<int>{41, 41, 20}));
+    a->OnVScroll(SB_LINEUP, 0); // still beyond the short one's rows
+    EXPECT_EQ(FirstRows(), (std::vector<int>{40, 40, 20}));
+    // Scrolling the one that stayed behind brings the group back in step with it.
     shortView->OnMouseWheel(0, 120, CPoint()); // a notch towards the user: three rows up
-    EXPECT_EQ(a->m_nFirstRow, 17);
-    EXPECT_EQ(shortView->m_nFirstRow, 17);
+    EXPECT_EQ(FirstRows(), (std::vector<int>{17, 17, 17}));
 }
 
-TEST_F(RowViewTest, AGroupMemberShrunkAtItsEndDoesNotPushOthersBeforeTheirFirstRow) {
+TEST_F(RowViewTest, AGroupOutOfStepKeepsItsOffsetPastTheEnds) {
     MakeGroup();
     m_group[2]->OnVScroll(SB_PAGEDOWN, 0); // all at row 20, the short one at its end
     ASSERT_EQ(m_group[0]->m_nFirstRow, 20);
     m_group[1]->ScrollSelf(-20); // out of step, as a relative group may be
+    // Growing at its end, the short one moves up, and no view is pushed before its first row.
     Peer(m_group[2])->Resize(640, 30 * 16);
-    EXPECT_EQ(m_group[2]->m_nFirstRow, 10);
-    EXPECT_EQ(m_group[0]->m_nFirstRow, 10);
-    EXPECT_EQ(m_group[1]->m_nFirstRow, 0);
+    EXPECT_EQ(FirstRows(), (std::vector<int>{10, 0, 10}));
+    Peer(m_group[2])->Resize(640, 20 * 16);
+    m_group[0]->OnVScroll(SB_PAGEUP, 0);
+    m_group[0]->OnVScroll(SB_PAGEDOWN, 0);
+    EXPECT_EQ(FirstRows(), (std::vector<int>{20, 0, 20})); // 20 rows behind, as before
+    m_group[0]->OnVScroll(SB_PAGEDOWN, 0);
+    EXPECT_EQ(FirstRows(), (std::vector<int>{40, 20, 20}));
 }
 
 TEST_F(RowViewTest, PageKeysAtTheEdgesMoveTheCaretToTheEnds) {

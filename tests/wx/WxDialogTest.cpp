@@ -283,3 +283,22 @@ TEST_F(WxDialogTest, SheetTabsReadTheLeftPageAndApplyKeepsTheSheetOpen) {
     EXPECT_EQ(sheet.m_nApplied, 1);
     EXPECT_EQ(second.m_nLimit, 32); // and Cancel keeps what was read
 }
+
+TEST_F(WxDialogTest, ModelessDialogsOpenWhereTheyCoverNoOtherAndKeepTheirPlace) {
+    TestDialog second;
+    ASSERT_TRUE(m_dialog.Create());
+    ASSERT_TRUE(second.Create());
+    m_dialog.ShowWindow(true);
+    CWxProbe::Pump(50);
+    second.ShowWindow(true);
+    CWxProbe::Pump(50);
+    CRect a = m_dialog.GetWindowRect(), b = second.GetWindowRect();
+    EXPECT_TRUE(a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top)
+        << a.left << "," << a.top << " " << b.left << "," << b.top;
+    // Shown again, it stays where it was (or where the user moved it).
+    second.ShowWindow(false);
+    second.ShowWindow(true);
+    CWxProbe::Pump(50);
+    EXPECT_EQ(second.GetWindowRect(), b);
+    second.DestroyWindow();
+}

@@ -168,3 +168,23 @@ TEST_F(WxFrameTest, FileBarButtonsShowLabelsAndMarkers) {
     EXPECT_FALSE(CWxProbe::ToolState(bar, 32844).m_bMarkerShown);
     bar.DestroyWindow();
 }
+
+TEST_F(WxFrameTest, FileBarButtonsBeyondTheWindowAreInTheOverflowMenu) {
+    CToolBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, 59392, nullptr));
+    CWxProbe::Pump(50);
+    std::vector<CToolBarPeer::Button> buttons;
+    for (UINT id = 32843; id <= 32852; ++id) {
+        buttons.push_back({id, "document" + std::to_string(id - 32842) + ".bin", 0, true});
+        buttons.push_back({0, "", -1, false});
+        // One more document at a time, the bar hidden while it is rebuilt.
+        bar.ShowWindow(false);
+        bar.SetButtons(buttons);
+        bar.ShowWindow(true);
+        CWxProbe::Pump(20);
+    }
+    CWxProbe::Pump(100);
+    for (UINT id = 32843; id <= 32852; ++id)
+        EXPECT_TRUE(CWxProbe::ToolReachable(bar, id)) << id;
+    bar.DestroyWindow();
+}

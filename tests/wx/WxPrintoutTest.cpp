@@ -13,6 +13,7 @@
 #include "platform/framework/View.h"
 #include "platform/wx/WxPrinter.h"
 #include "platform/wx/probe/WxOffscreen.h"
+#include "platform/wx/probe/WxProbe.h"
 #include "tests/TempDir.h"
 
 namespace {
@@ -21,9 +22,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 // Three pages, each with a block of text 20 mm from the top left corner.
 class PagesView : public CView {
 public:
+    explicit PagesView(UINT pages = 3) : m_nPages(pages) {}
     void OnBeginPrinting(CDC*, CPrintInfo* pInfo) override {
         ++m_nBegun;
-        pInfo->SetMaxPage(3);
+        pInfo->SetMaxPage(m_nPages);
     }
     void OnPrepareDC(CDC* pDC) override {
         pDC->SetMapMode(MM_HIMETRIC);
@@ -39,6 +41,7 @@ public:
     }
     void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnded; }
 
+    UINT m_nPages;
     CFont m_font{CLogFont{"Terminal", 360, 400, 128, true}};
     int m_nBegun = 0, m_nEnded = 0;
     std::vector<UINT> m_pages;
@@ -101,4 +104,15 @@ TEST(WxPrintoutTest, PrinterPrintsTheRangeTheDialogAsksFor) {
     std::vector<uint8_t> bytes = TempDir::Read(pdf);
     std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find("/Count 2"), std::string::npos) << bytes.size();
+}
+
+TEST(WxPrintoutTest, PreviewPageBoxShowsEveryDigitOfTheLastPage) {
+    PagesView view(2049);
+    CWxPrinter printer;
+    ASSERT_TRUE(printer.Preview(std::make_unique<CPrintJob>(view, CPrintInfo())));
+    CWxProbe::Pump(100);
+    CWxProbe::PageBox box = CWxProbe::PreviewLastPage();
+    CWxProbe::ClosePreview();
+    EXPECT_EQ(box.m_strText, "2049");
+    EXPECT_TRUE(box.m_bFits);
 }

@@ -15,7 +15,9 @@
 #include <wx/init.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
+#include <wx/print.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include "platform/framework/ScrollInfo.h"
@@ -27,6 +29,7 @@
 #include "platform/wx/WxMainFramePeer.h"
 #include "platform/wx/WxMenuBar.h"
 #include "platform/wx/WxSpinArrows.h"
+#include "platform/wx/WxToolBarPeer.h"
 
 namespace {
 wxWindow* WindowOf(const CWnd& wnd) {
@@ -274,6 +277,52 @@ CWxProbe::Tool CWxProbe::ToolState(const CWnd& bar, UINT id) {
 void CWxProbe::ClickTool(const CWnd& bar, UINT id) {
     wxCommandEvent click(wxEVT_TOOL, CWxCommandIds::ToWx(id));
     Deliver(ToolBarOf(bar), click);
+}
+
+bool CWxProbe::ToolReachable(const CWnd& bar, UINT id) {
+    wxToolBar* tools = ToolBarOf(bar);
+    GtkToolbar* gtkBar = tools->GTKGetToolbar();
+    GtkToolItem* item =
+        gtk_toolbar_get_nth_item(gtkBar, tools->GetToolPos(CWxCommandIds::ToWx(id)));
+    GtkWidget* top = gtk_widget_get_toplevel(GTK_WIDGET(gtkBar));
+    if (!item || !top) return false;
+    // On the bar, or in the arrow's menu: either way drawn inside the window.
+    GtkWidget* shown = GTK_WIDGET(item);
+    if (!gtk_widget_get_child_visible(shown)) {
+        shown = CWxToolBarPeer::OverflowArrow(tools);
+        if (!shown || !gtk_widget_get_visible(shown)) return false;
+    }
+    int x = 0, y = 0;
+    gtk_widget_translate_coordinates(shown, top, 0, 0, &x, &y);
+    int width = gtk_widget_get_allocated_width(shown);
+    return width > 1 && x >= 0 && x + width <= gtk_widget_get_allocated_width(top);
+}
+
+namespace {
+wxPreviewFrame* OpenPreview() {
+    for (wxWindow* top : wxTopLevelWindows)
+        if (auto* frame = dynamic_cast<wxPreviewFrame*>(top)) return frame;
+    return nullptr;
+}
+} // namespace
+
+CWxProbe::PageBox CWxProbe::PreviewLastPage() {
+    PageBox result;
+    wxPreviewFrame* frame = OpenPreview();
+    if (!frame) return result;
+    frame->GetControlBar()->OnLast();
+    Pump(50);
+    auto* box = dynamic_cast<wxTextCtrl*>(frame->FindWindow(wxID_PREVIEW_GOTO));
+    if (!box) return result;
+    result.m_strText = box->GetValue().utf8_string();
+    result.m_bFits =
+        box->GetSizeFromTextSize(box->GetTextExtent(box->GetValue())).x <= box->GetSize().x;
+    return result;
+}
+
+void CWxProbe::ClosePreview() {
+    if (wxPreviewFrame* frame = OpenPreview()) frame->Close(true);
+    Pump(50);
 }
 
 CRect CWxProbe::ItemRect(const CWnd& dialog, UINT id) {

@@ -62,6 +62,18 @@ public:
     static int ToolCount(const CWnd& bar);
     static Tool ToolState(const CWnd& bar, UINT id);
     static void ClickTool(const CWnd& bar, UINT id);
+    // Whether a user can get at the button: on the bar inside the window, or in the menu of
+    // the bar's overflow arrow.
+    static bool ToolReachable(const CWnd& bar, UINT id);
+
+    // The open print preview, turned to its last page: the page box's text and whether all of
+    // it shows; no text without a preview.
+    struct PageBox {
+        std::string m_strText;
+        bool m_bFits = false;
+    };
+    static PageBox PreviewLastPage();
+    static void ClosePreview();
 
     // Dialog items, in the dialog's client coordinates.
     static CRect ItemRect(const CWnd& dialog, UINT id);
