@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -80,4 +81,26 @@ TEST_F(WxProfileStoreTest, DefaultPathFollowsXdgConfigHome) {
     std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     EXPECT_EQ(CWxProfileStore::DefaultPath("Marlox", "Quelm"), home + "/.config/Marlox/Quelm.conf");
     if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST_F(WxProfileStoreTest, AFolderWhereTheFileShouldBeGivesOneWarningAndNoStrays) {
+    ASSERT_TRUE(std::filesystem::create_directories(m_path));
+    // wx would log an error at every write, and leave a temporary file each time.
+    int logged = CWxProbe::CountLogged([&] {
+        CWxProfileStore store(m_path);
+        EXPECT_NE(store.Warning().find(m_path), std::string::npos);
+        for (int i = 0; i < 5; ++i)
+            store.WriteInt("Settings", "FrameSizeX", 800 + i);
+        store.WriteString("Recent File List", "File1", "/tmp/a.bin");
+        store.DeleteSection("Recent File List");
+        EXPECT_EQ(store.GetInt("Settings", "FrameSizeX", 0), 804); // kept for this run
+    });
+    EXPECT_EQ(logged, 0);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.Path("Marlox")))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Quelm.conf"});
+    EXPECT_TRUE(std::filesystem::is_empty(m_path));
+    // An ordinary file gives no warning.
+    EXPECT_EQ(CWxProfileStore(m_dir.Path("other.conf")).Warning(), "");
 }

@@ -12,6 +12,7 @@
 #include <wx/dialog.h>
 #include <wx/dnd.h>
 #include <wx/init.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/radiobut.h>
@@ -344,4 +345,19 @@ std::string CWxProbe::ClipboardText() {
     bool ok = wxTheClipboard->GetData(text);
     wxTheClipboard->Close();
     return ok ? std::string(text.GetText().utf8_str()) : "<none>";
+}
+
+int CWxProbe::CountLogged(const std::function<void()>& body) {
+    struct Counter : wxLog {
+        int m_nLogged = 0;
+        void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override {
+            ++m_nLogged;
+        }
+    };
+    Counter counter;
+    wxLog* previous = wxLog::SetActiveTarget(&counter);
+    body();
+    wxLog::FlushActive();
+    wxLog::SetActiveTarget(previous);
+    return counter.m_nLogged;
 }

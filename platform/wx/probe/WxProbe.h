@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,4 +88,7 @@ public:
 
     static void SetClipboardText(const std::string& utf8);
     static std::string ClipboardText();
+
+    // How many messages wx logged while body ran (they are not shown).
+    static int CountLogged(const std::function<void()>& body);
 };
