@@ -24,7 +24,8 @@ expect_readable_box() {
     width=$(box_width)
     [ -n "${SHOT:-}" ] && import -window root "$SHOT.$1.png"
     [ "$width" -ge 400 ] || fail "$1 is $width pixels wide: its text is missing"
-    [ "$width" -le 1024 ] || fail "$1 is $width pixels wide: wider than the screen"
+    # The window manager holds a wider box to the screen's 1024 pixels, the text cut off.
+    [ "$width" -lt 1000 ] || fail "$1 is $width pixels wide: its text runs off the screen"
 }
 
 start_program "$file"
