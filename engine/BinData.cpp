@@ -81,6 +81,7 @@ bool CBinData::OpenAndMeasure(const std::string& path, CFileException* pError) {
         return false;
     }
     m_nFileLength = static_cast<int32_t>(length);
+    m_nDiskLength = length;
     return true;
 }
 
@@ -118,30 +119,70 @@ bool CBinData::StartOffMemory(CFileException* pError) {
 bool CBinData::ReadWhole(uint8_t* store, CFileException* pError) {
     try {
         int n = GetSize();
-        if (n > 0 && m_file.Read(store, static_cast<unsigned>(n)) != static_cast<unsigned>(n))
-            throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
+        unsigned got = n > 0 ? m_file.Read(store, static_cast<unsigned>(n)) : 0;
+        if (got < static_cast<unsigned>(n)) {
+            // Cut short by another program only when its size went down too; a file that still
+            // claims the size it had (a /sys attribute, say) is simply this long.
+            if (m_file.GetLength() < n)
+                throw CFileException(CFileException::fileChanged, 0, m_file.GetFilePath());
+            SetSize(static_cast<int>(got));
+        }
+        ReadPastStatedLength();
     } catch (const CFileException& e) {
         if (pError) *pError = e;
         return false;
+    } catch (const std::bad_alloc&) {
+        if (pError)
+            *pError = CFileException(CFileException::sizeUnknown, ENOMEM, m_file.GetFilePath());
+        return false;
     }
+    m_nFileLength = GetSize();
     return true;
 }
 
-int CBinData::SaveFile(const std::string& path, CFileException* pError,
-                       const std::string& backupPath, bool* pBackupMade) {
-    if (pBackupMade) *pBackupMade = false;
+void CBinData::ReadPastStatedLength() {
+    // Into a buffer of its own first: an ordinary file ends here, and its store stays as sized.
+    std::vector<uint8_t> chunk(65536);
+    while (unsigned got = m_file.Read(chunk.data(), static_cast<unsigned>(chunk.size()))) {
+        if (int64_t(GetSize()) + got > m_nMaxOnMemory)
+            throw CFileException(CFileException::sizeUnknown, EFBIG, m_file.GetFilePath());
+        InsertAt(GetSize(), chunk.data(), static_cast<int>(got));
+    }
+}
+
+int CBinData::SaveFile(const std::string& path, CFileException* pError, CAtomicFile* pFile) {
     if (m_nAllowedMode == kModeView || m_bOffMemory) return 1;
-    CAtomicFile file;
+    CAtomicFile plain;
+    CAtomicFile& file = pFile ? *pFile : plain;
     int n = GetSize();
     if (!file.Open(path, pError)) return 1;
-    file.SetBackupPath(backupPath);
     if ((n > 0 && !file.Write(GetData(), size_t(n), pError)) || !file.Commit(pError)) return 1;
-    if (pBackupMade) *pBackupMade = file.BackupMade();
     return 0;
+}
+
+void CBinData::CheckDiskLength() {
+    int64_t now = m_file.GetLength();
+    if (now == m_nDiskLength) return;
+    m_nDiskLength = now;
+    m_nWindowStart = m_nWindowEnd = -1;
+}
+
+bool CBinData::BytesGone(int first, int count) {
+    if (!m_bOffMemory) return false;
+    try {
+        CheckDiskLength();
+    } catch (const CFileException&) {
+        return true;
+    }
+    if (int64_t(first) + count <= m_nDiskLength) return false;
+    m_bFileShortened = true; // the caller says so
+    return true;
 }
 
 void CBinData::EnsureWindow(int pos, int n) {
     if (!m_bOffMemory) return;
+    // The length first: a file cut short underneath must not go on showing what it had.
+    CheckDiskLength();
     if (pos >= m_nWindowStart && pos + n - 1 <= m_nWindowEnd) return;
     // A file shorter than a window is held whole.
     int size = std::min(m_nWindowSize, m_nFileLength);

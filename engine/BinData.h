@@ -11,6 +11,8 @@
 #include "platform/base/ByteArray.h"
 #include "platform/base/File.h"
 
+class CAtomicFile;
+
 // The data of one document: its bytes, loaded whole (on-memory) or seen through a window into
 // the file on disk (off-memory), with the caret, selection, registered range, marks, undo
 // history and the layout by which rows are formatted.
@@ -25,11 +27,9 @@ public:
 
     // Loading, saving and the window. LoadFile and SaveFile return 0 on success, 1 on failure.
     int LoadFile(const std::string& path, CFileException* pError);
-    // SaveFile replaces the file atomically (CAtomicFile); a non-empty backupPath keeps the old
-    // content under that name, made only once the new content is safely on the disk.
-    // *pBackupMade tells whether it was made.
-    int SaveFile(const std::string& path, CFileException* pError,
-                 const std::string& backupPath = std::string(), bool* pBackupMade = nullptr);
+    // SaveFile replaces the file atomically through pFile, which the caller may have told to
+    // keep a backup or hard links (and then asks what it did), or through a plain CAtomicFile.
+    int SaveFile(const std::string& path, CFileException* pError, CAtomicFile* pFile = nullptr);
     void UpdateLayout();
     // Off-memory: makes bytes pos to pos + n - 1 present in the store. Throws CFileException
     // when the file cannot be read or has become shorter than it was.
@@ -38,6 +38,8 @@ public:
     const uint8_t* GetBytes(int pos, int n);
     uint8_t GetByte(int pos);
     int GetDataLength() const { return m_bOffMemory ? m_nFileLength : GetSize(); }
+    // Off-memory: whether any of count bytes from first lie past the end the file has now.
+    bool BytesGone(int first, int count);
 
     // CRowSource
     int GetCaretLimit() override { return GetDataLength() + 1; }
@@ -118,6 +120,7 @@ public:
     // The file became shorter than when it was opened: that is said once, and what can no
     // longer be read shows as zeros, never as the bytes of an earlier window.
     bool m_bFileShortened = false;
+    int64_t m_nDiskLength = 0; // the file's length on disk when last looked at
     int32_t m_nWindowSize = 0x100000;
     bool m_bShowAddress = true;
     bool m_bShowChars = true;
@@ -134,6 +137,11 @@ private:
     bool LoadIntoStore(uint8_t* store, CFileException* pError);
     bool StartOffMemory(CFileException* pError);
     bool ReadWhole(uint8_t* store, CFileException* pError);
+    // Reads what follows the stated length: a file the system gives no true size for (under
+    // /proc, say) would otherwise read as empty.
+    void ReadPastStatedLength();
+    // Off-memory: the window is read again when the file's length changed since it was read.
+    void CheckDiskLength();
     // The selection starts on a caret position that still exists.
     bool SelectionIsLive() const;
     int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }

@@ -12,6 +12,8 @@
 
 namespace {
 const char kLimitMessage[] = "クリップボードへコピーするデータがサイズ上限を超えています";
+const char kGoneMessage[] = " はほかのプログラムによって短くされたため、選択範囲の一部がもう"
+                            "ありません。コピーしませんでした。";
 constexpr int kCopyLimit = 65536;
 constexpr int kEscapedCopyLimit = 32;
 
@@ -22,13 +24,18 @@ bool PutText(std::vector<uint8_t> block) {
 }
 } // namespace
 
-// False, with a message, when the selection is longer than limit; false without one when
-// nothing is selected.
+// False, with a message, when the selection is longer than limit or reaches past the end of a
+// file cut short underneath; false without one when nothing is selected.
 bool CBinData::CheckClipboardLimit(int limit) {
     int first, count;
     if (!ClippedSelection(first, count)) return false;
     if (count > limit) {
         AfxMessageBox(kLimitMessage, MB_ICONEXCLAMATION | MB_OK);
+        return false;
+    }
+    // Bytes that are gone would be copied as zeros.
+    if (BytesGone(first, count)) {
+        AfxMessageBox(m_file.GetFilePath() + kGoneMessage, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
     return true;

@@ -5,7 +5,9 @@
 #include "engine/BinData.h"
 #include "platform/framework/Document.h"
 
+class CAtomicFile;
 class CDocumentHost;
+class CFileException;
 class CView;
 
 // A document: one file's data, its editing mode, saving with a one-time backup, and the
@@ -46,8 +48,18 @@ private:
     // False when the file at path was changed by another program since then and the user
     // declines to overwrite it.
     bool ConfirmOverwriteOfChangedFile(const std::string& path);
+    // Sets up the save of an existing file: asks whether to go on where no backup can be made
+    // under its name, and how to treat other names (hard links) of the file. False: cancelled.
+    bool PlanSave(const std::string& path, bool backup, CAtomicFile& file);
+    // The failure, with what the user can do instead where the save cannot work as things stand.
+    void ReportSaveFailure(const std::string& path, const CFileException& error);
+    // Saved, but without some of what the old file carried (CFileMetadata::Lost).
+    void ReportKeptLess(const std::string& path, unsigned lost);
     void PutBackShortcut();
     CView* FirstView() const;
+
+    // The file's other names follow its content (the user agreed, or a backup holds the old one).
+    bool m_bKeepHardLinks = false;
 
     struct DiskStamp {
         bool m_bValid = false;

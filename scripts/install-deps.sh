@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config libacl1-dev acl attr
     libgtest-dev libgmock-dev libbenchmark-dev
     libwxgtk3.2-dev wx3.2-i18n libgtk-3-dev libgtk-3-common fonts-noto-cjk
     xvfb xauth xdotool openbox x11-utils xclip

@@ -33,6 +33,10 @@ const char kShortcutPrompt[] = "%s はショートカットです。\n選択し�
                                "「はい」    ショートカットファイルを編集する\n"
                                "「いいえ」  リンク先を編集する\n";
 
+const char kCopyExists[] =
+    "%s がすでにあるため、ショートカットを編集する作業用コピーを作れません。\n"
+    "前に編集したときのコピーなら、中身を確かめてから移すか削除してください。";
+
 bool EndsWithLnk(const std::string& path) {
     std::string tail = path.size() > 4 ? path.substr(path.size() - 4) : path;
     std::transform(tail.begin(), tail.end(), tail.begin(),
@@ -199,9 +203,20 @@ CKolvaDoc* CKolvaApp::OpenShortcutCopy(const std::string& path) {
     std::string copy = path + ".Quelm";
     // Copying again would overwrite the working copy of the document that is open.
     if (CKolvaDoc* open = ActivateIfOpen(copy)) return open;
-    CFile::Copy(path, copy);
+    // Made new, never over a file or through a link found there: a copy left by an earlier
+    // session may hold changes, and a link could lead to anyone's file.
+    CFileException error;
+    if (!CFile::CopyToNew(path, copy, &error)) {
+        std::string text = error.GetErrorMessage();
+        if (error.m_cause == CFileException::fileExists) text = Substitute(kCopyExists, "%s", copy);
+        AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+        return nullptr;
+    }
     auto* doc = dynamic_cast<CKolvaDoc*>(m_pDocTemplate->OpenDocumentFile(copy));
-    if (!doc) return nullptr;
+    if (!doc) {
+        CFile::Remove(copy);
+        return nullptr;
+    }
     doc->m_bShortcutCopy = true;
     doc->m_strShortcutPath = path;
     doc->m_strWorkingCopy = doc->GetPathName();

@@ -58,8 +58,9 @@ void CDumpWriter::DumpToFile() {
     std::string path = DumpPath(doc->GetPathName());
     CAtomicFile file;
     CFileException error;
-    // The old dump stays until the whole new one is on disk.
-    if (!file.Open(path, &error) || !WriteRows(file, *data, first, end, &error) ||
+    // The old dump stays until the whole new one is on disk. The name is not the user's choice:
+    // a link found there is replaced, never written through.
+    if (!file.Open(path, &error, false) || !WriteRows(file, *data, first, end, &error) ||
         !file.Commit(&error))
         doc->ReportSaveLoadException(path, &error, true);
 }

@@ -1,16 +1,20 @@
 #pragma once
 #include <string>
+#include <sys/types.h>
 
 #include "platform/base/FileException.h"
 
 // Writes a file so that the file at the path is either the old one or the complete new one,
-// in one sequence: a symbolic link is resolved to the file it points at; anything but a regular
-// file is refused, and so is a read-only one; the bytes go to a short-named temporary file
-// beside the real target, which takes the target's mode (and owner where permitted) and is
-// flushed to the disk; only then the optional backup is made from the old content (a hard link,
-// or a copy); then the temporary file is renamed over the target and the folder is flushed.
-// Any failure leaves the target exactly as it was and removes the temporary file; a writer that
-// is never committed removes its temporary file too.
+// in one sequence: a symbolic link is resolved to the file it points at (or, for a file whose
+// name the user did not choose, replaced and never written through); anything but a regular
+// file is refused, and so is a read-only one or one the folder does not let us replace; the
+// bytes go to a short-named temporary file beside the real target, which takes the target's
+// mode, owner (where permitted), ACL and extended attributes and is flushed to the disk; only
+// then the optional backup is made from the old content (a hard link, or a copy) under a
+// temporary name; then the temporary file is renamed over the target, the backup takes its
+// name and the folder is flushed. Any failure leaves the target and an older backup exactly as
+// they were and removes every temporary file; a writer that is never committed removes its
+// temporary file too.
 class CAtomicFile {
 public:
     CAtomicFile() = default;
@@ -18,31 +22,51 @@ public:
     CAtomicFile(const CAtomicFile&) = delete;
     CAtomicFile& operator=(const CAtomicFile&) = delete;
 
-    bool Open(const std::string& path, CFileException* pError);
+    // bFollowLinks false: a symbolic link at the path is itself replaced by the new file.
+    bool Open(const std::string& path, CFileException* pError, bool bFollowLinks = true);
     // The old content is kept under this name at Commit when a file exists at the path (empty:
-    // no backup). The previous file of that name is replaced. A backup name longer than the
-    // system allows is skipped rather than blocking the save.
+    // no backup). The previous file of that name is replaced once the save has succeeded.
     void SetBackupPath(const std::string& backup) { m_strBackup = backup; }
+    // A file with more than one name (hard links) is rewritten in place at Commit, after the
+    // new content and the backup (then a copy) are on the disk, so that every name sees it.
+    void SetKeepHardLinks(bool bKeep) { m_bKeepLinks = bKeep; }
     bool Write(const void* buffer, size_t n, CFileException* pError);
-    // Flushes, takes over the permissions and owner of the file it replaces, makes the backup
-    // and renames over it.
+    // Flushes, takes over the permissions, owner, ACL and attributes of the file it replaces,
+    // makes the backup and renames over it.
     bool Commit(CFileException* pError);
     void Abandon();
     // Whether the last Commit made the backup.
     bool BackupMade() const { return m_bBackupMade; }
+    // What the last Commit could not carry over from the old file (CFileMetadata::Lost).
+    unsigned LostMetadata() const { return m_nLost; }
     // The file actually written: the path with its symbolic links resolved.
     const std::string& GetTarget() const { return m_strTarget; }
 
+    // Whether a file of this name can exist: its last part is no longer than its folder allows.
+    static bool NameFits(const std::string& path);
+
 private:
+    struct OldFile;
+
     bool Fail(int err, CFileException* pError);
     bool Fail(CFileException::Cause cause, int err, CFileException* pError);
-    bool MakeBackup(CFileException* pError);
+    bool FailOn(const std::string& file, CFileException::Cause cause, int err,
+                CFileException* pError);
+    bool CheckTarget(CFileException* pError);
+    bool CheckBackupName(CFileException* pError);
+    bool ReadOldFile(OldFile& old, CFileException* pError);
+    bool MakeBackupCopy(bool bLinkAllowed, std::string& made, CFileException* pError);
+    bool ReplaceTarget(const std::string& backup, CFileException* pError);
+    bool RewriteInPlace(const OldFile& old, const std::string& made, CFileException* pError);
 
     int m_fd = -1;
     std::string m_strPath;   // the path the user named
-    std::string m_strTarget; // the path the user named, symbolic links resolved
+    std::string m_strTarget; // the file replaced: the path, symbolic links resolved when followed
     std::string m_strTemp;
     std::string m_strBackup;
+    bool m_bFollowLinks = true;
+    bool m_bKeepLinks = false;
     bool m_bExists = false; // a file exists at the target
     bool m_bBackupMade = false;
+    unsigned m_nLost = 0;
 };

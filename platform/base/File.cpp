@@ -140,6 +140,7 @@ bool CFile::GetStatus(const std::string& path, CFileStatus& status, CFileExcepti
     status.m_mtime = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     status.m_ino = st.st_ino;
     status.m_dev = st.st_dev;
+    status.m_nLinks = st.st_nlink;
     // No write bit at all is the read-only attribute; the superuser ignores access(W_OK).
     status.m_bReadOnly =
         (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
@@ -154,15 +155,27 @@ bool CFile::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-bool CFile::Copy(const std::string& from, const std::string& to) {
-    CFile in, out;
-    if (!in.Open(from, modeRead | shareDenyNone) || !out.Open(to, modeWrite | modeCreate))
+bool CFile::CopyToNew(const std::string& from, const std::string& to, CFileException* pError) {
+    CFile in;
+    if (!in.Open(from, modeRead | shareDenyNone, pError)) return false;
+    int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        int err = errno;
+        if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, to);
         return false;
+    }
+    CFile out;
+    out.m_fd = fd;
+    out.m_strPath = to;
     try {
         char buffer[65536];
         while (unsigned n = in.Read(buffer, sizeof buffer))
             out.Write(buffer, n);
-    } catch (const CFileException&) {
+        out.Flush();
+    } catch (const CFileException& e) {
+        if (pError) *pError = e;
+        out.Close();
+        ::unlink(to.c_str());
         return false;
     }
     return true;

@@ -11,6 +11,7 @@ struct CFileStatus {
     int64_t m_mtime = 0;      // time of the last change of the content, in nanoseconds
     uint64_t m_ino = 0;       // the file's identity: inode and device
     uint64_t m_dev = 0;
+    uint64_t m_nLinks = 1; // names the file has (hard links)
 };
 
 // A file on disk. Sharing modes are advisory locks: an exclusive open fails while another open
@@ -61,7 +62,10 @@ public:
     static bool IsSameFile(const std::string& a, const std::string& b);
     static bool Rename(const std::string& from, const std::string& to);
     static bool Remove(const std::string& path);
-    static bool Copy(const std::string& from, const std::string& to);
+    // Copies into a new file only the user may read and write; an existing name, a symbolic
+    // link included, is refused (fileExists), so nothing is ever written through it.
+    static bool CopyToNew(const std::string& from, const std::string& to,
+                          CFileException* pError = nullptr);
 
 private:
     [[noreturn]] void Throw(int err) const;

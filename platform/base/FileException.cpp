@@ -8,6 +8,8 @@ CFileException::Cause CFileException::CauseFromErrno(int err) {
         return none;
     case ENOENT:
         return fileNotFound;
+    case EEXIST:
+        return fileExists;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
@@ -41,6 +43,25 @@ CFileException::Cause CFileException::CauseFromErrno(int err) {
     }
 }
 
+std::string CFileException::BackupProblem() const {
+    switch (m_lOsError) {
+    case EACCES:
+    case EROFS:
+        return "フォルダーに書き込む権限がないため、";
+    case EPERM:
+        return "同じ名前のほかのユーザーのファイルを置き換えられないため、";
+    case EISDIR:
+        return "同じ名前のフォルダーがあるため、";
+    case ENAMETOOLONG:
+        return "名前が長すぎるため、";
+    case ENOSPC:
+    case EDQUOT:
+        return "ディスクがいっぱいのため、";
+    default:
+        return std::string();
+    }
+}
+
 std::string CFileException::GetErrorMessage() const {
     const std::string& f = m_strFileName;
     switch (m_cause) {
@@ -71,7 +92,7 @@ std::string CFileException::GetErrorMessage() const {
     case endOfFile:
         return f + " の終わりを越えて読み込もうとしました。";
     case fileTooLarge:
-        return f + " は 2GB 以上あるため開けません。";
+        return f + " は 2GB - 1 バイト以上あるため開けません。";
     case fileChanged:
         return f + " はほかのプログラムによって短くされたため、これ以上読み込めません。";
     case readOnlyFile:
@@ -79,6 +100,16 @@ std::string CFileException::GetErrorMessage() const {
     case tempNotCreated:
         return f +
                " のあるフォルダーに書き込む権限がないため、保存に使う一時ファイルを作れません。";
+    case stickyFolder:
+        return f + " はほかのユーザーのもので、そのフォルダーはスティッキー ビット付きのため、"
+                   "置き換えられません。";
+    case backupNotCreated:
+        return BackupProblem() + "バックアップ " + f + " を作れません。";
+    case sizeUnknown:
+        return f + " は前もって大きさが分からないファイルで、読み込むうちにオンメモリ編集の上限を"
+                   "超えたため開けません。";
+    case fileExists:
+        return f + " はすでにあるため、新しく作れません。";
     case genericException:
         break;
     }

@@ -21,8 +21,12 @@ public:
         endOfFile,
         fileTooLarge,
         fileChanged,
-        readOnlyFile,   // the file to be replaced is read-only
-        tempNotCreated, // the folder takes no new file (the temporary file of a save)
+        readOnlyFile,     // the file to be replaced is read-only
+        tempNotCreated,   // the folder takes no new file (the temporary file of a save)
+        stickyFolder,     // the folder lets only a file's owner replace it
+        backupNotCreated, // the backup of the file to be replaced cannot be made
+        sizeUnknown,      // a file whose size is not known in advance outgrew what is read whole
+        fileExists,       // a file that must be new already exists
     };
 
     CFileException() = default;
@@ -37,4 +41,8 @@ public:
     Cause m_cause = none;
     int m_lOsError = 0;
     std::string m_strFileName;
+
+private:
+    // Why a backup could not be made, from the system's error number; empty when unknown.
+    std::string BackupProblem() const;
 };

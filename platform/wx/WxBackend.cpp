@@ -28,6 +28,7 @@
 #include "platform/wx/WxFontChooser.h"
 #include "platform/wx/WxKeyMap.h"
 #include "platform/wx/WxMainFramePeer.h"
+#include "platform/wx/WxMessageText.h"
 #include "platform/wx/WxProfileStore.h"
 #include "platform/wx/WxStatusBarPeer.h"
 #include "platform/wx/WxToolBarPeer.h"
@@ -108,7 +109,11 @@ void CWxBackend::QuietDiagnostics() {
 }
 
 CProfileStore& CWxBackend::Profile() {
-    if (!m_pProfile) m_pProfile = std::make_unique<CWxProfileStore>(m_strProfilePath);
+    if (!m_pProfile) {
+        m_pProfile = std::make_unique<CWxProfileStore>(m_strProfilePath);
+        if (!m_pProfile->Warning().empty())
+            MessageBox(m_pProfile->Warning(), "Quelm", MB_ICONEXCLAMATION | MB_OK);
+    }
     return *m_pProfile;
 }
 
@@ -169,8 +174,9 @@ int CWxBackend::MessageBoxAnswer(int wxAnswer, unsigned type) {
 }
 
 int CWxBackend::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-    wxGenericMessageDialog dialog(CWxWindowPeer::DialogOwner(nullptr), wxString::FromUTF8(text),
-                                  wxString::FromUTF8(caption), MessageBoxStyle(type));
+    wxGenericMessageDialog dialog(CWxWindowPeer::DialogOwner(nullptr),
+                                  wxString::FromUTF8(CWxMessageText::Make(text)),
+                                  CWxWindowPeer::Utf8(caption), MessageBoxStyle(type));
     dialog.SetYesNoCancelLabels(wxString::FromUTF8("はい(&Y)"), wxString::FromUTF8("いいえ(&N)"),
                                 wxString::FromUTF8("キャンセル"));
     dialog.SetOKCancelLabels("OK", wxString::FromUTF8("キャンセル"));

@@ -6,6 +6,8 @@
 
 #include <wx/fileconf.h>
 #include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/sstream.h>
 #include <wx/utils.h>
 
 namespace {
@@ -92,13 +94,30 @@ std::string FromConfigText(const wxString& text) {
 wxString Key(const std::string& section, const std::string& entry) {
     return "/" + Utf8(section) + "/" + Utf8(entry);
 }
+
+const char kNotAFile[] =
+    " はファイルではない (フォルダーなどの) ため、設定を読み込めず、保存もできません。\n"
+    "今回の設定の変更は保存されません。";
+
+// Something other than a file (a folder, say) stands where the settings file should be.
+bool NotAFile(const wxString& path) {
+    return wxFileName::Exists(path, wxFILE_EXISTS_ANY) && !wxFileName::FileExists(path);
+}
 } // namespace
 
 CWxProfileStore::CWxProfileStore(const std::string& path) {
     wxFileName file(Utf8(path));
     if (!file.DirExists()) file.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    m_pConfig = std::make_unique<wxFileConfig>(wxString(), wxString(), file.GetFullPath(),
-                                               wxString(), wxCONFIG_USE_LOCAL_FILE);
+    if (NotAFile(file.GetFullPath())) {
+        // Every write would leave a temporary file beside it and log an error.
+        m_strWarning = path + kNotAFile;
+        m_bMemoryOnly = true;
+        wxStringInputStream nothing(wxString{});
+        m_pConfig = std::make_unique<wxFileConfig>(nothing);
+    } else {
+        m_pConfig = std::make_unique<wxFileConfig>(wxString(), wxString(), file.GetFullPath(),
+                                                   wxString(), wxCONFIG_USE_LOCAL_FILE);
+    }
     // Stored paths may hold '$' and must come back as written.
     m_pConfig->SetExpandEnvVars(false);
 }
@@ -148,5 +167,5 @@ bool CWxProfileStore::DeleteSection(const std::string& section) {
 }
 
 bool CWxProfileStore::Flushed(bool bWritten) {
-    return bWritten && m_pConfig->Flush();
+    return bWritten && !m_bMemoryOnly && m_pConfig->Flush();
 }

@@ -14,6 +14,9 @@ public:
     explicit CWxProfileStore(const std::string& path);
     ~CWxProfileStore() override;
 
+    // What the user should be told about the settings file (one message), or empty.
+    const std::string& Warning() const { return m_strWarning; }
+
     // ~/.config/<vendor>/<application>.conf, or under $XDG_CONFIG_HOME when it is set.
     static std::string DefaultPath(const std::string& vendor, const std::string& application);
 
@@ -29,4 +32,7 @@ private:
     bool Flushed(bool bWritten);
 
     std::unique_ptr<wxFileConfig> m_pConfig;
+    std::string m_strWarning;
+    // The settings are kept in memory only: their file cannot be written.
+    bool m_bMemoryOnly = false;
 };

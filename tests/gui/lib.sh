@@ -18,11 +18,13 @@ export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
 pids=()
 app=""
+other_user=""
 
 cleanup() {
     local p
     for p in ${app:+"$app"} "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    [ -z "$other_user" ] || userdel "$other_user" >/dev/null 2>&1 || true
     [ -n "${KEEP_GUI_WORK:-}" ] && echo "work folder kept: $work" >&2 || rm -rf "$work"
 }
 trap cleanup EXIT
@@ -205,4 +207,22 @@ quit_program() {
     wait "$app" || code=$?
     app=""
     [ "$code" -eq 0 ] || fail "the program exited with code $code"
+}
+
+# A scenario that cannot run here ends with this code, which ctest counts as skipped.
+skip() {
+    echo "SKIP: $*" >&2
+    exit 77
+}
+
+# Makes a second user account for the scenario, named in $other_user; removed at the end.
+make_other_user() {
+    [ "$(id -u)" -eq 0 ] || skip "needs root to create a second user"
+    command -v useradd >/dev/null || skip "useradd is missing"
+    local name=qlm$$g attempt
+    for attempt in 1 2 3 4 5; do
+        useradd -M -N -s /usr/sbin/nologin "$name" >/dev/null 2>&1 && other_user=$name && return
+        sleep 0.5
+    done
+    skip "useradd could not create a second user"
 }

@@ -10,6 +10,7 @@
 
 #include "platform/base/AtomicFile.h"
 #include "platform/base/File.h"
+#include "tests/SecondUser.h"
 #include "tests/TestSupport.h"
 
 TEST(File, ExclusiveOpenRefusesSecondOpenWithoutTouchingTheFile) {
@@ -158,33 +159,9 @@ TEST(AtomicFile, SavingThroughALinkReplacesTheTarget) {
 }
 
 namespace {
-// Runs body in a child process (as the user "nobody" when asNobody and the tests run as root) and
-// returns what it wrote to its result string, so a changed identity or limit stays in the child.
+// Runs body in a child process, as the user "nobody" when asNobody and the tests run as root.
 std::string InChild(bool asNobody, const std::function<std::string()>& body) {
-    int fds[2];
-    if (pipe(fds) != 0) return "pipe failed";
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        std::string result;
-        if (asNobody && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            result = "setuid failed";
-        else
-            result = body();
-        (void)!write(fds[1], result.data(), result.size());
-        close(fds[1]);
-        _exit(0);
-    }
-    close(fds[1]);
-    std::string out;
-    char buf[4096];
-    ssize_t n;
-    while ((n = read(fds[0], buf, sizeof buf)) > 0)
-        out.append(buf, static_cast<size_t>(n));
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return out;
+    return asNobody && geteuid() == 0 ? RunInChild(body, 65534, 65534) : RunInChild(body);
 }
 
 std::string Names(const std::string& dir) {
@@ -271,7 +248,9 @@ TEST(AtomicFile, BackupIsALinkOrACopyOfTheOldContentMadeAtCommit) {
     ASSERT_TRUE(second.Open(blocked, &err));
     ASSERT_TRUE(second.Write("new", 3, &err));
     EXPECT_FALSE(second.Commit(&err));
-    EXPECT_EQ(err.m_cause, CFileException::invalidFile);
+    EXPECT_EQ(err.m_cause, CFileException::backupNotCreated);
+    EXPECT_EQ(err.GetErrorMessage(),
+              "同じ名前のフォルダーがあるため、バックアップ " + blocked + ".bak を作れません。");
     EXPECT_EQ(TempDir::Read(blocked), Str("bee"));
     EXPECT_EQ(Names(dir.Path("")), "a.bin a.bin.bak b.bin b.bin.bak ");
 }
@@ -323,4 +302,59 @@ TEST(AtomicFile, TemporaryNameIsShort) {
     ASSERT_TRUE(file.Write("new", 3, &err));
     ASSERT_TRUE(file.Commit(&err)) << err.GetErrorMessage();
     EXPECT_EQ(TempDir::Read(path), Str("new"));
+}
+
+TEST(AtomicFile, AStickyFolderIsRefusedBeforeAnythingIsWrittenAndNamedAsTheCause) {
+    SecondUser user;
+    if (!user.Made()) GTEST_SKIP() << user.Why();
+    TempDir dir;
+    chmod(dir.Path("").c_str(), 0755);
+    std::string shared = dir.Path("shared");
+    ASSERT_EQ(mkdir(shared.c_str(), 0777), 0);
+    chmod(shared.c_str(), 01777); // like /tmp: only an entry's owner may replace it
+    auto write = [&](const std::string& name, const char* text, bool theirs) {
+        std::string path = dir.Write("shared/" + name, Str(text));
+        chmod(path.c_str(), 0666);
+        if (theirs) (void)!chown(path.c_str(), user.Uid(), user.Gid());
+        return path;
+    };
+    // Root's file that the user may write, beside an older backup of the user's own.
+    std::string report = write("report.bin", "old", false);
+    write("report.bin.bak", "older", true);
+    // The user's own file, whose backup name holds root's file.
+    std::string own = write("own.bin", "mine", true);
+    write("own.bin.bak", "root's", false);
+    // Root's link where the user's program writes a file of its own naming.
+    std::string victim = dir.Write("victim.bin", Str("precious"));
+    chmod(victim.c_str(), 0666);
+    std::string dump = shared + "/own.bin.dmp";
+    ASSERT_EQ(symlink(victim.c_str(), dump.c_str()), 0);
+    std::string result = user.Run([&] {
+        std::string out;
+        for (const std::string& path : {report, own, dump}) {
+            CAtomicFile file;
+            if (path != dump) file.SetBackupPath(path + ".bak");
+            CFileException err;
+            bool ok = file.Open(path, &err, path != dump) && file.Write("new", 3, &err) &&
+                      file.Commit(&err);
+            out +=
+                ok ? "saved\n" : std::to_string(err.m_cause) + " " + err.GetErrorMessage() + "\n";
+        }
+        return out;
+    });
+    const std::string sticky =
+        " はほかのユーザーのもので、そのフォルダーはスティッキー ビット付きのため、"
+        "置き換えられません。\n";
+    EXPECT_EQ(result,
+              std::to_string(CFileException::stickyFolder) + " " + report + sticky +
+                  std::to_string(CFileException::backupNotCreated) +
+                  " 同じ名前のほかのユーザーのファイルを置き換えられないため、バックアップ " + own +
+                  ".bak を作れません。\n" + std::to_string(CFileException::stickyFolder) + " " +
+                  dump + sticky);
+    EXPECT_EQ(TempDir::Read(report), Str("old"));
+    EXPECT_EQ(TempDir::Read(report + ".bak"), Str("older"));
+    EXPECT_EQ(TempDir::Read(own), Str("mine"));
+    EXPECT_EQ(TempDir::Read(own + ".bak"), Str("root's"));
+    EXPECT_EQ(TempDir::Read(victim), Str("precious"));
+    EXPECT_EQ(Names(shared), "own.bin own.bin.bak own.bin.dmp report.bin report.bin.bak ");
 }

@@ -1,12 +1,15 @@
 // Saving must never lose or weaken the user's file: the backup inside the atomic save, kept
-// modes, owners and links, refused non-files, read-only targets, full disks, long names, files
-// changed by another program, and the shortcut working copy. The backup stays on (the default)
-// in every case.
+// modes, owners, ACLs, attributes and links, refused non-files, read-only targets, full disks,
+// long names, files changed by another program, and the shortcut working copy. The backup stays
+// on (the default) unless a case is about switching it off.
+#include <acl/libacl.h>
 #include <gtest/gtest.h>
+#include <sys/acl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/types.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +27,7 @@
 #include "res/Resource.h"
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"
+#include "tests/SecondUser.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -40,6 +44,26 @@ struct stat LstatOf(const std::string& path) {
 bool Exists(const std::string& path) {
     struct stat st;
     return ::lstat(path.c_str(), &st) == 0;
+}
+std::string AclText(const std::string& path) {
+    acl_t acl = acl_get_file(path.c_str(), ACL_TYPE_ACCESS);
+    if (!acl) return "no ACL";
+    char* text = acl_to_any_text(acl, nullptr, ',', TEXT_ABBREVIATE | TEXT_NUMERIC_IDS);
+    std::string out = text ? text : "";
+    acl_free(text);
+    acl_free(acl);
+    return out;
+}
+bool SetAcl(const std::string& path, const std::string& text) {
+    acl_t acl = acl_from_text(text.c_str());
+    bool ok = acl && acl_set_file(path.c_str(), ACL_TYPE_ACCESS, acl) == 0;
+    if (acl) acl_free(acl);
+    return ok;
+}
+std::string Attribute(const std::string& path, const char* name) {
+    char value[256];
+    ssize_t n = ::getxattr(path.c_str(), name, value, sizeof value);
+    return n < 0 ? "missing" : std::string(value, static_cast<size_t>(n));
 }
 // The names in a folder, "." and ".." left out, sorted.
 std::string Listing(const std::string& dir) {
@@ -86,6 +110,16 @@ protected:
     }
     std::string LastMessage() {
         return m_backend.m_messages.empty() ? std::string() : m_backend.m_messages.back().m_strText;
+    }
+    // In a child process as user: opens path, edits and saves it; the last message, or "saved".
+    std::string SaveAs(const SecondUser& user, const std::string& path) {
+        return user.Run([&] {
+            m_app.m_argv = {path};
+            if (!m_app.InitInstance() || Docs().empty()) return std::string("not opened");
+            Edit(Doc(0), 'N');
+            bool saved = Doc(0)->DoFileSave();
+            return saved && m_backend.m_messages.empty() ? std::string("saved") : LastMessage();
+        });
     }
 
     CHeadlessBackend m_backend;
@@ -187,20 +221,165 @@ TEST_F(SaveSafetyTest, SaveAsOntoAReadOnlyFileIsRefused) {
     EXPECT_EQ(Listing(m_dir.Path("")), "ro.bin ");
 }
 
-TEST_F(SaveSafetyTest, LongNamesSave) {
-    std::string name250(250, 'a'), name255(255, 'b');
+TEST_F(SaveSafetyTest, LongNamesSaveAndAskWhereNoBackupNameCanExist) {
+    std::string name250(250, 'a'), name255(255, 'b'), japanese;
+    for (int i = 0; i < 84; ++i)
+        japanese += "あ"; // 252 bytes: the backup name would be 256
     std::string p250 = m_dir.Write(name250, Str("old"));
     std::string p255 = m_dir.Write(name255, Str("old"));
-    ASSERT_EQ(TempDir::Read(p255), Str("old"));
-    Start({p250, p255});
+    std::string pJapanese = m_dir.Write(japanese, Str("old"));
+    Start({p250, p255, pJapanese});
     Edit(Doc(0), 'N');
-    Edit(Doc(1), 'M');
     ASSERT_TRUE(Doc(0)->DoFileSave()) << LastMessage();
-    ASSERT_TRUE(Doc(1)->DoFileSave()) << LastMessage();
     EXPECT_EQ(TempDir::Read(p250), Str("Nld"));
     EXPECT_EQ(TempDir::Read(p250 + ".bak"), Str("old"));
-    EXPECT_EQ(TempDir::Read(p255), Str("Mld")); // its backup name cannot exist: saved without
-    EXPECT_EQ(Listing(m_dir.Path("")), name250 + " " + name250 + ".bak " + name255 + " ");
+    EXPECT_TRUE(m_backend.m_messages.empty());
+    // No: nothing is written. Yes: saved without a backup, and not asked again for that name.
+    for (CKolvaDoc* doc : {Doc(1), Doc(2)}) {
+        Edit(doc, 'M');
+        m_backend.QueueAnswer(IDNO);
+        EXPECT_FALSE(doc->DoFileSave());
+        EXPECT_EQ(TempDir::Read(doc->GetPathName()), Str("old"));
+        ASSERT_EQ(m_backend.m_messages.size(), 1u);
+        EXPECT_EQ(m_backend.m_messages[0].m_nType & MB_TYPEMASK, MB_YESNO);
+        EXPECT_NE(LastMessage().find(doc->GetPathName() + " のバックアップは"), std::string::npos);
+        EXPECT_NE(LastMessage().find("長すぎる"), std::string::npos) << LastMessage();
+        m_backend.QueueAnswer(IDYES);
+        EXPECT_TRUE(doc->DoFileSave());
+        EXPECT_EQ(TempDir::Read(doc->GetPathName()), Str("Mld"));
+        Edit(doc, 'L');
+        EXPECT_TRUE(doc->DoFileSave());
+        EXPECT_EQ(m_backend.m_messages.size(), 2u);
+        m_backend.m_messages.clear();
+    }
+    EXPECT_EQ(Listing(m_dir.Path("")),
+              name250 + " " + name250 + ".bak " + name255 + " " + japanese + " ");
+}
+
+TEST_F(SaveSafetyTest, HardLinksKeepSeeingOneFile) {
+    std::string a = m_dir.Write("a.bin", Str("old")), b = m_dir.Path("b.bin");
+    std::string c = m_dir.Write("c.bin", Str("old")), d = m_dir.Path("d.bin");
+    std::string e = m_dir.Write("e.bin", Str("old")), f = m_dir.Path("f.bin");
+    ASSERT_EQ(::link(a.c_str(), b.c_str()), 0);
+    ASSERT_EQ(::link(c.c_str(), d.c_str()), 0);
+    ASSERT_EQ(::link(e.c_str(), f.c_str()), 0);
+    Start({a, c, e});
+    // The backup on: rewritten in place once the old content is in a backup of its own.
+    for (char first : {'n', 'm'}) {
+        Edit(Doc(0), static_cast<uint8_t>(first));
+        ASSERT_TRUE(Doc(0)->DoFileSave()) << LastMessage();
+        EXPECT_EQ(TempDir::Read(b), Str(std::string(1, first) + "ld"));
+        EXPECT_EQ(StatOf(a).st_nlink, 2u);
+    }
+    EXPECT_EQ(TempDir::Read(a + ".bak"), Str("old"));
+    EXPECT_EQ(StatOf(a + ".bak").st_nlink, 1u);
+    EXPECT_TRUE(m_backend.m_messages.empty());
+    // The backup off: the user decides first.
+    m_app.m_pOptions->bBackup = 0;
+    Edit(Doc(1), 'n');
+    m_backend.QueueAnswer(IDCANCEL);
+    EXPECT_FALSE(Doc(1)->DoFileSave());
+    ASSERT_EQ(m_backend.m_messages.size(), 1u);
+    EXPECT_EQ(m_backend.m_messages[0].m_nType & MB_TYPEMASK, MB_YESNOCANCEL);
+    EXPECT_NE(LastMessage().find(c + " にはほかにも名前 (ハードリンク) が 1 個"), std::string::npos)
+        << LastMessage();
+    EXPECT_EQ(TempDir::Read(c), Str("old"));
+    m_backend.QueueAnswer(IDYES); // every name
+    ASSERT_TRUE(Doc(1)->DoFileSave());
+    EXPECT_EQ(TempDir::Read(d), Str("nld"));
+    Edit(Doc(1), 'm');
+    ASSERT_TRUE(Doc(1)->DoFileSave()); // decided once
+    EXPECT_EQ(TempDir::Read(d), Str("mld"));
+    Edit(Doc(2), 'n');
+    m_backend.QueueAnswer(IDNO); // this name only
+    ASSERT_TRUE(Doc(2)->DoFileSave());
+    EXPECT_EQ(TempDir::Read(e), Str("nld"));
+    EXPECT_EQ(TempDir::Read(f), Str("old"));
+    EXPECT_EQ(m_backend.m_messages.size(), 3u);
+    EXPECT_EQ(Listing(m_dir.Path("")), "a.bin a.bin.bak b.bin c.bin d.bin e.bin f.bin ");
+}
+
+TEST_F(SaveSafetyTest, AclAndAttributesAreKeptAndWhatCannotBeIsSaid) {
+    SecondUser user;
+    if (!user.Made()) GTEST_SKIP() << user.Why();
+    ::chmod(m_dir.Path("").c_str(), 0755);
+    // 0640, and the second user may write it too through a named entry.
+    std::string path = m_dir.Write("shared.bin", Str("old"));
+    if (!SetAcl(path, "u::rw-,u:" + std::to_string(user.Uid()) + ":rw-,g::r--,m::rw-,o::---") ||
+        ::setxattr(path.c_str(), "user.note", "keep", 4, 0) != 0)
+        GTEST_SKIP() << "the test folder's file system keeps no ACLs or user attributes";
+    std::string acl = AclText(path);
+    Start({path});
+    Edit(Doc(0), 'n');
+    ASSERT_TRUE(Doc(0)->DoFileSave()) << LastMessage();
+    EXPECT_EQ(AclText(path), acl); // the group stays r--, the named user keeps rw-
+    EXPECT_EQ(Attribute(path, "user.note"), "keep");
+    EXPECT_TRUE(m_backend.m_messages.empty()) << LastMessage();
+    EXPECT_EQ(user.Run([&] { return std::to_string(::access(path.c_str(), W_OK)); }), "0");
+    // An attribute only the superuser may set is lost when another user saves: said so.
+    ::mkdir(m_dir.Path("open").c_str(), 0755);
+    ::chmod(m_dir.Path("open").c_str(), 0777);
+    std::string theirs = m_dir.Write("open/tool", Str("old"));
+    ASSERT_EQ(::chown(theirs.c_str(), user.Uid(), user.Gid()), 0);
+    const uint8_t capability[20] = {0, 0, 0, 2, 0, 4}; // may bind low ports
+    if (::setxattr(theirs.c_str(), "security.capability", capability, sizeof capability, 0) != 0)
+        GTEST_SKIP() << "file capabilities cannot be set here";
+    std::string said = SaveAs(user, theirs);
+    EXPECT_EQ(said, theirs + " を保存しましたが、元のファイルの次のものを引き継げませんでした。\n"
+                             "・拡張属性の一部");
+    EXPECT_EQ(TempDir::Read(theirs), Str("Nld"));
+}
+
+TEST_F(SaveSafetyTest, SavesThatCannotWorkSayWhatToDoInstead) {
+    SecondUser user;
+    if (!user.Made()) GTEST_SKIP() << user.Why();
+    ::chmod(m_dir.Path("").c_str(), 0755);
+    // A file the user may write in a folder the user may not.
+    std::string closed = m_dir.Path("closed");
+    ::mkdir(closed.c_str(), 0755);
+    std::string inClosed = m_dir.Write("closed/a.bin", Str("old"));
+    ::chmod(inClosed.c_str(), 0666);
+    EXPECT_EQ(SaveAs(user, inClosed),
+              inClosed + " のあるフォルダーに書き込む権限がないため、保存に使う"
+                         "一時ファイルを作れません。\n別の名前で保存してください。");
+    // A link in that folder to the user's own file elsewhere: the backup beside the link fails.
+    std::string open = m_dir.Path("open");
+    ::mkdir(open.c_str(), 0755);
+    ::chmod(open.c_str(), 0777);
+    std::string target = m_dir.Write("open/b.bin", Str("old"));
+    ASSERT_EQ(::chown(target.c_str(), user.Uid(), user.Gid()), 0);
+    ASSERT_EQ(::symlink(target.c_str(), (closed + "/b.bin").c_str()), 0);
+    EXPECT_EQ(
+        SaveAs(user, closed + "/b.bin"),
+        "フォルダーに書き込む権限がないため、バックアップ " + closed +
+            "/b.bin.bak を作れません。\n基本設定の「バックアップファイルを作る」をオフにするか、"
+            "別の名前で保存してください。");
+    EXPECT_EQ(TempDir::Read(inClosed), Str("old"));
+    EXPECT_EQ(TempDir::Read(target), Str("old"));
+    EXPECT_EQ(Listing(closed), "a.bin b.bin ");
+    EXPECT_EQ(Listing(open), "b.bin ");
+}
+
+TEST_F(SaveSafetyTest, ShortcutCopyIsMadeNewForTheUserAloneNeverThroughALink) {
+    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
+    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
+    std::string victim = m_dir.Write("victim.bin", Str("precious"));
+    ASSERT_EQ(::symlink(victim.c_str(), (lnk + ".Quelm").c_str()), 0);
+    Start();
+    m_backend.QueueAnswer(IDYES);
+    EXPECT_EQ(m_app.OpenDocumentPath(lnk), nullptr);
+    EXPECT_NE(LastMessage().find(lnk + ".Quelm がすでにある"), std::string::npos) << LastMessage();
+    EXPECT_EQ(TempDir::Read(victim), Str("precious"));
+    EXPECT_TRUE(S_ISLNK(LstatOf(lnk + ".Quelm").st_mode));
+    EXPECT_TRUE(Docs().empty());
+    // Without the link: a copy only its user may read, gone again with the document.
+    ::unlink((lnk + ".Quelm").c_str());
+    m_backend.QueueAnswer(IDYES);
+    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(StatOf(lnk + ".Quelm").st_mode & 07777, 0600u);
+    doc->m_pFirstView->GetParentFrame()->OnClose();
+    EXPECT_EQ(Listing(m_dir.Path("")), "a.lnk victim.bin ");
 }
 
 TEST_F(SaveSafetyTest, OwnerIsKeptWhenPermitted) {

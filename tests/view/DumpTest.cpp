@@ -128,6 +128,18 @@ TEST_F(DumpTest, AnOldDumpIsReplacedWhole) {
     EXPECT_EQ(Dump(view).size(), size_t(view->GetLastColumn()) + 2);
 }
 
+TEST_F(DumpTest, ALinkAtTheDumpNameIsReplacedNeverWrittenThrough) {
+    std::string victim = m_dir.Write("victim.bin", Str("precious"));
+    ASSERT_EQ(symlink(victim.c_str(), m_dir.Path("f.bin.dmp").c_str()), 0);
+    CKolvaView* view = Open(Str("A"));
+    EXPECT_EQ(Dump(view).size(), size_t(view->GetLastColumn()) + 2);
+    EXPECT_EQ(TempDir::Read(victim), Str("precious"));
+    struct stat st {};
+    ASSERT_EQ(lstat(m_dir.Path("f.bin.dmp").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_TRUE(m_backend.m_messages.empty());
+}
+
 TEST_F(DumpTest, AnUnwritableDumpIsReportedAndNothingChanges) {
     CKolvaView* view = Open(Str("A"));
     mkdir(m_dir.Path("f.bin.dmp").c_str(), 0700);

@@ -105,3 +105,25 @@ TEST_F(WxProfileStoreTest, AnyBytesReadBackExactlyAndPlainTextStaysPlain) {
         EXPECT_EQ(store.GetString("Last Params", "File" + std::to_string(i + 1), ""), odd[i]) << i;
     EXPECT_NE(FileText(m_path).find("File0=/home/利用者/データ.bin"), std::string::npos);
 }
+
+TEST_F(WxProfileStoreTest, AFolderWhereTheFileShouldBeGivesOneWarningAndNoStrays) {
+    ASSERT_TRUE(std::filesystem::create_directories(m_path));
+    // wx would log an error at every write, and leave a temporary file each time.
+    int logged = CWxProbe::CountLogged([&] {
+        CWxProfileStore store(m_path);
+        EXPECT_NE(store.Warning().find(m_path), std::string::npos);
+        for (int i = 0; i < 5; ++i)
+            store.WriteInt("Settings", "FrameSizeX", 800 + i);
+        store.WriteString("Recent File List", "File1", "/tmp/a.bin");
+        store.DeleteSection("Recent File List");
+        EXPECT_EQ(store.GetInt("Settings", "FrameSizeX", 0), 804); // kept for this run
+    });
+    EXPECT_EQ(logged, 0);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.Path("Marlox")))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Quelm.conf"});
+    EXPECT_TRUE(std::filesystem::is_empty(m_path));
+    // An ordinary file gives no warning.
+    EXPECT_EQ(CWxProfileStore(m_dir.Path("other.conf")).Warning(), "");
+}

@@ -13,6 +13,7 @@
 #include <wx/dialog.h>
 #include <wx/dnd.h>
 #include <wx/init.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/print.h>
@@ -452,4 +453,19 @@ void CWxProbe::AnswerPrintDialog(int from, int to, const std::string& pdfPath) {
     auto* answer = new PrintAnswer{from, to, uri ? uri : "", 0, false};
     g_free(uri);
     g_timeout_add(kPrintAnswerInterval, AnswerPrintDialogTick, answer);
+}
+
+int CWxProbe::CountLogged(const std::function<void()>& body) {
+    struct Counter : wxLog {
+        int m_nLogged = 0;
+        void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override {
+            ++m_nLogged;
+        }
+    };
+    Counter counter;
+    wxLog* previous = wxLog::SetActiveTarget(&counter);
+    body();
+    wxLog::FlushActive();
+    wxLog::SetActiveTarget(previous);
+    return counter.m_nLogged;
 }

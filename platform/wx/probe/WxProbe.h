@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -103,4 +104,7 @@ public:
     // Answers the next print dialog as a user printing to a file does: GTK's file printer,
     // pages from to to in the range box, the output into pdfPath, then Print.
     static void AnswerPrintDialog(int from, int to, const std::string& pdfPath);
+
+    // How many messages wx logged while body ran (they are not shown).
+    static int CountLogged(const std::function<void()>& body);
 };
