@@ -6,6 +6,7 @@
 #include "platform/framework/CmdUI.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxCommandIds.h"
+#include "platform/wx/WxWindowPeer.h"
 
 namespace {
 // Every item is a check item; one without its mark looks like a plain item.
@@ -24,10 +25,6 @@ void StyleCheckItems() {
     g_object_unref(css);
 }
 
-wxString Utf8(const std::string& s) {
-    return wxString::FromUTF8(s.data(), s.size());
-}
-
 std::string EscapeMnemonics(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -41,7 +38,7 @@ std::string EscapeMnemonics(const std::string& text) {
 CWxMenuBar::CWxMenuBar(const CMenuDef& def) : m_pBar(new wxMenuBar) {
     StyleCheckItems();
     for (const CMenuItemDef& popup : def.m_popups)
-        m_pBar->Append(BuildMenu(popup.m_children), Utf8(popup.m_text));
+        m_pBar->Append(BuildMenu(popup.m_children), CWxWindowPeer::Utf8(popup.m_text));
     // Only now: attaching a submenu makes wx set the labels of its items again.
     for (Item& item : m_items) {
         std::string label, keys;
@@ -94,7 +91,7 @@ wxMenu* CWxMenuBar::BuildMenu(const std::vector<CMenuItemDef>& items) {
             menu->AppendSeparator();
             break;
         case CMenuItemDef::Popup:
-            menu->AppendSubMenu(BuildMenu(def.m_children), Utf8(def.m_text));
+            menu->AppendSubMenu(BuildMenu(def.m_children), CWxWindowPeer::Utf8(def.m_text));
             break;
         case CMenuItemDef::Command:
             AddCommand(menu, def);
@@ -108,7 +105,8 @@ void CWxMenuBar::AddCommand(wxMenu* menu, const CMenuItemDef& def) {
     std::string label, keys;
     SplitText(def.m_text, label, keys);
     // Every command can show a check mark, since any update handler may set one.
-    wxMenuItem* item = menu->AppendCheckItem(CWxCommandIds::ToWx(def.m_nID), Utf8(label));
+    wxMenuItem* item =
+        menu->AppendCheckItem(CWxCommandIds::ToWx(def.m_nID), CWxWindowPeer::Utf8(label));
     if (def.m_bDisabled) item->Enable(false);
     m_items.push_back({item, nullptr, def.m_text});
     if (def.m_nID == kFirstRecentFile && !m_pRecentMenu) {
@@ -146,7 +144,7 @@ void CWxMenuBar::SetText(Item& item, const std::string& text) {
     if (item.m_pLabel)
         gtk_label_set_text_with_mnemonic(GTK_LABEL(item.m_pLabel), GtkMnemonic(label).c_str());
     else
-        item.m_pItem->SetItemLabel(Utf8(label));
+        item.m_pItem->SetItemLabel(CWxWindowPeer::Utf8(label));
 }
 
 CCmdUI CWxMenuBar::Enable(CWnd* pOwner, wxMenuItem* item) {
@@ -183,6 +181,7 @@ void CWxMenuBar::SetRecentFiles(const std::vector<std::string>& paths) {
     for (size_t i = 0; i < count; ++i) {
         int id = CWxCommandIds::ToWx(static_cast<UINT>(kFirstRecentFile + i));
         std::string label = RecentFileLabel(static_cast<int>(i), paths[i]);
-        m_recentItems.push_back(m_pRecentMenu->Insert(m_nRecentPos + 1 + i, id, Utf8(label)));
+        m_recentItems.push_back(
+            m_pRecentMenu->Insert(m_nRecentPos + 1 + i, id, CWxWindowPeer::Utf8(label)));
     }
 }

@@ -201,7 +201,8 @@ settings_file() {
 # Ends the program as a user does (File, Exit), answering "No" to save prompts.
 quit_program() {
     keys alt+f x
-    WAIT_TIMEOUT=5 wait_for sh -c '! kill -0 "$1" 2>/dev/null' _ "$app" ||
+    # Settings are written and windows taken down: give a loaded machine time for it.
+    WAIT_TIMEOUT=15 wait_for sh -c '! kill -0 "$1" 2>/dev/null' _ "$app" ||
         fail "the program did not end after the exit command"
     local code=0
     wait "$app" || code=$?

@@ -47,3 +47,6 @@ wait_for has_only_main || fail "the save prompt did not close"
 expect_eq "$(cat "$file")" "changed by another program" "the file after declining"
 expect_alive
 quit_program
+# The recent-file item of that name has a label too (an empty one is a toolkit assertion).
+grep -q 'assertion' "$work/stderr" && fail "the toolkit complained: $(grep assertion "$work/stderr")"
+exit 0
