@@ -62,7 +62,7 @@ std::string MixedText() {
 }
 
 // Formats every row in one code; the calls to operator new made meanwhile are added up.
-double FormatAll(CBinData& d, int code) {
+double FormatAll(CBinData& d, JCode code) {
     uint64_t before = g_newCalls.load(std::memory_order_relaxed);
     double t = bench::Time([&] {
         for (int row = 0; row < kRows; ++row)
@@ -74,20 +74,21 @@ double FormatAll(CBinData& d, int code) {
 }
 
 // ASCII is the baseline of both pairs.
-void FormatPair(benchmark::State& state, int code) {
+void FormatPair(benchmark::State& state, JCode code) {
     CBinData d;
     std::string text = MixedText();
     d.InsertAt(0, reinterpret_cast<const uint8_t*>(text.data()), kSize);
     d.FormatRowText(0, code); // first use builds the code page table
     bench::RunPair(
-        state, [&] { return FormatAll(d, 2); }, [&] { return FormatAll(d, code); });
+        state, [&] { return FormatAll(d, JCode::kAscii); }, [&] { return FormatAll(d, code); });
 }
 } // namespace
 
 int main(int argc, char** argv) {
     CHeadlessBackend backend;
-    bench::RegisterPair("format_unicode_vs_ascii", [](auto& s) { FormatPair(s, 1); });
-    bench::RegisterPair("format_shift_jis_vs_ascii", [](auto& s) { FormatPair(s, 0); });
+    bench::RegisterPair("format_unicode_vs_ascii", [](auto& s) { FormatPair(s, JCode::kUnicode); });
+    bench::RegisterPair("format_shift_jis_vs_ascii",
+                        [](auto& s) { FormatPair(s, JCode::kShiftJis); });
 
     bench::RecordingReporter reporter;
     bench::RunAll(&argc, argv, reporter);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/JCodeTable.h"
 #include "platform/base/CodePage932.h"
 #include "platform/base/ResourceSet.h"
 #include "res/Resource.h"
@@ -35,6 +36,10 @@ uint8_t NamedEscape(char c) {
 }
 } // namespace
 
+const JCodeTraits& CPatternText::CodeOf(bool bUnicode) {
+    return CJCodeTable::Of(bUnicode ? JCode::kUnicode : JCode::kShiftJis);
+}
+
 int CPatternText::HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -60,6 +65,7 @@ size_t CPatternText::ReadEscape(const std::string& text, size_t i, uint8_t& valu
 }
 
 bool CPatternText::Convert(const std::string& text, bool bUnicode, std::vector<uint8_t>& bytes) {
+    const JCodeTraits& code = CodeOf(bUnicode);
     bytes.clear();
     if (text.size() > kMaxLength) return false;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -72,16 +78,11 @@ bool CPatternText::Convert(const std::string& text, bool bUnicode, std::vector<u
             bytes.push_back(value);
             continue;
         }
-        size_t width = CCodePage932::IsLeadByte(p[i]) && i + 1 < n ? 2 : 1;
-        if (bUnicode) {
-            char16_t unit = 0;
-            CCodePage932::Decode(p + i, width, unit);
-            bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-            bytes.push_back(static_cast<uint8_t>(unit >> 8));
-        } else {
-            bytes.insert(bytes.end(), p + i, p + i + width);
-        }
-        i += width;
+        int width = CCodePage932::IsLeadByte(p[i]) && i + 1 < n ? 2 : 1;
+        uint8_t stored[2] = {};
+        int count = code.m_pfnEncodeChar(p + i, width, stored);
+        bytes.insert(bytes.end(), stored, stored + count);
+        i += static_cast<size_t>(width);
     }
     if (bytes.size() <= kMaxLength) return true;
     bytes.clear();
@@ -89,19 +90,6 @@ bool CPatternText::Convert(const std::string& text, bool bUnicode, std::vector<u
 }
 
 namespace {
-void AppendUnit(std::vector<uint8_t>& bytes, char32_t unit) {
-    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(unit >> 8 & 0xFF));
-}
-
-void AppendUtf16(std::vector<uint8_t>& bytes, char32_t cp) {
-    constexpr char32_t kPlaneBase = 0x10000;
-    if (cp < kPlaneBase) return AppendUnit(bytes, cp);
-    cp -= kPlaneBase;
-    AppendUnit(bytes, 0xD800 + (cp >> 10));
-    AppendUnit(bytes, 0xDC00 + (cp & 0x3FF));
-}
-
 // The character's Shift-JIS bytes, or false when it has none.
 bool EncodeShiftJis(char32_t cp, std::string& out) {
     if (cp > 0xFFFF) return false;
@@ -115,11 +103,12 @@ bool EncodeShiftJis(char32_t cp, std::string& out) {
 
 bool CPatternText::ConvertTyped(const std::string& utf8, bool bUnicode, std::vector<uint8_t>& bytes,
                                 std::string& refused) {
+    const JCodeTraits& code = CodeOf(bUnicode);
     bytes.clear();
     refused.clear();
     std::string run; // Shift-JIS text up to the next character it cannot hold
     size_t textLength = 0;
-    std::vector<uint8_t> part;
+    std::vector<uint8_t> part, other;
     auto flush = [&] {
         bool ok = Convert(run, bUnicode, part);
         bytes.insert(bytes.end(), part.begin(), part.end());
@@ -134,14 +123,15 @@ bool CPatternText::ConvertTyped(const std::string& utf8, bool bUnicode, std::vec
             textLength += run.size() - before;
             continue;
         }
-        if (!bUnicode) {
+        other.clear();
+        if (!code.m_pfnEncodeOther(cp, other)) {
             bytes.clear();
             refused = utf8.substr(start, i - start);
             return false;
         }
         if (!flush()) break;
-        AppendUtf16(bytes, cp);
-        textLength += cp > 0xFFFF ? 4 : 2;
+        bytes.insert(bytes.end(), other.begin(), other.end());
+        textLength += other.size();
     }
     if (textLength <= kMaxLength && flush() && bytes.size() <= kMaxLength) return true;
     bytes.clear();

@@ -6,6 +6,8 @@
 // Turns a typed search, replacement or insert text (Shift-JIS bytes) into the bytes it stands
 // for. A backslash escapes one byte: \xHH, \0 \a \b \f \n \r \t \v, or the next character
 // itself. Plain characters are copied, or with the Unicode option become one UTF-16LE unit each.
+struct JCodeTraits;
+
 class CPatternText {
 public:
     CPatternText() = delete;
@@ -25,6 +27,8 @@ public:
     static std::string RefusalText(const std::string& refused);
 
 private:
+    // The dialogs' Unicode option takes the text as UTF-16LE, else as Shift-JIS.
+    static const JCodeTraits& CodeOf(bool bUnicode);
     // Reads the escape starting at text[i] (a backslash); returns the characters it used.
     static size_t ReadEscape(const std::string& text, size_t i, uint8_t& value);
     static int HexValue(char c);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/EditMode.h"
+#include "engine/JCodeTable.h"
 #include "engine/MarkList.h"
 #include "engine/RowLayout.h"
 #include "engine/RowSource.h"
@@ -51,9 +52,8 @@ public:
 
     // Row formatting. The results live in the row and character buffers until the next call.
     const char* FormatRow(int row);
-    const char* FormatCharArea(int row, int code);
-    void FormatUnicodeChars(int row, char* out);
-    const char* FormatRowText(int row, int code);
+    const char* FormatCharArea(int row, JCode code);
+    const char* FormatRowText(int row, JCode code);
     const char* FormatHeader();
     const std::vector<uint32_t>* GetMarkSpans(int first, int last);
     const std::vector<uint32_t>* GetRangeSpans(int first, int last);

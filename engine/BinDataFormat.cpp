@@ -4,34 +4,14 @@
 #include <cstring>
 
 #include "engine/BinData.h"
-#include "platform/base/CodePage932.h"
 
 namespace {
 const char kHex[] = "0123456789ABCDEF";
-
-struct SubstitutionTables {
-    char sjis[256];  // Shift-JIS: control bytes, 0x7F, 0xA0 and 0xFF shown as '.'
-    char ascii[256]; // 7-bit: everything from 0x80 as well
-    SubstitutionTables() {
-        for (int b = 0; b < 256; ++b) {
-            bool dot = b < 0x20 || b == 0x7F || b == 0xA0 || b == 0xFF;
-            sjis[b] = dot ? '.' : static_cast<char>(b);
-            ascii[b] = dot || b >= 0x80 ? '.' : static_cast<char>(b);
-        }
-    }
-};
-const SubstitutionTables kSub;
 
 inline char* PutHex2(char* p, unsigned v) {
     p[0] = kHex[(v >> 4) & 15];
     p[1] = kHex[v & 15];
     return p + 2;
-}
-
-inline bool IsDoubleByte(const uint8_t* p) {
-    if (!CCodePage932::IsLeadByte(p[0])) return false;
-    char16_t unit = 0;
-    return CCodePage932::Decode(p, 2, unit) == 2 && unit != 0;
 }
 
 } // namespace
@@ -67,70 +47,20 @@ const char* CBinData::FormatRow(int row) {
     return m_szRow;
 }
 
-void CBinData::FormatUnicodeChars(int row, char* out) {
-    int length = GetDataLength();
-    int64_t first = int64_t(row) * 16;
-    for (int k = 0; k < 8; ++k, out += 2) {
-        int64_t pos = first + 2 * k;
-        if (pos >= length) {
-            out[0] = out[1] = ' ';
-            continue;
-        }
-        // An odd last byte stands alone: its missing high byte counts as 0.
-        bool pair = pos + 1 < length;
-        const uint8_t* b = GetBytes(static_cast<int>(pos), pair ? 2 : 1);
-        uint8_t b0 = b[0], b1 = pair ? b[1] : 0;
-        unsigned char c[2] = {0, 0};
-        int n = CCodePage932::FromUnicode(static_cast<char16_t>(b0 | b1 << 8), c);
-        if (c[0] == '?') {
-            out[0] = '?';
-            out[1] = ' ';
-        } else if (b1 == 0xFF && (b0 == 0 || (b0 >= 0x5F && b0 <= 0xDF) || b0 >= 0xE6)) {
-            out[0] = static_cast<char>(c[0]);
-            out[1] = ' ';
-        } else if (n == 2) {
-            // Also for units below 0x100 whose Shift-JIS form has two bytes (U+00A7, U+00D7).
-            out[0] = static_cast<char>(c[0]);
-            out[1] = static_cast<char>(c[1]);
-        } else if (b1 == 0) {
-            out[0] = kSub.sjis[c[0]];
-            out[1] = ' ';
-        } else {
-            out[0] = kSub.sjis[b0];
-            out[1] = kSub.sjis[b1];
-        }
-    }
-}
-
-const char* CBinData::FormatCharArea(int row, int code) {
+const char* CBinData::FormatCharArea(int row, JCode code) {
     if (!m_bShowChars) return nullptr;
     char* p = m_szChars;
     for (int i = 0; i < CRowLayout::kAreaGap; ++i)
         *p++ = ' ';
-    if (code == 1) {
-        FormatUnicodeChars(row, p);
-        p += 16;
-    } else {
-        const char* sub = code == 0 ? kSub.sjis : kSub.ascii;
-        int64_t first = int64_t(row) * 16;
-        int count = static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, 16));
-        const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
-        for (int j = 0; j < 16; ++j) {
-            // 0xA0 is a trail byte as well (0x82 0xA0 is a hiragana); a pair keeps both bytes.
-            if (code == 0 && j + 1 < count && IsDoubleByte(bytes + j)) {
-                *p++ = static_cast<char>(bytes[j]);
-                *p++ = static_cast<char>(bytes[j + 1]);
-                ++j;
-                continue;
-            }
-            *p++ = j < count ? sub[bytes[j]] : ' ';
-        }
-    }
-    *p = '\0';
+    int64_t first = int64_t(row) * 16;
+    int count = row < 0 ? 0 : static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, 16));
+    const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+    CJCodeTable::Of(code).m_pfnFormatChars(bytes, count, p);
+    p[16] = '\0';
     return m_szChars;
 }
 
-const char* CBinData::FormatRowText(int row, int code) {
+const char* CBinData::FormatRowText(int row, JCode code) {
     if (!FormatRow(row)) {
         int width = m_layout.Width();
         std::memset(m_szRow, ' ', static_cast<size_t>(width));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/EditMode.h"
+#include "engine/JCodeTable.h"
 #include "platform/base/ProfileStore.h"
 #include "platform/framework/Backend.h"
 #include "shell/OptionPageEdit.h"
@@ -14,7 +15,6 @@ CProfileStore& Profile() {
     return CBackend::Current().Profile();
 }
 
-constexpr int kLastJCode = 2;    // 0 Shift-JIS, 1 Unicode, 2 ASCII
 constexpr int kLastSyncType = 1; // 0 address match, 1 relative
 
 // The integer values in the order they are read and written, around the font's values, with
@@ -33,7 +33,7 @@ const IntValue kOptionsBefore[] = {
      COptionPageEdit::kMaxMemoryMB},
     {"bEditShortcut", &AppSettings::bEditShortcut, 0, 1},
     {"bReadLastFiles", &AppSettings::bReadLastFiles, 0, 1},
-    {"nJCode", &AppSettings::nJCode, 0, kLastJCode},
+    {"nJCode", &AppSettings::nJCode, 0, kJCodeCount - 1},
     {"m_bSyncscrollTYpe", &AppSettings::m_bSyncscrollTYpe, 0, kLastSyncType},
 };
 // The window size is limited by the screen as well (LoadSettings).

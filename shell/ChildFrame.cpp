@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/EditMode.h"
+#include "engine/JCodeTable.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/MDIFrameWnd.h"
@@ -76,11 +77,6 @@ const char* CChildFrame::ModeText(int mode) {
     return mode >= kModeView && mode <= kModeInsert ? texts[mode] : nullptr;
 }
 
-const char* CChildFrame::JCodeText(int code) {
-    static const char* const texts[] = {"SJIS", "Uni", "ASCII"};
-    return code >= 0 && code <= 2 ? texts[code] : nullptr;
-}
-
 std::string CChildFrame::FormatAddress(int caret, int size) {
     int width = size >= 0xFFFF ? 6 : 4;
     char text[32];
@@ -94,8 +90,8 @@ void CChildFrame::UpdateIndicators() {
     CKolvaDoc* doc = ActiveDoc();
     if (!view || !doc) return;
     if (const char* mode = ModeText(doc->m_nEditMode)) m_wndStatusBar.SetPaneText(kPaneMode, mode);
-    if (const char* code = JCodeText(KolvaApp()->ViewJCode(view)))
-        m_wndStatusBar.SetPaneText(kPaneJCode, code);
+    if (auto* kolva = dynamic_cast<CKolvaView*>(view))
+        m_wndStatusBar.SetPaneText(kPaneJCode, CJCodeTable::Of(kolva->m_nJCode).m_pszStatus);
     if (doc->m_pData)
         m_wndStatusBar.SetPaneText(
             kPaneAddress, FormatAddress(doc->m_pData->m_nCaret, doc->m_pData->GetDataLength()));

@@ -28,7 +28,6 @@ public:
     // "caret/size" in hexadecimal, six digits from 65535 bytes up, else four.
     static std::string FormatAddress(int caret, int size);
     static const char* ModeText(int mode);
-    static const char* JCodeText(int code);
 
     CStatusBar m_wndStatusBar;
     CDialogBar m_wndRulerBar;

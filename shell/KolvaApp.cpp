@@ -253,11 +253,6 @@ void CKolvaApp::OnLabelChanged(CKolvaDoc* pDoc) {
     if (m_pFrame) m_pFrame->RefreshFileButton(pDoc);
 }
 
-int CKolvaApp::ViewJCode(CView* pView) const {
-    auto* view = dynamic_cast<CKolvaView*>(pView);
-    return view ? view->m_nJCode : -1;
-}
-
 void CKolvaApp::UsePrinterFont(bool bPrinter) {
     m_pCurrentFont = bPrinter ? m_pPrinterFont.get() : m_pScreenFont.get();
 }

@@ -56,9 +56,6 @@ public:
     void LayoutRulerBar(CFrameWnd* pFrame, bool bShow, int nHeight) override;
     void RefreshSearchDialogs(CKolvaView* pView) override;
 
-    // The character code a view shows, or -1 for a view that has none.
-    int ViewJCode(CView* pView) const;
-
     std::unique_ptr<AppSettings> m_pOptions;
     std::unique_ptr<CFont> m_pScreenFont;
     std::unique_ptr<CFont> m_pPrinterFont;

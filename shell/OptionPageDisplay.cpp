@@ -1,5 +1,6 @@
 #include "shell/OptionPageDisplay.h"
 
+#include "engine/JCodeTable.h"
 #include "platform/base/Afx.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/WinApp.h"
@@ -14,6 +15,6 @@ COptionPageDisplay::COptionPageDisplay() : CPropertyPage(IDD_OPTION_DISPLAY, "è¡
 }
 
 void COptionPageDisplay::DoDataExchange(CDataExchange* pDX) {
-    DDX_Radio(pDX, IDC_JCODE_SJIS, m_nJCode);
+    DDX_Radio(pDX, CJCodeTable::All().front().m_nRadioID, m_nJCode);
     DDX_Radio(pDX, IDC_SYNC_ADDRESS, m_nSyncType);
 }

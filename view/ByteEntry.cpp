@@ -2,14 +2,13 @@
 
 #include "engine/BinData.h"
 #include "engine/EditMode.h"
+#include "engine/JCodeTable.h"
 #include "engine/KolvaDoc.h"
-#include "platform/base/CodePage932.h"
 #include "view/CaretShape.h"
 #include "view/KolvaView.h"
 
 namespace {
 constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
-constexpr int kJCodeUnicode = 1;
 } // namespace
 
 bool CByteEntry::CanTakeCharacter() const {
@@ -70,18 +69,12 @@ void CByteEntry::EnterImeChar(UINT nChar) {
     CKolvaView& v = m_view;
     CBinData* data = v.GetData();
     if (!CanTakeCharacter() || !v.m_bCharArea) return CKolvaView::Refuse();
-    auto first = static_cast<uint8_t>(nChar > 0xFF ? nChar >> 8 : nChar);
-    auto second = static_cast<uint8_t>(nChar > 0xFF ? nChar : 0);
-    bool unicode = v.m_nJCode == kJCodeUnicode;
-    if (unicode) {
-        const unsigned char bytes[2] = {first, second};
-        char16_t unit = 0;
-        CCodePage932::Decode(bytes, second ? 2 : 1, unit);
-        first = static_cast<uint8_t>(unit & 0xFF);
-        second = static_cast<uint8_t>(unit >> 8);
-    }
-    if (!unicode && second == 0) {
-        Enter(first);
+    auto lead = static_cast<uint8_t>(nChar > 0xFF ? nChar >> 8 : nChar);
+    auto trail = static_cast<uint8_t>(nChar > 0xFF ? nChar : 0);
+    const uint8_t typed[2] = {lead, trail};
+    uint8_t bytes[2] = {};
+    if (CJCodeTable::Of(v.m_nJCode).m_pfnEncodeChar(typed, trail ? 2 : 1, bytes) == 1) {
+        Enter(bytes[0]);
         return;
     }
     // Both bytes or neither: overwriting needs two bytes under the caret.
@@ -89,7 +82,7 @@ void CByteEntry::EnterImeChar(UINT nChar) {
         (v.EditMode() == kModeOverwrite && data->m_nCaret + 1 >= data->GetDataLength()))
         return CKolvaView::Refuse();
     ShowCaretRow();
-    EnterPair(first, second);
+    EnterPair(bytes[0], bytes[1]);
 }
 
 void CByteEntry::EnterPair(uint8_t first, uint8_t second) {

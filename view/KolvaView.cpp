@@ -19,12 +19,11 @@ namespace {
 constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 } // namespace
 
-CKolvaView::CKolvaView() : m_nJCode(CViewHost::Get().JCodeSetting()) {
-    const std::pair<UINT, int> codes[] = {
-        {ID_JCODE_SJIS, 0}, {ID_JCODE_UNICODE, 1}, {ID_JCODE_ASCII, 2}};
-    for (auto [id, code] : codes) {
-        OnCommand(id, [this, code = code] { SetJCode(code); });
-        CCmdTarget::OnUpdate(id, [this, code = code](CCmdUI* pCmdUI) {
+CKolvaView::CKolvaView() : m_nJCode(CJCodeTable::FromSetting(CViewHost::Get().JCodeSetting())) {
+    for (const JCodeTraits& traits : CJCodeTable::All()) {
+        JCode code = traits.m_code;
+        OnCommand(traits.m_nMenuID, [this, code] { SetJCode(code); });
+        CCmdTarget::OnUpdate(traits.m_nMenuID, [this, code](CCmdUI* pCmdUI) {
             pCmdUI->Enable(true);
             pCmdUI->SetCheck(m_nJCode == code ? 1 : 0);
         });
@@ -234,7 +233,7 @@ void CKolvaView::BringCaretIntoView() {
     if (CBinData* data = GetData()) GoToPosition(data->m_nCaret);
 }
 
-void CKolvaView::SetJCode(int code) {
+void CKolvaView::SetJCode(JCode code) {
     m_nJCode = code;
     Invalidate(false);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/JCodeTable.h"
 #include "platform/base/Types.h"
 #include "view/AddressRuler.h"
 #include "view/ByteEntry.h"
@@ -121,7 +122,7 @@ public:
     COLORREF m_clrWindowText = 0;
     COLORREF m_brushRange = RGB(255, 0, 0);
     COLORREF m_brushMark = RGB(0, 255, 0);
-    int32_t m_nJCode;
+    JCode m_nJCode;
 
     int32_t m_bCharArea = 0;
     bool m_bSelecting = false;
@@ -136,7 +137,7 @@ public:
     CPoint m_ptDrag;
 
 private:
-    void SetJCode(int code);
+    void SetJCode(JCode code);
 
     CHexPainter m_painter{*this};
     CHexCaret m_caret{*this};

@@ -12,10 +12,10 @@ protected:
         const char* p = m_data.FormatRow(row);
         return p ? p : "(null)";
     }
-    std::string Chars(int row, int code) { return m_data.FormatCharArea(row, code); }
+    std::string Chars(int row, JCode code) { return m_data.FormatCharArea(row, code); }
     std::string Unicode(const Bytes& bytes) {
         Fill(m_data, bytes);
-        return Chars(0, 1).substr(2);
+        return Chars(0, JCode::kUnicode).substr(2);
     }
 
     CHeadlessBackend m_backend;
@@ -43,8 +43,8 @@ std::vector<Span> Decode(const std::vector<uint32_t>* spans) {
 TEST_F(FormatTest, EmptyDataHasOnlyTheAppendRow) {
     EXPECT_EQ(Row(0), "0000:0000  " + std::string(49, ' '));
     EXPECT_EQ(Row(1), "(null)");
-    EXPECT_EQ(std::string(m_data.FormatRowText(1, 0)), std::string(78, ' '));
-    EXPECT_EQ(Chars(0, 0), std::string(18, ' '));
+    EXPECT_EQ(std::string(m_data.FormatRowText(1, JCode::kShiftJis)), std::string(78, ' '));
+    EXPECT_EQ(Chars(0, JCode::kShiftJis), std::string(18, ' '));
 }
 
 TEST_F(FormatTest, SixteenBytesFillOneRowAndThenTheAppendRow) {
@@ -52,9 +52,9 @@ TEST_F(FormatTest, SixteenBytesFillOneRowAndThenTheAppendRow) {
     for (int i = 0; i < 16; ++i)
         bytes.push_back(static_cast<uint8_t>(0x41 + i));
     Fill(m_data, bytes);
-    EXPECT_EQ(std::string(m_data.FormatRowText(0, 0)),
+    EXPECT_EQ(std::string(m_data.FormatRowText(0, JCode::kShiftJis)),
               "0000:0000  41 42 43 44 45 46 47 48  49 4A 4B 4C 4D 4E 4F 50   ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(std::string(m_data.FormatRowText(0, 0)).size(), 78u);
+    EXPECT_EQ(std::string(m_data.FormatRowText(0, JCode::kShiftJis)).size(), 78u);
     EXPECT_EQ(Row(1), "0000:0010  " + std::string(49, ' '));
     EXPECT_EQ(Row(2), "(null)");
 }
@@ -64,7 +64,7 @@ TEST_F(FormatTest, LayoutColumnsMatchTheFormattedRowBothWays) {
     for (int i = 0; i < 16; ++i)
         bytes.push_back(static_cast<uint8_t>(0xA0 + i));
     Fill(m_data, bytes);
-    const std::string row = m_data.FormatRowText(0, 2);
+    const std::string row = m_data.FormatRowText(0, JCode::kAscii);
     const CRowLayout& layout = m_data.m_layout;
     for (int i = 0; i < 16; ++i) {
         char hex[3];
@@ -93,19 +93,20 @@ TEST_F(FormatTest, PartialRowAndAddressAboveSixtyFourKilobytes) {
 TEST_F(FormatTest, SubstitutionDiffersOnlyAboveSevenBitsBetweenShiftJisAndAscii) {
     Fill(m_data, {0x00, 0x1F, 0x20, 0x7E, 0x7F, 0x80, 0xA0, 0xA1, 0xDF, 0xFF, 0x82, 0xA0});
     // 0xA0 alone is a dot, but as the trail byte of 0x82 0xA0 (a hiragana) it stays.
-    EXPECT_EQ(Chars(0, 0), "  .. ~.\x80.\xA1\xDF.\x82\xA0    ");
-    EXPECT_EQ(Chars(0, 2), "  .. ~........    ");
-    EXPECT_EQ(Chars(0, 7), Chars(0, 2)); // an unknown code shows as ASCII
+    EXPECT_EQ(Chars(0, JCode::kShiftJis), "  .. ~.\x80.\xA1\xDF.\x82\xA0    ");
+    EXPECT_EQ(Chars(0, JCode::kAscii), "  .. ~........    ");
+    EXPECT_EQ(Chars(0, static_cast<JCode>(7)),
+              Chars(0, JCode::kAscii)); // an unknown code shows as ASCII
     // A character whose bytes fall on two rows is not joined: the trail byte alone is a dot.
     Bytes split(15, 'a');
     split.push_back(0x82);
     split.push_back(0xA0);
     Fill(m_data, split);
-    EXPECT_EQ(Chars(0, 0), "  " + std::string(15, 'a') + "\x82");
-    EXPECT_EQ(Chars(1, 0), "  ." + std::string(15, ' '));
+    EXPECT_EQ(Chars(0, JCode::kShiftJis), "  " + std::string(15, 'a') + "\x82");
+    EXPECT_EQ(Chars(1, JCode::kShiftJis), "  ." + std::string(15, ' '));
     m_data.m_bShowChars = false;
-    EXPECT_EQ(m_data.FormatCharArea(0, 0), nullptr);
-    EXPECT_EQ(std::string(m_data.FormatRowText(0, 0)).size(), 60u);
+    EXPECT_EQ(m_data.FormatCharArea(0, JCode::kShiftJis), nullptr);
+    EXPECT_EQ(std::string(m_data.FormatRowText(0, JCode::kShiftJis)).size(), 60u);
 }
 
 TEST_F(FormatTest, UnicodeUnitsBecomeTwoColumnsEach) {
@@ -139,7 +140,8 @@ TEST_F(FormatTest, UnicodeRowsReadEightUnitsAcrossTheRow) {
         bytes.push_back(static_cast<uint8_t>(text[i] >> 8));
     }
     Fill(m_data, bytes);
-    EXPECT_EQ(Chars(0, 1), "  \x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD");
+    EXPECT_EQ(Chars(0, JCode::kUnicode),
+              "  \x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD");
 }
 
 TEST_F(FormatTest, HeaderRow) {

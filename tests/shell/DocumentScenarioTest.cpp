@@ -236,7 +236,23 @@ TEST(ChildFrameIndicators, AddressTextWidensAtSixtyFourKilobytes) {
     EXPECT_EQ(CChildFrame::FormatAddress(0, 16777216), "000000/1000000");
     EXPECT_STREQ(CChildFrame::ModeText(1), "上書");
     EXPECT_EQ(CChildFrame::ModeText(3), nullptr);
-    EXPECT_STREQ(CChildFrame::JCodeText(1), "Uni");
+}
+
+TEST_F(DocumentScenarioTest, StatusPaneShowsTheCharacterCodeOfTheView) {
+    Start();
+    m_app.m_pOptions->nJCode = 1;
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+    auto* child = dynamic_cast<CChildFrame*>(m_app.MainFrame()->MDIGetActive());
+    ASSERT_NE(child, nullptr);
+    auto pane = [child] {
+        child->UpdateIndicators();
+        return child->m_wndStatusBar.GetPaneText(CChildFrame::kPaneJCode);
+    };
+    EXPECT_EQ(pane(), "Uni");
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_JCODE_ASCII));
+    EXPECT_EQ(pane(), "ASCII");
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_JCODE_SJIS));
+    EXPECT_EQ(pane(), "SJIS");
 }
 
 namespace {

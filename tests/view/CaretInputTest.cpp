@@ -145,7 +145,7 @@ TEST_F(CaretInputTest, InputMethodCharactersAreOneUndoStep) {
     Data(view).ApplyUndoStep(true);
     EXPECT_EQ(Content(Data(view)), Str("ab"));
 
-    view->m_nJCode = 1; // Unicode: even a one-byte character is stored as a code unit
+    view->m_nJCode = JCode::kUnicode; // Unicode: even a one-byte character is stored as a code unit
     view->OnImeChar('A', 1);
     view->OnImeChar(0x82A0, 1);
     EXPECT_EQ(Content(Data(view)), (Bytes{'A', 0, 0x42, 0x30, 'a', 'b'}));

@@ -121,7 +121,7 @@ TEST_F(HexViewPaintTest, CharacterCodeCommandsAreCheckedAndRepaint) {
     EXPECT_EQ(m_frame->QueryCommand(ID_JCODE_UNICODE).m_nCheck, 1);
     EXPECT_EQ(Paint(view).RowText(0).substr(62, 4), "A \x82\xA0");
     ASSERT_TRUE(m_frame->SendCommand(ID_JCODE_ASCII));
-    EXPECT_EQ(view->m_nJCode, 2);
+    EXPECT_EQ(view->m_nJCode, JCode::kAscii);
     EXPECT_EQ(m_frame->QueryCommand(ID_JCODE_UNICODE).m_nCheck, 0);
     EXPECT_EQ(m_frame->QueryCommand(ID_JCODE_ASCII).m_nCheck, 1);
     EXPECT_TRUE(Peer(view)->m_bInvalid);
@@ -171,7 +171,7 @@ TEST_F(HexViewPaintTest, RulerFollowsTheFirstColumnWhenAResizeMovesIt) {
     std::string header = Data(view).FormatHeader();
     EXPECT_EQ(ruler->m_grid.RowText(0).substr(0, 20), header.substr(38, 20));
     EXPECT_EQ(Peer(view)->m_grid.RowText(0).substr(0, 20),
-              std::string(Data(view).FormatRowText(0, 0)).substr(38, 20));
+              std::string(Data(view).FormatRowText(0, JCode::kShiftJis)).substr(38, 20));
 }
 
 TEST_F(HexViewPaintTest, APaintFormatsOnlyTheRowsItsClipBoxMeets) {

@@ -66,7 +66,7 @@ TEST_F(PrintTest, HundredRowsFillOnePageWithThreeSeparatorsAndThirtySixOnTheNext
         }
     }
     EXPECT_EQ(separators, 3);
-    EXPECT_EQ(first[0].second, Data(view).FormatRowText(0, 0));
+    EXPECT_EQ(first[0].second, Data(view).FormatRowText(0, JCode::kShiftJis));
     EXPECT_EQ(Pages()[0].At(2).x, kMargin);
 
     auto second = Rows(Pages()[1]);
