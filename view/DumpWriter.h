@@ -16,7 +16,6 @@ public:
     static constexpr int kMaxRows = 4096;
 
     explicit CDumpWriter(CKolvaView& view);
-    static void Install(CKolvaView& view);
 
     void DumpToFile();
     static std::string DumpPath(const std::string& documentPath) { return documentPath + ".dmp"; }
@@ -27,6 +26,4 @@ private:
     bool RowRange(CBinData& data, int& first, int& end) const;
     bool WriteRows(CAtomicFile& file, CBinData& data, int first, int end,
                    CFileException* pError) const;
-
-    CKolvaView& m_view;
 };

@@ -16,6 +16,7 @@
 #include "shell/MainFrame.h"
 #include "tests/TestSupport.h"
 #include "view/KolvaView.h"
+#include "view/ViewCommandSet.h"
 
 namespace {
 // A second set after the program's own: records what reaches it, and takes over the link to
@@ -40,6 +41,16 @@ public:
         OnCommand(ID_OPTION_SETTINGS, [this] { m_owners.push_back(MainWindow()); });
     }
     std::vector<CMDIFrameWnd*> m_owners;
+};
+
+class RecordingViewSet : public CViewCommandSet {
+public:
+    explicit RecordingViewSet(CKolvaView& view) : CViewCommandSet(view) {
+        OnCommand(ID_JCODE_ASCII, [this] { m_bStoleJCode = true; }); // the view's own
+        OnCommand(ID_OPTION_SETTINGS, [this] { m_pData = Data(); });
+    }
+    CBinData* m_pData = nullptr;
+    bool m_bStoleJCode = false;
 };
 
 class AttachedCommandsTest : public ::testing::Test {
@@ -117,20 +128,32 @@ TEST_F(AttachedCommandsTest, AppSetAnswersWithOrWithoutDocuments) {
     EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
 }
 
+TEST_F(AttachedCommandsTest, ViewSetAnswersForItsViewBeforeTheApplication) {
+    Start({File("a.bin")});
+    auto set = std::make_unique<RecordingViewSet>(*View(0));
+    RecordingViewSet* viewSet = set.get();
+    View(0)->AttachCommandSet(std::move(set));
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_JCODE_ASCII));
+    EXPECT_EQ(View(0)->m_nJCode, 2);
+    EXPECT_FALSE(viewSet->m_bStoleJCode);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_SETTINGS));
+    EXPECT_EQ(viewSet->m_pData, Doc(0)->m_pData.get());
+}
+
 TEST_F(AttachedCommandsTest, ChangedSettingReachesEveryDocumentWindow) {
     Start({File("a.bin"), File("b.bin"), File("c.bin")});
     const size_t kDocs = 3;
     for (size_t i = 0; i < kDocs; ++i) {
         ASSERT_TRUE(Frame(i)->m_wndStatusBar.IsWindowVisible());
         ASSERT_TRUE(Frame(i)->m_wndRulerBar.IsWindowVisible());
-        View(i)->m_nNibble = 1; // a half-typed byte in every window
+        View(i)->CaretState().m_nNibble = 1; // a half-typed byte in every window
     }
     m_app.m_pOptions->bStatusBarVisible = 0;
     m_app.NotifySettingsChanged(SettingChange::kStatusBar);
     for (size_t i = 0; i < kDocs; ++i) {
         EXPECT_FALSE(Frame(i)->m_wndStatusBar.IsWindowVisible()) << i;
         EXPECT_TRUE(Frame(i)->m_wndRulerBar.IsWindowVisible()) << i;
-        EXPECT_EQ(View(i)->m_nNibble, 0) << i;
+        EXPECT_EQ(View(i)->CaretState().m_nNibble, 0) << i;
     }
     m_app.m_pOptions->bIndicatorVisible = 0;
     m_app.NotifySettingsChanged(SettingChange::kRulerBar);
