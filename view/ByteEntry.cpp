@@ -18,6 +18,9 @@ constexpr UINT kLastPrintable = 126;
 constexpr int kDigitBase = 16;
 } // namespace
 
+CByteEntry::CByteEntry(CKolvaView& view, CCaretState& state, CHexCaret& caret)
+    : m_view(view), m_state(state), m_caret(caret) {}
+
 bool CByteEntry::CanTakeCharacter(const CKolvaDoc& doc) {
     const CBinData* data = doc.m_pData.get();
     int mode = doc.m_nEditMode;

@@ -13,8 +13,7 @@ struct CCaretState;
 // character (one or two bytes) at a time, with the caret moving on after each.
 class CByteEntry {
 public:
-    CByteEntry(CKolvaView& view, CCaretState& state, CHexCaret& caret)
-        : m_view(view), m_state(state), m_caret(caret) {}
+    CByteEntry(CKolvaView& view, CCaretState& state, CHexCaret& caret);
 
     // A typed character: a hex digit in the hex area, a printable character in the other.
     void Type(UINT nChar);

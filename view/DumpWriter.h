@@ -4,15 +4,12 @@
 #include "view/ViewCommandSet.h"
 
 class CAtomicFile;
-class CBinData;
 class CFileException;
-class CKolvaView;
 
 // Writes the view's rows as text to "<path>.dmp" beside the document: the registered range's
 // rows, or all rows, each as many characters as the screen row has columns, then CR LF.
 class CDumpWriter : public CViewCommandSet {
 public:
-    static constexpr int kBytesPerRow = 16;
     static constexpr int kMaxRows = 4096;
 
     explicit CDumpWriter(CKolvaView& view);

@@ -3,13 +3,13 @@
 #include "view/KolvaView.h"
 
 CKolvaDoc* CViewCommandSet::Document() const {
-    return m_view.GetDocument();
+    return View().GetDocument();
 }
 
 CBinData* CViewCommandSet::Data() const {
-    return m_view.GetData();
+    return View().GetData();
 }
 
 int CViewCommandSet::EditMode() const {
-    return m_view.EditMode();
+    return View().EditMode();
 }

@@ -2,21 +2,19 @@
 #include <utility>
 
 #include "engine/KolvaDoc.h"
-#include "platform/framework/CmdTarget.h"
+#include "platform/framework/CommandSet.h"
 #include "view/UpdateHint.h"
 
-class CBinData;
 class CKolvaView;
 
-// Commands that a layer above the hex view adds to it. A derived set fills its table in its
-// constructor like any command target; the view's factory attaches it to the view, whose table
-// then answers with the set's handlers after the view's own. The set lives as long as the view.
-class CViewCommandSet : public CCmdTarget {
+// Commands of the hex view that belong to the layers above it, attached to each new view by
+// its factory. A set reaches the view, its document and data, and the edit step.
+class CViewCommandSet : public CCommandSet<CKolvaView> {
 public:
-    explicit CViewCommandSet(CKolvaView& view) : m_view(view) {}
+    using CCommandSet::CCommandSet;
 
 protected:
-    CKolvaView& View() const { return m_view; }
+    CKolvaView& View() const { return Owner(); }
     CKolvaDoc* Document() const;
     // The view's data, or null while the document has none.
     CBinData* Data() const;
@@ -26,7 +24,4 @@ protected:
     template <typename Change> void Edit(Change&& change, long lHint = UpdateHint::kAfterChange) {
         Document()->Edit(std::forward<Change>(change), lHint);
     }
-
-private:
-    CKolvaView& m_view;
 };
