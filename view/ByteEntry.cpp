@@ -54,7 +54,7 @@ void CByteEntry::Type(UINT nChar) {
     EnterAt(*doc, static_cast<uint8_t>(value));
 }
 
-void CByteEntry::Enter(uint8_t value) {
+void CByteEntry::EnterByte(uint8_t value) {
     CKolvaDoc* doc = m_view.GetDocument();
     if (!doc || !doc->m_pData || doc->m_nEditMode == kModeView) return CKolvaView::Refuse();
     EnterAt(*doc, value);

@@ -17,7 +17,7 @@ public:
 
     // A typed character: a hex digit in the hex area, a printable character in the other.
     void Type(UINT nChar);
-    void Enter(uint8_t value);
+    void EnterByte(uint8_t value);
     // A character committed by the input method: one byte, or a double-byte code.
     void EnterImeChar(UINT nChar);
 

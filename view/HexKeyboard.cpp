@@ -31,7 +31,7 @@ void CHexKeyboard::DeleteKey(UINT nChar) {
             CKolvaView::Refuse();
     } else if (m_selection.TouchesVisibleRows()) {
         RunKeyCommand(ID_EDIT_CLEAR);
-        m_selection.Clear();
+        m_selection.ClearSelection();
     } else {
         CKolvaView::Refuse();
     }
@@ -60,7 +60,7 @@ bool CHexKeyboard::PrepareNavigation(UINT nChar) {
 
 void CHexKeyboard::KeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (nChar == VK_BACK || nChar == VK_DELETE) return DeleteKey(nChar);
-    if (nChar == VK_ESCAPE) return m_selection.Clear();
+    if (nChar == VK_ESCAPE) return m_selection.ClearSelection();
     m_selection.ForgetShift();
     if (nChar < VK_PRIOR || nChar > VK_DOWN) return;
     if (!PrepareNavigation(nChar)) return;

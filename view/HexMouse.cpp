@@ -74,7 +74,7 @@ void CHexMouse::ButtonDown(UINT nFlags, CPoint pt) {
     SetCaretFromPoint(nFlags, pt.x, pt.y);
     m_caret.Place(m_caret.ShapeForMode());
     if (m_selection.IsSelecting()) {
-        m_selection.Extend();
+        m_selection.ExtendSelection();
         return;
     }
     m_selection.Start();
@@ -84,7 +84,7 @@ void CHexMouse::ButtonDown(UINT nFlags, CPoint pt) {
 void CHexMouse::Move(UINT nFlags, CPoint pt) {
     if (!m_selection.IsSelecting() || !(nFlags & MK_LBUTTON)) return;
     SetCaretFromPoint(nFlags, pt.x, pt.y);
-    m_selection.Extend();
+    m_selection.ExtendSelection();
 }
 
 void CHexMouse::ButtonUp() {
@@ -97,6 +97,6 @@ void CHexMouse::Timer(UINT nIDEvent) {
     if (nIDEvent == CKolvaView::kDragTimer && m_selection.IsSelecting() &&
         (m_nDragFlags & MK_LBUTTON)) {
         SetCaretFromPoint(static_cast<UINT>(m_nDragFlags), m_ptDrag.x, m_ptDrag.y);
-        m_selection.Extend();
+        m_selection.ExtendSelection();
     }
 }

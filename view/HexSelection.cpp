@@ -12,7 +12,7 @@ constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 } // namespace
 
 void CHexSelection::Start() {
-    Clear();
+    ClearSelection();
     m_bSelecting = true;
     m_nAnchor = m_nLastCaret = m_view.GetData()->m_nCaret;
     m_state.m_nNibble = 0;
@@ -24,7 +24,7 @@ bool CHexSelection::TouchesVisibleRows() const {
            data->m_nSelEnd / kBytesPerRow >= m_view.m_nFirstRow;
 }
 
-void CHexSelection::Clear() {
+void CHexSelection::ClearSelection() {
     CBinData* data = m_view.GetData();
     if (!data || !data->m_bSelection) return;
     m_bSelecting = false;
@@ -33,7 +33,7 @@ void CHexSelection::Clear() {
                              false);
 }
 
-void CHexSelection::Extend() {
+void CHexSelection::ExtendSelection() {
     CBinData* data = m_view.GetData();
     if (!data || data->m_nCaret == m_nLastCaret) return;
     int low = INT32_MAX, high = INT32_MIN;
@@ -53,11 +53,11 @@ void CHexSelection::Extend() {
 void CHexSelection::BeforeMove(bool bShift) {
     m_bShiftKey = bShift;
     if (!bShift)
-        Clear();
+        ClearSelection();
     else if (!m_bSelecting)
         Start();
 }
 
 void CHexSelection::AfterMove() {
-    if (IsShiftSelecting()) Extend();
+    if (IsShiftSelecting()) ExtendSelection();
 }

@@ -16,8 +16,8 @@ public:
     // Drops the old selection and anchors a new one at the caret; hex entry starts over.
     void Start();
     // From the anchor to the caret, once the caret has moved.
-    void Extend();
-    void Clear();
+    void ExtendSelection();
+    void ClearSelection();
     bool TouchesVisibleRows() const;
 
     // Around a caret move by a navigation key or a jump: with Shift the move selects from where

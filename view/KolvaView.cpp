@@ -217,7 +217,7 @@ void CKolvaView::OnUpdate(CView* /*pSender*/, long lHint) {
             m_pPainter->InvalidateRows(data->m_nCaret / kBytesPerRow, data->m_nCaret / kBytesPerRow,
                                        false);
     }
-    if (lHint & UpdateHint::kClearSelection) m_pSelection->Clear();
+    if (lHint & UpdateHint::kClearSelection) m_pSelection->ClearSelection();
 }
 
 void CKolvaView::FollowChange() {
@@ -270,19 +270,9 @@ void CKolvaView::OnDestroy() {
     CRowView::OnDestroy();
 }
 
-// Selection.
-
 bool CKolvaView::IsCaretRowVisible() {
     CBinData* data = GetData();
     return data && IsRowVisible(data->m_nCaret / kBytesPerRow);
-}
-
-void CKolvaView::ClearSelection() {
-    m_pSelection->Clear();
-}
-
-void CKolvaView::ExtendSelection() {
-    m_pSelection->Extend();
 }
 
 // Keys and the mouse: whatever a message moves, the caret is placed once, when it is handled.
@@ -299,16 +289,8 @@ void CKolvaView::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
     m_pCaret->PlaceOnceAfter([&] { m_pKeyboard->Char(nChar); });
 }
 
-void CKolvaView::EnterByte(uint8_t value) {
-    m_pCaret->PlaceOnceAfter([&] { m_pEntry->Enter(value); });
-}
-
 void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
     m_pCaret->PlaceOnceAfter([&] { m_pEntry->EnterImeChar(nChar); });
-}
-
-void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
-    m_pMouse->SetCaretFromPoint(flags, x, y);
 }
 
 void CKolvaView::OnLButtonDown(UINT nFlags, CPoint pt) {

@@ -49,10 +49,6 @@ public:
     // Insert: bar; overwrite: block; VIEW: underline of one column or of both hex digits.
     int ShapeForMode() const;
 
-    void EnterByte(uint8_t value);
-    void SetCaretFromPoint(UINT flags, int x, int y);
-    void ExtendSelection();
-    void ClearSelection();
     void InvalidateRows(int r1, int r2, bool bErase);
     bool IsCaretRowVisible();
     bool IsActiveView() const;
