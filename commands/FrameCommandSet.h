@@ -13,7 +13,7 @@ public:
     using CCommandSet::CCommandSet;
 
 protected:
-    CMDIFrameWnd& Frame() const { return Owner(); }
+    CMDIFrameWnd& Frame() const { return m_owner; }
     // The hex view of the active document window and its document; null while none is active.
     CKolvaView* ActiveView() const;
     CKolvaDoc* ActiveDocument() const;

@@ -71,6 +71,13 @@ void CKolvaView::AttachCommandSet(std::unique_ptr<CViewCommandSet> pSet) {
     CCmdTarget::AttachCommandSet(std::move(pSet));
 }
 
+bool CKolvaView::RunCommand(UINT id) {
+    if (!HasCommandHandler(id)) return false; // passed on along the chain
+    bool ran = false;
+    m_pCaret->PlaceOnceAfter([&] { ran = CRowView::RunCommand(id); });
+    return ran;
+}
+
 // Layout and row-view hooks.
 
 int CKolvaView::GetLastColumn() {

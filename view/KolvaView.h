@@ -73,6 +73,8 @@ public:
     void RefreshRuler();
 
     void AttachCommandSet(std::unique_ptr<CViewCommandSet> pSet);
+    // A command of the view places the caret once, however often its steps move it.
+    bool RunCommand(UINT id) override;
 
     // Printing: the rows on pages, through the page printer.
     bool OnPreparePrinting(CPrintInfo* pInfo) override;

@@ -3,13 +3,13 @@
 #include "view/KolvaView.h"
 
 CKolvaDoc* CViewCommandSet::Document() const {
-    return View().GetDocument();
+    return m_owner.GetDocument();
 }
 
 CBinData* CViewCommandSet::Data() const {
-    return View().GetData();
+    return m_owner.GetData();
 }
 
 int CViewCommandSet::EditMode() const {
-    return View().EditMode();
+    return m_owner.EditMode();
 }

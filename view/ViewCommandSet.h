@@ -14,7 +14,7 @@ public:
     using CCommandSet::CCommandSet;
 
 protected:
-    CKolvaView& View() const { return Owner(); }
+    CKolvaView& View() const { return m_owner; }
     CKolvaDoc* Document() const;
     // The view's data, or null while the document has none.
     CBinData* Data() const;

@@ -9,8 +9,5 @@ public:
     explicit CCommandSet(TOwner& owner) : m_owner(owner) {}
 
 protected:
-    TOwner& Owner() const { return m_owner; }
-
-private:
     TOwner& m_owner;
 };
