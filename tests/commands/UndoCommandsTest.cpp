@@ -92,14 +92,11 @@ TEST_F(UndoCommandsTest, TheSavedStateIsWhereTheFlagClears) {
     ASSERT_TRUE(Send(ID_EDIT_REDO));
     ASSERT_TRUE(Send(ID_EDIT_UNDO));
     EXPECT_TRUE(Modified(view));
-}
 
-TEST_F(UndoCommandsTest, RetypingTheByteSavedLastKeepsTheFileApart) {
-    CKolvaView* view = Open(Sequence(32));
-    std::string path = view->GetDocument()->GetPathName();
+    // Repeated overwrites of one byte share one record; retyping the byte saved last must not
+    // hide the saved value.
     Overwrite(view, 3, "AA");
     ASSERT_TRUE(Send(ID_FILE_SAVE));
-    // Repeated overwrites of one byte share one record; this one must not hide the saved value.
     Overwrite(view, 3, "BB");
     ASSERT_TRUE(Send(ID_EDIT_UNDO));
     EXPECT_NE(Content(Data(view)), TempDir::Read(path));
