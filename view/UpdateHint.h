@@ -13,6 +13,7 @@ constexpr long kCaretRow = 8;
 // bytes): the rows follow the length, hex entry starts over, the caret takes the shape of the
 // mode and the whole view repaints.
 constexpr long kAfterChange = 16;
-// Bytes were overwritten where the caret does not show which: the whole view repaints.
+// Bytes were overwritten in place, beyond the caret's row: the whole view repaints, while the
+// caret and hex entry stay as they are.
 constexpr long kRepaint = 32;
 } // namespace UpdateHint
