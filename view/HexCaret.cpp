@@ -85,6 +85,11 @@ void CHexCaret::Place(int type) {
     if (!m_bHeld) PlaceNow();
 }
 
+void CHexCaret::StartOver() {
+    m_state.m_nNibble = 0;
+    Place(ShapeForMode());
+}
+
 void CHexCaret::PlaceNow() {
     m_bPlaceDue = false;
     SetShape(std::exchange(m_nShapeDue, kCaretKeep));

@@ -24,6 +24,9 @@ public:
     void Place(int type);
     // Runs handle with every Place in it held back, then places the caret once.
     template <typename Handle> void PlaceOnceAfter(Handle&& handle);
+    // Hex entry starts over (a digit typed before no longer belongs to the byte at the caret)
+    // and the caret takes the mode's shape.
+    void StartOver();
     void UpdateCompositionWindow();
     void Destroy();
 

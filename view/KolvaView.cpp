@@ -140,8 +140,7 @@ void CKolvaView::OnImeStartComposition() {
 }
 
 void CKolvaView::OnModeChanged() {
-    m_caretState.m_nNibble = 0;
-    m_pCaret->Place(ShapeForMode());
+    m_pCaret->StartOver();
 }
 
 // Painting.
@@ -235,17 +234,14 @@ void CKolvaView::FollowChange() {
         RecalcLayout();
         ClampAndFollow();
     }
-    // Whatever changed, a hex digit typed before it no longer belongs to the byte at the caret.
-    m_caretState.m_nNibble = 0;
-    m_pCaret->Place(ShapeForMode());
+    m_pCaret->StartOver();
     Invalidate(false);
 }
 
 void CKolvaView::OnClientAreaChanged() {
     CRect client = GetClientRect();
     OnSize(SIZE_RESTORED, client.Width(), client.Height());
-    m_caretState.m_nNibble = 0;
-    m_pCaret->Place(ShapeForMode());
+    m_pCaret->StartOver();
     Invalidate(false);
 }
 
