@@ -16,6 +16,7 @@
 #include "res/Resources.h"
 #include "tests/view/HexViewTemplate.h"
 #include "view/KolvaView.h"
+#include "view/UpdateHint.h"
 
 namespace bench {
 
@@ -49,7 +50,7 @@ public:
         CBinData* data = view->GetData();
         data->SetSize(size);
         FillRandom(data->GetData(), size_t(size), seed);
-        view->RefreshAfterChange();
+        view->GetDocument()->UpdateAllViews(nullptr, UpdateHint::kAfterChange);
         return view;
     }
     void Activate(CKolvaView* view) {

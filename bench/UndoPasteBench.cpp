@@ -19,6 +19,7 @@
 #include "engine/QXClipboard.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
+#include "view/UpdateHint.h"
 
 namespace {
 constexpr int kSize = 16 << 20;
@@ -63,7 +64,7 @@ void Type(CKolvaView* view, int count) {
         data->InsertAtCaret(static_cast<uint8_t>(i));
         ++data->m_nCaret;
     }
-    view->RefreshAfterChange();
+    view->GetDocument()->UpdateAllViews(nullptr, UpdateHint::kAfterChange);
 }
 
 // The time of one back-to-initial command per undone step, scaled to 100,000 steps so that

@@ -3,5 +3,5 @@
 #include "platform/framework/WinApp.h"
 
 CMDIFrameWnd* CAppCommandSet::MainWindow() const {
-    return m_app.m_pMainWnd;
+    return m_owner.m_pMainWnd;
 }

@@ -1,75 +1,53 @@
 #include "commands/ByteCommands.h"
 
-#include <memory>
-
 #include "commands/EditModes.h"
-#include "engine/KolvaDoc.h"
 #include "res/Resource.h"
+#include "view/CaretState.h"
+#include "view/HexSelection.h"
 #include "view/KolvaView.h"
 
-CByteCommands::CByteCommands(CKolvaView& view) : m_view(view) {
-    view.AddCommandHandler(ID_EDIT_INSERT_NULL, [this] { OnInsertNull(); });
-    view.AddCommandHandler(ID_EDIT_DELETE_CHAR, [this] { OnDeleteChar(); });
-    view.AddCommandHandler(ID_EDIT_DELETE_BACK, [this] { OnDeleteBack(); });
-    view.AddCommandHandler(ID_EDIT_CLEAR, [this] { OnDeleteSelection(); });
+CByteCommands::CByteCommands(CKolvaView& view) : CViewCommandSet(view) {
+    OnCommand(ID_EDIT_INSERT_NULL, [this] { Edit([](CBinData& data) { data.InsertAtCaret(0); }); });
+    OnCommand(ID_EDIT_DELETE_CHAR, [this] { OnDeleteChar(); });
+    OnCommand(ID_EDIT_DELETE_BACK, [this] { OnDeleteBack(); });
+    OnCommand(ID_EDIT_CLEAR, [this] { OnDeleteSelection(); });
     for (UINT id : {ID_EDIT_INSERT_NULL, ID_EDIT_DELETE_CHAR, ID_EDIT_DELETE_BACK})
-        view.AddUpdateHandler(id, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(CanEditAtCaret()); });
-    view.AddUpdateHandler(ID_EDIT_CLEAR,
-                          [this](CCmdUI* pCmdUI) { OnUpdateDeleteSelection(pCmdUI); });
-}
-
-void CByteCommands::Install(CKolvaView& view) {
-    view.AddCommandSet(std::make_unique<CByteCommands>(view));
-}
-
-CBinData* CByteCommands::Data() {
-    return m_view.GetData();
+        OnUpdate(id, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(CanEditAtCaret()); });
+    OnUpdate(ID_EDIT_CLEAR, [this](CCmdUI* pCmdUI) { OnUpdateDeleteSelection(pCmdUI); });
 }
 
 bool CByteCommands::CanEditAtCaret() {
     CBinData* data = Data();
-    return data && m_view.IsCaretRowVisible() && m_view.EditMode() == kModeInsert &&
-           !data->m_bSelection;
-}
-
-void CByteCommands::Changed() {
-    m_view.GetDocument()->SetModifiedFlag();
-    m_view.RefreshAfterChange();
-}
-
-void CByteCommands::OnInsertNull() {
-    Data()->InsertAtCaret(0);
-    Changed();
+    return data && View().IsCaretRowVisible() && EditMode() == kModeInsert && !data->m_bSelection;
 }
 
 void CByteCommands::OnDeleteChar() {
     CBinData* data = Data();
     if (data->m_nCaret >= data->GetDataLength()) return CKolvaView::Refuse();
-    data->DeleteAtCaret();
-    Changed();
+    Edit([](CBinData& d) { d.DeleteAtCaret(); });
 }
 
 void CByteCommands::OnDeleteBack() {
     CBinData* data = Data();
     // A first hex digit typed in insert mode made a new byte at the caret: that byte goes.
-    if (m_view.EditMode() == kModeInsert && m_view.m_nNibble == 1) {
+    if (EditMode() == kModeInsert && View().CaretState().m_nNibble == 1) {
         OnDeleteChar();
         return;
     }
     if (data->m_nCaret <= 0) return CKolvaView::Refuse();
-    data->SetCaret(data->m_nCaret - 1);
-    data->DeleteAtCaret();
-    Changed();
-    m_view.BringCaretIntoView();
+    Edit([](CBinData& d) {
+        d.SetCaret(d.m_nCaret - 1);
+        d.DeleteAtCaret();
+    });
+    View().BringCaretIntoView();
 }
 
 void CByteCommands::OnDeleteSelection() {
-    if (!m_view.SelectionTouchesVisibleRows()) return CKolvaView::Refuse();
-    Data()->DeleteSelection();
-    Changed();
+    if (!View().Selection().TouchesVisibleRows()) return CKolvaView::Refuse();
+    Edit([](CBinData& d) { d.DeleteSelection(); });
 }
 
 void CByteCommands::OnUpdateDeleteSelection(CCmdUI* pCmdUI) {
     CBinData* data = Data();
-    pCmdUI->Enable(data && data->m_bSelection && m_view.EditMode() == kModeInsert);
+    pCmdUI->Enable(data && data->m_bSelection && EditMode() == kModeInsert);
 }

@@ -1,7 +1,6 @@
 #include "commands/ClipboardCommands.h"
 
 #include <cstdint>
-#include <memory>
 
 #include "commands/EditModes.h"
 #include "engine/KolvaDoc.h"
@@ -9,6 +8,7 @@
 #include "engine/TextClipboard.h"
 #include "platform/base/Afx.h"
 #include "res/Resource.h"
+#include "view/HexSelection.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -25,62 +25,46 @@ std::vector<uint8_t> PrivateBytes() {
 }
 } // namespace
 
-CClipboardCommands::CClipboardCommands(CKolvaView& view) : m_view(view) {
-    view.AddCommandHandler(ID_EDIT_COPY, [this] { m_view.GetData()->CopyToClipboard(); });
-    view.AddCommandHandler(ID_EDIT_COPY_ESCAPED, [this] { m_view.GetData()->CopyAsEscapedText(); });
-    view.AddCommandHandler(ID_EDIT_TEXT_COPY, [this] { m_view.GetData()->CopyAsText(); });
-    view.AddCommandHandler(ID_EDIT_CUT, [this] { OnCut(); });
-    view.AddCommandHandler(ID_EDIT_PASTE, [this] { OnPaste(); });
-    view.AddCommandHandler(ID_EDIT_PASTE_OVERWRITE, [this] { OnPasteOverwrite(); });
-    view.AddCommandHandler(ID_EDIT_TEXT_PASTE, [this] { OnTextPaste(); });
+CClipboardCommands::CClipboardCommands(CKolvaView& view) : CViewCommandSet(view) {
+    OnCommand(ID_EDIT_COPY, [this] { Data()->CopyToClipboard(); });
+    OnCommand(ID_EDIT_COPY_ESCAPED, [this] { Data()->CopyAsEscapedText(); });
+    OnCommand(ID_EDIT_TEXT_COPY, [this] { Data()->CopyAsText(); });
+    OnCommand(ID_EDIT_CUT, [this] { OnCut(); });
+    OnCommand(ID_EDIT_PASTE, [this] { InsertBlock(PrivateBytes()); });
+    OnCommand(ID_EDIT_PASTE_OVERWRITE, [this] { OverwriteBlock(PrivateBytes()); });
+    OnCommand(ID_EDIT_TEXT_PASTE, [this] { OnTextPaste(); });
 
     for (UINT id : {ID_EDIT_COPY, ID_EDIT_COPY_ESCAPED, ID_EDIT_TEXT_COPY})
-        view.AddUpdateHandler(id, [this](CCmdUI* pCmdUI) { EnableWithSelection(pCmdUI); });
-    view.AddUpdateHandler(ID_EDIT_CUT, [this](CCmdUI* pCmdUI) {
-        CBinData* data = m_view.GetData();
-        pCmdUI->Enable(data && data->m_bSelection && m_view.EditMode() == kModeInsert);
+        OnUpdate(id, [this](CCmdUI* pCmdUI) { EnableWithSelection(pCmdUI); });
+    OnUpdate(ID_EDIT_CUT, [this](CCmdUI* pCmdUI) {
+        CBinData* data = Data();
+        pCmdUI->Enable(data && data->m_bSelection && EditMode() == kModeInsert);
     });
-    view.AddUpdateHandler(ID_EDIT_PASTE,
-                          [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeInsert); });
-    view.AddUpdateHandler(ID_EDIT_PASTE_OVERWRITE,
-                          [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeOverwrite); });
-    view.AddUpdateHandler(ID_EDIT_TEXT_PASTE,
-                          [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_view.GetData()); });
-}
-
-void CClipboardCommands::Install(CKolvaView& view) {
-    view.AddCommandSet(std::make_unique<CClipboardCommands>(view));
+    OnUpdate(ID_EDIT_PASTE, [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeInsert); });
+    OnUpdate(ID_EDIT_PASTE_OVERWRITE,
+             [this](CCmdUI* pCmdUI) { EnableInModes(pCmdUI, kModeOverwrite); });
+    OnUpdate(ID_EDIT_TEXT_PASTE, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(Data()); });
 }
 
 void CClipboardCommands::EnableWithSelection(CCmdUI* pCmdUI) {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     pCmdUI->Enable(data && data->m_bSelection);
 }
 
 void CClipboardCommands::EnableInModes(CCmdUI* pCmdUI, int lowestMode) {
-    pCmdUI->Enable(m_view.GetData() && m_view.EditMode() >= lowestMode);
+    pCmdUI->Enable(Data() && EditMode() >= lowestMode);
 }
 
 void CClipboardCommands::OnCut() {
     // A refused copy has said why; the bytes stay where they are.
-    if (m_view.GetData()->CopyToClipboard()) return;
-    if (!m_view.SelectionTouchesVisibleRows()) return CKolvaView::Refuse();
-    m_view.GetData()->DeleteSelection();
-    m_view.GetDocument()->SetModifiedFlag();
-    m_view.RefreshAfterChange();
-}
-
-void CClipboardCommands::OnPaste() {
-    InsertBlock(PrivateBytes());
-}
-
-void CClipboardCommands::OnPasteOverwrite() {
-    OverwriteBlock(PrivateBytes());
+    if (Data()->CopyToClipboard()) return;
+    if (!View().Selection().TouchesVisibleRows()) return CKolvaView::Refuse();
+    Edit([](CBinData& d) { d.DeleteSelection(); });
 }
 
 void CClipboardCommands::OnTextPaste() {
     std::vector<uint8_t> text = GetTextClipboard();
-    switch (m_view.EditMode()) {
+    switch (EditMode()) {
     case kModeInsert:
         return InsertBlock(text);
     case kModeOverwrite:
@@ -91,30 +75,28 @@ void CClipboardCommands::OnTextPaste() {
 }
 
 void CClipboardCommands::InsertBlock(const std::vector<uint8_t>& bytes) {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     if (bytes.empty() || data->m_bOffMemory ||
         int64_t(data->GetDataLength()) + int64_t(bytes.size()) > kMaxLength)
         return CKolvaView::Refuse();
-    int caret = data->m_nCaret;
-    int n = static_cast<int>(bytes.size());
-    data->InsertBlock(caret, bytes.data(), n);
-    data->m_nCaret = caret + n;
-    m_view.GetDocument()->SetModifiedFlag();
-    m_view.RefreshAfterChange();
-    m_view.BringCaretIntoView();
+    Edit([&bytes](CBinData& d) {
+        int caret = d.m_nCaret, n = static_cast<int>(bytes.size());
+        d.InsertBlock(caret, bytes.data(), n);
+        d.SetCaret(caret + n);
+    });
+    View().BringCaretIntoView();
 }
 
 void CClipboardCommands::OverwriteBlock(const std::vector<uint8_t>& bytes) {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     if (bytes.empty() || data->m_bOffMemory) return CKolvaView::Refuse();
-    int caret = data->m_nCaret;
     int n = static_cast<int>(bytes.size());
-    if (data->GetDataLength() - caret < n) {
+    if (data->GetDataLength() - data->m_nCaret < n) {
         CKolvaView::Refuse();
         AfxMessageBox(kDoesNotFit, MB_ICONSTOP | MB_OK);
         return;
     }
-    data->OverwriteBlock(caret, bytes.data(), n);
-    m_view.GetDocument()->SetModifiedFlag();
-    m_view.Invalidate(false);
+    // The length stays, and so do the caret and the hex entry under way.
+    Edit([&bytes, n](CBinData& d) { d.OverwriteBlock(d.m_nCaret, bytes.data(), n); },
+         UpdateHint::kRepaint);
 }

@@ -5,20 +5,14 @@
 #include "platform/framework/CmdUI.h"
 #include "view/ViewCommandSet.h"
 
-class CBinData;
-class CKolvaView;
-
 // Cut, copy and the two paste commands through the private clipboard format, and copying and
 // pasting the bytes as text.
 class CClipboardCommands : public CViewCommandSet {
 public:
     explicit CClipboardCommands(CKolvaView& view);
-    static void Install(CKolvaView& view);
 
 private:
     void OnCut();
-    void OnPaste();
-    void OnPasteOverwrite();
     void OnTextPaste();
     // Inserts the bytes at the caret as one step and moves the caret after them.
     void InsertBlock(const std::vector<uint8_t>& bytes);
@@ -27,6 +21,4 @@ private:
     void OverwriteBlock(const std::vector<uint8_t>& bytes);
     void EnableWithSelection(CCmdUI* pCmdUI);
     void EnableInModes(CCmdUI* pCmdUI, int lowestMode);
-
-    CKolvaView& m_view;
 };

@@ -1,27 +1,21 @@
 #include "commands/EditModes.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "engine/KolvaDoc.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 #include "view/ViewHost.h"
 
-CEditModes::CEditModes(CKolvaView& view) : m_view(view) {
-    view.AddCommandHandler(ID_MODE_VIEW, [this] { SetMode(kModeView); });
-    view.AddCommandHandler(ID_MODE_OVERWRITE, [this] { SetMode(kModeOverwrite); });
-    view.AddCommandHandler(ID_MODE_INSERT, [this] { SetMode(kModeInsert); });
-    view.AddCommandHandler(ID_MODE_TOGGLE, [this] { OnToggle(); });
-    view.AddUpdateHandler(ID_MODE_VIEW, [this](CCmdUI* pCmdUI) { OnUpdateView(pCmdUI); });
-    view.AddUpdateHandler(ID_MODE_OVERWRITE,
-                          [this](CCmdUI* pCmdUI) { OnUpdateEditing(pCmdUI, kModeOverwrite); });
-    view.AddUpdateHandler(ID_MODE_INSERT,
-                          [this](CCmdUI* pCmdUI) { OnUpdateEditing(pCmdUI, kModeInsert); });
-}
-
-void CEditModes::Install(CKolvaView& view) {
-    view.AddCommandSet(std::make_unique<CEditModes>(view));
+CEditModes::CEditModes(CKolvaView& view) : CViewCommandSet(view) {
+    OnCommand(ID_MODE_VIEW, [this] { SetMode(kModeView); });
+    OnCommand(ID_MODE_OVERWRITE, [this] { SetMode(kModeOverwrite); });
+    OnCommand(ID_MODE_INSERT, [this] { SetMode(kModeInsert); });
+    OnCommand(ID_MODE_TOGGLE, [this] { OnToggle(); });
+    OnUpdate(ID_MODE_VIEW, [this](CCmdUI* pCmdUI) { OnUpdateView(pCmdUI); });
+    OnUpdate(ID_MODE_OVERWRITE,
+             [this](CCmdUI* pCmdUI) { OnUpdateEditing(pCmdUI, kModeOverwrite); });
+    OnUpdate(ID_MODE_INSERT, [this](CCmdUI* pCmdUI) { OnUpdateEditing(pCmdUI, kModeInsert); });
 }
 
 bool CEditModes::IsPermitted(const CKolvaDoc& doc, int mode) {
@@ -31,16 +25,16 @@ bool CEditModes::IsPermitted(const CKolvaDoc& doc, int mode) {
 }
 
 void CEditModes::SetMode(int mode) {
-    CKolvaDoc* doc = m_view.GetDocument();
+    CKolvaDoc* doc = Document();
     if (!doc) return;
     doc->m_nEditMode = mode;
-    m_view.OnModeChanged();
+    View().OnModeChanged();
     // An open Replace dialog must not keep offering to change a document now in VIEW.
-    if (m_view.IsActiveView()) CViewHost::Get().RefreshSearchDialogs(&m_view);
+    if (View().IsActiveView()) CViewHost::Get().RefreshSearchDialogs(&View());
 }
 
 void CEditModes::OnToggle() {
-    CKolvaDoc* doc = m_view.GetDocument();
+    CKolvaDoc* doc = Document();
     int partner = !doc                                 ? kModeView
                   : doc->m_nEditMode == kModeOverwrite ? kModeInsert
                   : doc->m_nEditMode == kModeInsert    ? kModeOverwrite
@@ -50,13 +44,13 @@ void CEditModes::OnToggle() {
 }
 
 void CEditModes::OnUpdateView(CCmdUI* pCmdUI) {
-    CKolvaDoc* doc = m_view.GetDocument();
+    CKolvaDoc* doc = Document();
     pCmdUI->Enable(true);
     pCmdUI->SetCheck(doc && doc->m_nEditMode == kModeView ? 1 : 0);
 }
 
 void CEditModes::OnUpdateEditing(CCmdUI* pCmdUI, int mode) {
-    CKolvaDoc* doc = m_view.GetDocument();
+    CKolvaDoc* doc = Document();
     bool permitted = doc && IsPermitted(*doc, mode);
     if (doc && doc->m_nEditMode == mode && !permitted) SetMode(kModeView);
     pCmdUI->Enable(permitted);

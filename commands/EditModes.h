@@ -3,15 +3,11 @@
 #include "platform/framework/CmdUI.h"
 #include "view/ViewCommandSet.h"
 
-class CKolvaDoc;
-class CKolvaView;
-
 // The editing modes of a view's document: VIEW, overwrite and insert, which of them the
 // document may be in, and the commands that switch between them.
 class CEditModes : public CViewCommandSet {
 public:
     explicit CEditModes(CKolvaView& view);
-    static void Install(CKolvaView& view);
 
     // VIEW always; every mode in a new document; otherwise up to the smaller of what the
     // options allow and what the data allows (nothing beyond VIEW when read-only or
@@ -25,6 +21,4 @@ private:
     // Overwrite or insert: enabled when permitted. A document found in a mode it may no longer
     // be in falls to VIEW here.
     void OnUpdateEditing(CCmdUI* pCmdUI, int mode);
-
-    CKolvaView& m_view;
 };

@@ -5,13 +5,13 @@
 #include "view/KolvaView.h"
 
 CKolvaView* CFrameCommandSet::ActiveView() const {
-    return dynamic_cast<CKolvaView*>(m_frame.GetActiveView());
+    return dynamic_cast<CKolvaView*>(Frame().GetActiveView());
 }
 
 CKolvaDoc* CFrameCommandSet::ActiveDocument() const {
-    return dynamic_cast<CKolvaDoc*>(m_frame.GetActiveDocument());
+    return dynamic_cast<CKolvaDoc*>(Frame().GetActiveDocument());
 }
 
 void CFrameCommandSet::EnableWithDocumentWindow(CCmdUI* pCmdUI) const {
-    pCmdUI->Enable(m_frame.MDIGetActive() != nullptr);
+    pCmdUI->Enable(Frame().MDIGetActive() != nullptr);
 }

@@ -1,11 +1,10 @@
 #include "commands/MarkCommands.h"
 
-#include <memory>
-
 #include "engine/BinData.h"
 #include "platform/base/Afx.h"
 #include "platform/base/VirtualKeys.h"
 #include "res/Resource.h"
+#include "view/HexSelection.h"
 #include "view/KolvaView.h"
 #include "view/ViewHost.h"
 
@@ -13,23 +12,20 @@ namespace {
 constexpr int kBytesPerRow = 16;
 }
 
-CMarkCommands::CMarkCommands(CKolvaView& view) : m_view(view) {
-    view.AddCommandHandler(ID_MARK_TOGGLE, [this] { OnToggle(); });
-    view.AddCommandHandler(ID_MARK_NEXT, [this] { OnJump(true); });
-    view.AddCommandHandler(ID_MARK_NEXT_SELECT, [this] { OnJump(true); });
-    view.AddCommandHandler(ID_MARK_PREV, [this] { OnJump(false); });
-    view.AddCommandHandler(ID_MARK_PREV_SELECT, [this] { OnJump(false); });
-    view.AddCommandHandler(ID_MARK_CLEAR_ALL, [this] { OnClearAll(); });
-    view.AddCommandHandler(ID_REGISTER_RANGE, [this] { OnRegister(); });
+CMarkCommands::CMarkCommands(CKolvaView& view) : CViewCommandSet(view) {
+    OnCommand(ID_MARK_TOGGLE, [this] { OnToggle(); });
+    // The Shift key, not the command, decides whether a jump selects.
+    for (UINT id : {ID_MARK_NEXT, ID_MARK_NEXT_SELECT})
+        OnCommand(id, [this] { OnJump(true); });
+    for (UINT id : {ID_MARK_PREV, ID_MARK_PREV_SELECT})
+        OnCommand(id, [this] { OnJump(false); });
+    OnCommand(ID_MARK_CLEAR_ALL, [this] { OnClearAll(); });
+    OnCommand(ID_REGISTER_RANGE, [this] { OnRegister(); });
     for (UINT id : {ID_MARK_TOGGLE, ID_REGISTER_RANGE})
-        view.AddUpdateHandler(id, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(m_view.GetData()); });
+        OnUpdate(id, [this](CCmdUI* pCmdUI) { pCmdUI->Enable(Data()); });
     for (UINT id :
          {ID_MARK_NEXT, ID_MARK_NEXT_SELECT, ID_MARK_PREV, ID_MARK_PREV_SELECT, ID_MARK_CLEAR_ALL})
-        view.AddUpdateHandler(id, [this](CCmdUI* pCmdUI) { EnableWithMarks(pCmdUI); });
-}
-
-void CMarkCommands::Install(CKolvaView& view) {
-    view.AddCommandSet(std::make_unique<CMarkCommands>(view));
+        OnUpdate(id, [this](CCmdUI* pCmdUI) { EnableWithMarks(pCmdUI); });
 }
 
 int CMarkCommands::PruneMarks(CBinData& data) {
@@ -42,22 +38,22 @@ int CMarkCommands::PruneMarks(CBinData& data) {
 }
 
 void CMarkCommands::EnableWithMarks(CCmdUI* pCmdUI) {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     pCmdUI->Enable(data && PruneMarks(*data) > 0);
 }
 
 void CMarkCommands::OnToggle() {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     int caret = data->m_nCaret;
     // The end position holds no byte to mark.
     if (caret < 0 || caret >= data->GetDataLength()) return;
     PruneMarks(*data);
     data->m_marks.Toggle(static_cast<uint32_t>(caret));
-    m_view.InvalidateRows(caret / kBytesPerRow, caret / kBytesPerRow, false);
+    View().InvalidateRows(caret / kBytesPerRow, caret / kBytesPerRow, false);
 }
 
 int CMarkCommands::JumpTarget(bool bNext) {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     CMarkList& marks = data->m_marks;
     int count = PruneMarks(*data);
     if (count == 0) return -1;
@@ -68,45 +64,26 @@ int CMarkCommands::JumpTarget(bool bNext) {
     return static_cast<int>(marks.GetAt(i));
 }
 
-void CMarkCommands::PrepareSelection() {
-    CBinData* data = m_view.GetData();
-    if (GetKeyState(VK_SHIFT) >= 0) {
-        m_view.m_bShiftKey = false;
-        m_view.ClearSelection();
-        return;
-    }
-    m_view.m_bShiftKey = true;
-    if (m_view.m_bSelecting) return;
-    m_view.ClearSelection();
-    m_view.m_bSelecting = true;
-    m_view.m_nAnchor = m_view.m_nLastCaret = data->m_nCaret;
-    m_view.m_nNibble = 0;
-}
-
 void CMarkCommands::OnJump(bool bNext) {
-    CBinData* data = m_view.GetData();
+    CBinData* data = Data();
     int target = JumpTarget(bNext);
     if (target < 0 || target >= data->GetDataLength()) return;
-    m_view.PlaceCaret(nullptr, m_view.ShapeForMode());
-    PrepareSelection();
-    m_view.GoToPosition(target);
-    if (m_view.m_bSelecting && m_view.m_bShiftKey) m_view.ExtendSelection();
+    View().PlaceCaret(nullptr, View().ShapeForMode());
+    CHexSelection& selection = View().Selection();
+    selection.BeforeMove(GetKeyState(VK_SHIFT) < 0);
+    View().GoToPosition(target);
+    selection.AfterMove();
 }
 
 void CMarkCommands::OnClearAll() {
-    m_view.GetData()->m_marks.ClearMarks();
-    m_view.Invalidate(false);
+    Data()->m_marks.ClearMarks();
+    View().Invalidate(false);
 }
 
 void CMarkCommands::OnRegister() {
-    CBinData* data = m_view.GetData();
     // Without a selection this clears the registered range.
-    data->m_bRegistered = data->m_bSelection;
-    data->m_nRegStart = data->m_bSelection ? data->m_nSelStart : -1;
-    data->m_nRegEnd = data->m_bSelection ? data->m_nSelEnd : -1;
-    data->m_nSelStart = data->m_nSelEnd = -1;
-    data->m_bSelection = false;
-    m_view.m_bSelecting = false;
-    m_view.Invalidate(false);
-    CViewHost::Get().RefreshSearchDialogs(&m_view);
+    Data()->RegisterSelection();
+    View().Selection().EndSelecting();
+    View().Invalidate(false);
+    CViewHost::Get().RefreshSearchDialogs(&View());
 }

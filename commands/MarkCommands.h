@@ -3,14 +3,12 @@
 #include "view/ViewCommandSet.h"
 
 class CBinData;
-class CKolvaView;
 
 // Marks on byte positions, the jumps between them (with Shift they select up to the mark),
 // and the registered range that searches and dumps can be limited to.
 class CMarkCommands : public CViewCommandSet {
 public:
     explicit CMarkCommands(CKolvaView& view);
-    static void Install(CKolvaView& view);
 
     // Drops the marks that an edit has left beyond the last byte; gives how many remain.
     static int PruneMarks(CBinData& data);
@@ -20,11 +18,7 @@ private:
     void OnJump(bool bNext);
     // The mark a jump from the caret goes to, wrapping at either end; -1 with no marks.
     int JumpTarget(bool bNext);
-    // Shift held: the jump extends a selection from where the caret was; else it drops one.
-    void PrepareSelection();
     void OnClearAll();
     void OnRegister();
     void EnableWithMarks(CCmdUI* pCmdUI);
-
-    CKolvaView& m_view;
 };

@@ -1,18 +1,13 @@
 #pragma once
 #include "view/ViewCommandSet.h"
 
-class CKolvaView;
-
 // Jumps of the caret to a typed address and to the start and the end of the data (Ctrl+Home,
 // Ctrl+End: the accelerators turn those keys into commands before the view sees them).
 class CNavigationCommands : public CViewCommandSet {
 public:
     explicit CNavigationCommands(CKolvaView& view);
-    static void Install(CKolvaView& view);
 
 private:
     void GoTo(bool bEnd);
     void OnGoToAddress();
-
-    CKolvaView& m_view;
 };

@@ -1,5 +1,7 @@
 #include "commands/ViewCommands.h"
 
+#include <memory>
+
 #include "commands/ByteCommands.h"
 #include "commands/ClipboardCommands.h"
 #include "commands/EditModes.h"
@@ -7,13 +9,15 @@
 #include "commands/NavigationCommands.h"
 #include "commands/UndoCommands.h"
 #include "view/DumpWriter.h"
+#include "view/KolvaView.h"
+
+namespace {
+template <typename... Sets> void Attach(CKolvaView& view) {
+    (view.AttachCommandSet(std::make_unique<Sets>(view)), ...);
+}
+} // namespace
 
 void CViewCommands::Install(CKolvaView& view) {
-    CEditModes::Install(view);
-    CByteCommands::Install(view);
-    CNavigationCommands::Install(view);
-    CUndoCommands::Install(view);
-    CClipboardCommands::Install(view);
-    CMarkCommands::Install(view);
-    CDumpWriter::Install(view);
+    Attach<CEditModes, CByteCommands, CNavigationCommands, CUndoCommands, CClipboardCommands,
+           CMarkCommands, CDumpWriter>(view);
 }

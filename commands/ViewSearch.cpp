@@ -9,6 +9,7 @@
 #include "platform/base/ResourceSet.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
+#include "view/UpdateHint.h"
 
 namespace {
 constexpr int kRowBytes = 16;
@@ -39,7 +40,7 @@ bool CViewSearch::Find(CKolvaView& view, bool bForward, const Pattern& pattern, 
                            options.bInRange);
     // A search confined to the range moves a caret outside it to the range first; typing must
     // still go where the caret is drawn.
-    if (found < 0) data->m_nCaret = caret;
+    if (found < 0) data->SetCaret(caret);
     return Report(view, found >= 0, bNew, hadSelection ? firstOld : -1, lastOld);
 }
 
@@ -67,11 +68,6 @@ void CViewSearch::ShowMatch(CKolvaView& view, int firstOldRow, int lastOldRow) {
     view.PlaceCaret(nullptr, view.ShapeForMode());
 }
 
-void CViewSearch::Changed(CKolvaView& view) {
-    view.GetDocument()->SetModifiedFlag();
-    view.RefreshAfterChange();
-}
-
 bool CViewSearch::MayChange(CKolvaView& view) {
     CKolvaDoc* doc = view.GetDocument();
     if (!doc || !doc->m_pData) return false;
@@ -94,9 +90,13 @@ bool CViewSearch::ReplaceFound(CKolvaView& view, const Pattern& pattern, const P
         !data->SelectionMatches(Length(pattern), pattern.data(), options.bCaseSensitive,
                                 options.bInRange))
         return false;
-    int found = data->ReplaceMatch(Length(pattern), pattern.data(), Length(replacement),
+    int found = -1;
+    view.GetDocument()->Edit(
+        [&](CBinData& d) {
+            found = d.ReplaceMatch(Length(pattern), pattern.data(), Length(replacement),
                                    replacement.data(), options.bCaseSensitive, options.bInRange);
-    Changed(view);
+        },
+        UpdateHint::kAfterChange);
     Report(view, found >= 0, false, -1, -1);
     return true;
 }
@@ -107,14 +107,18 @@ void CViewSearch::ReplaceAll(CKolvaView& view, const Pattern& pattern, const Pat
     if (!data) return;
     s_pLastFound = nullptr; // the search this starts ends with it
     int caret = data->m_nCaret;
-    int count = data->ReplaceAll(Length(pattern), pattern.data(), Length(replacement),
+    int count = -1;
+    view.GetDocument()->Edit(
+        [&](CBinData& d) {
+            count = d.ReplaceAll(Length(pattern), pattern.data(), Length(replacement),
                                  replacement.data(), options.bCaseSensitive, options.bInRange);
-    if (count < 0) {
-        data->m_nCaret = caret;
-        NotFound(true);
-        return;
-    }
-    Changed(view);
+            if (count >= 0) return true;
+            // Nothing replaced: the caret goes back where the search began.
+            d.SetCaret(caret);
+            return false;
+        },
+        UpdateHint::kAfterChange);
+    if (count < 0) return NotFound(true);
     std::string text = kReplacedCount;
     text.replace(text.find("%1"), 2, std::to_string(count));
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);

@@ -36,7 +36,6 @@ public:
 private:
     static bool Report(CKolvaView& view, bool bFound, bool bNew, int firstOldRow, int lastOldRow);
     static void ShowMatch(CKolvaView& view, int firstOldRow, int lastOldRow);
-    static void Changed(CKolvaView& view);
 
     // The view of the last successful find, or null after a failed one. Only compared with the
     // active view, never followed: that view may be gone.

@@ -74,6 +74,11 @@ CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : kModeVie
 
 CKolvaDoc::~CKolvaDoc() = default;
 
+void CKolvaDoc::EditDone(long lHint) {
+    SetModifiedFlag(!m_pData->IsAtSavePoint());
+    UpdateAllViews(nullptr, lHint);
+}
+
 CView* CKolvaDoc::FirstView() const {
     return GetViews().empty() ? nullptr : GetViews().front();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "engine/BinData.h"
 #include "platform/framework/Document.h"
@@ -29,6 +31,19 @@ public:
     // The program around the documents; set once at start-up.
     static void SetHost(CDocumentHost* pHost);
 
+    // The one way the bytes change. change(data) edits through the data's primitives (a change
+    // that returns false changed nothing, and the step ends there); then the document is
+    // modified exactly when its history stands away from the saved state, and every view hears
+    // of the change with lHint (a view's UpdateHint).
+    template <typename Change> void Edit(Change&& change, long lHint) {
+        if (!m_pData) return;
+        if constexpr (std::is_void_v<std::invoke_result_t<Change, CBinData&>>)
+            std::forward<Change>(change)(*m_pData);
+        else if (!std::forward<Change>(change)(*m_pData))
+            return;
+        EditDone(lHint);
+    }
+
     int32_t m_nEditMode;
     bool m_bNewDocument = false;
     bool m_bSaved = false;
@@ -42,6 +57,7 @@ public:
     std::string m_strWorkingCopy;
 
 private:
+    void EditDone(long lHint);
     void OnFileSaveAs();
     // The file as this document last read or wrote it: size, time and identity.
     void TakeDiskStamp(const std::string& path);

@@ -11,6 +11,14 @@ bool CRowSource::SetSelection(int first, int last) {
     return true;
 }
 
+void CRowSource::RegisterSelection() {
+    m_bRegistered = m_bSelection;
+    m_nRegStart = m_bSelection ? m_nSelStart : -1;
+    m_nRegEnd = m_bSelection ? m_nSelEnd : -1;
+    m_nSelStart = m_nSelEnd = -1;
+    m_bSelection = false;
+}
+
 int CRowSource::SetCaret(int pos) {
     if (pos < 0) return -1;
     if (pos >= GetCaretLimit()) return -2;

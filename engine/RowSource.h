@@ -18,6 +18,9 @@ public:
     // Selects first to last inclusive, which may end on the append position. A range that is
     // empty or reaches outside the caret positions clears the selection and gives false.
     bool SetSelection(int first, int last);
+    void ClearSelection() { m_bSelection = false; }
+    // The selection becomes the registered range and is dropped; without one, no range is left.
+    void RegisterSelection();
 
     // Caret moves for the row view. SetCaret gives pos, or -1 below 0 and -2 past the last
     // caret position; SetCaretRow keeps the column and gives row, -1 or -2 the same way;

@@ -32,7 +32,7 @@ void CTestCommands::ToggleArea(bool CBinData::*flag) {
     if (!data) return;
     data->*flag = !(data->*flag);
     data->UpdateLayout();
-    view->m_bCharArea = 0;
+    view->CaretState().m_bCharArea = 0;
     view->RefreshRuler();
     view->OnClientAreaChanged();
     view->Invalidate(true);

@@ -13,6 +13,7 @@
 #include "view/KolvaView.h"
 
 namespace {
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 const char kTooLarge[] = "DUMPするデータがサイズ上限を超えています。";
 const char kLineEnd[] = "\r\n";
 constexpr size_t kLineEndLength = 2;
@@ -20,12 +21,8 @@ constexpr size_t kLineEndLength = 2;
 constexpr size_t kBlockBytes = 64 * 1024;
 } // namespace
 
-CDumpWriter::CDumpWriter(CKolvaView& view) : m_view(view) {
-    view.AddCommandHandler(ID_FILE_DUMP, [this] { DumpToFile(); });
-}
-
-void CDumpWriter::Install(CKolvaView& view) {
-    view.AddCommandSet(std::make_unique<CDumpWriter>(view));
+CDumpWriter::CDumpWriter(CKolvaView& view) : CViewCommandSet(view) {
+    OnCommand(ID_FILE_DUMP, [this] { DumpToFile(); });
 }
 
 bool CDumpWriter::RowRange(CBinData& data, int& first, int& end) const {
@@ -46,8 +43,8 @@ bool CDumpWriter::RowRange(CBinData& data, int& first, int& end) const {
 }
 
 void CDumpWriter::DumpToFile() {
-    CKolvaDoc* doc = m_view.GetDocument();
-    CBinData* data = m_view.GetData();
+    CKolvaDoc* doc = Document();
+    CBinData* data = Data();
     if (!doc || !data || doc->GetPathName().empty()) return;
     int first = 0, end = 0;
     RowRange(*data, first, end);
@@ -67,11 +64,11 @@ void CDumpWriter::DumpToFile() {
 
 bool CDumpWriter::WriteRows(CAtomicFile& file, CBinData& data, int first, int end,
                             CFileException* pError) const {
-    const size_t width = static_cast<size_t>(m_view.GetLastColumn());
+    const size_t width = static_cast<size_t>(View().GetLastColumn());
     std::string block;
     block.reserve(kBlockBytes + width + kLineEndLength);
     for (int row = first; row < end; ++row) {
-        const char* text = data.FormatRowText(row, m_view.m_nJCode);
+        const char* text = data.FormatRowText(row, View().m_nJCode);
         size_t n = std::min(std::strlen(text), width);
         block.append(text, n);
         // A row without its character area still fills the row's width.

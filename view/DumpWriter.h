@@ -4,19 +4,15 @@
 #include "view/ViewCommandSet.h"
 
 class CAtomicFile;
-class CBinData;
 class CFileException;
-class CKolvaView;
 
 // Writes the view's rows as text to "<path>.dmp" beside the document: the registered range's
 // rows, or all rows, each as many characters as the screen row has columns, then CR LF.
 class CDumpWriter : public CViewCommandSet {
 public:
-    static constexpr int kBytesPerRow = 16;
     static constexpr int kMaxRows = 4096;
 
     explicit CDumpWriter(CKolvaView& view);
-    static void Install(CKolvaView& view);
 
     void DumpToFile();
     static std::string DumpPath(const std::string& documentPath) { return documentPath + ".dmp"; }
@@ -27,6 +23,4 @@ private:
     bool RowRange(CBinData& data, int& first, int& end) const;
     bool WriteRows(CAtomicFile& file, CBinData& data, int first, int end,
                    CFileException* pError) const;
-
-    CKolvaView& m_view;
 };

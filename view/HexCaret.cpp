@@ -1,8 +1,10 @@
 #include "view/HexCaret.h"
 
+#include <utility>
+
 #include "engine/BinData.h"
 #include "engine/EditMode.h"
-#include "view/CaretShape.h"
+#include "view/CaretState.h"
 #include "view/KolvaView.h"
 #include "view/ViewHost.h"
 
@@ -19,14 +21,13 @@ int CHexCaret::ShapeForMode() const {
     case kModeOverwrite:
         return kCaretBlock;
     default:
-        return m_view.m_bCharArea ? kCaretUnderline : kCaretWideUnderline;
+        return m_state.m_bCharArea ? kCaretUnderline : kCaretWideUnderline;
     }
 }
 
 void CHexCaret::SetShape(int type) {
-    CKolvaView& v = m_view;
-    if (type == kCaretLast) type = v.m_nCaretType;
-    int w = v.m_nCharWidth, h = v.m_nRowHeight, underline = v.m_nAscent - 1;
+    if (type == kCaretLast) type = m_nCaretType;
+    int w = m_view.m_nCharWidth, h = m_view.m_nRowHeight, underline = m_view.m_nAscent - 1;
     CSize size;
     CPoint offset;
     switch (type) {
@@ -48,48 +49,63 @@ void CHexCaret::SetShape(int type) {
     default:
         return;
     }
-    v.m_nCaretType = type;
-    v.m_nCaretOffsetX = offset.x;
-    v.m_nCaretOffsetY = offset.y;
+    m_nCaretType = type;
+    m_nCaretOffsetX = offset.x;
+    m_nCaretOffsetY = offset.y;
     // Another view takes its shape when it is activated.
-    if (!v.IsActiveView()) return;
-    v.CreateSolidCaret(size.cx, size.cy);
+    if (!m_view.IsActiveView()) return;
+    m_view.CreateSolidCaret(size.cx, size.cy);
     m_bCreated = true;
 }
 
-CPoint CHexCaret::HexPoint() const {
-    CBinData* data = m_view.GetData();
-    int caret = data->m_nCaret;
-    int x = m_view.ColumnX(data->m_layout.HexColumn(caret % kBytesPerRow)) +
-            m_view.m_nNibble * m_view.m_nCharWidth;
+CPoint CHexCaret::HexPoint(const CBinData& data) const {
+    int caret = data.m_nCaret;
+    int x = m_view.ColumnX(data.m_layout.HexColumn(caret % kBytesPerRow)) +
+            m_state.m_nNibble * m_view.m_nCharWidth;
     return CPoint(x, m_view.RowY(caret / kBytesPerRow));
 }
 
-CPoint CHexCaret::CharPoint() const {
-    CBinData* data = m_view.GetData();
-    int caret = data->m_nCaret;
-    int column = data->m_layout.CharColumn(caret % kBytesPerRow);
+CPoint CHexCaret::CharPoint(const CBinData& data) const {
+    int caret = data.m_nCaret;
+    int column = data.m_layout.CharColumn(caret % kBytesPerRow);
     return CPoint(m_view.ColumnX(column), m_view.RowY(caret / kBytesPerRow));
 }
 
+CPoint CHexCaret::Point(const CBinData& data) const {
+    return m_state.m_bCharArea ? CharPoint(data) : m_view.GetHexCaretPoint();
+}
+
 void CHexCaret::Place(int type) {
-    CKolvaView& v = m_view;
-    v.SetCaretShape(type);
-    CBinData* data = v.GetData();
-    if (!data) return;
-    if (data->m_nCaret >= data->GetDataLength() || data->m_nCaret < 0) v.m_nNibble = 0;
-    if (!v.IsActiveView()) return;
+    // The digit is state, not drawing: it follows the caret at once.
+    if (CBinData* data = m_view.GetData();
+        data && (data->m_nCaret >= data->GetDataLength() || data->m_nCaret < 0))
+        m_state.m_nNibble = 0;
+    if (type != kCaretKeep) m_nShapeDue = type;
+    m_bPlaceDue = true;
+    if (!m_bHeld) PlaceNow();
+}
+
+void CHexCaret::StartOver() {
+    m_state.m_nNibble = 0;
+    Place(ShapeForMode());
+}
+
+void CHexCaret::PlaceNow() {
+    m_bPlaceDue = false;
+    SetShape(std::exchange(m_nShapeDue, kCaretKeep));
+    CBinData* data = m_view.GetData();
+    if (!data || !m_view.IsActiveView()) return;
     // A view that was made active without being told so gets its caret here.
-    if (!m_bCreated) v.SetCaretShape(ShapeForMode());
-    CPoint pt = v.GetCaretPoint();
-    v.SetCaretPos(CPoint(pt.x + v.m_nCaretOffsetX, pt.y + v.m_nCaretOffsetY));
-    v.ShowCaret();
-    UpdateCompositionWindow();
+    if (!m_bCreated) SetShape(ShapeForMode());
+    CPoint pt = Point(*data);
+    m_view.SetCaretPos(CPoint(pt.x + m_nCaretOffsetX, pt.y + m_nCaretOffsetY));
+    m_view.ShowCaret();
+    m_view.SetImeCompositionWindow(pt, CViewHost::Get().GetScreenFont());
 }
 
 void CHexCaret::UpdateCompositionWindow() {
-    if (m_view.IsCreated() && m_view.GetData())
-        m_view.SetImeCompositionWindow(m_view.GetCaretPoint(), CViewHost::Get().GetScreenFont());
+    if (CBinData* data = m_view.GetData(); data && m_view.IsCreated())
+        m_view.SetImeCompositionWindow(Point(*data), CViewHost::Get().GetScreenFont());
 }
 
 void CHexCaret::Destroy() {

@@ -6,6 +6,9 @@
 #include "engine/BinData.h"
 #include "platform/base/VirtualKeys.h"
 #include "view/CaretShape.h"
+#include "view/CaretState.h"
+#include "view/HexCaret.h"
+#include "view/HexSelection.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -43,11 +46,11 @@ void CHexMouse::SetCaretFromPoint(UINT flags, int x, int y) {
         i = 0;
     }
     i = std::max(i, 0);
-    v.m_bCharArea = data->m_bShowChars && c >= charColumn ? 1 : 0;
+    m_state.m_bCharArea = data->m_bShowChars && c >= charColumn ? 1 : 0;
     v.KillTimer(CKolvaView::kDragTimer);
     if (row < v.m_nFirstRow || row > v.m_nLastRow) {
-        v.m_nDragFlags = static_cast<int32_t>(flags);
-        v.m_ptDrag = CPoint(x, y);
+        m_nDragFlags = static_cast<int32_t>(flags);
+        m_ptDrag = CPoint(x, y);
         StartDragTimer(row < v.m_nFirstRow ? v.m_nFirstRow - row : row - v.m_nLastRow);
     }
     int lastRow = v.m_nTotalRows - 1;
@@ -58,43 +61,42 @@ void CHexMouse::SetCaretFromPoint(UINT flags, int x, int y) {
     row = target / kBytesPerRow;
     i = target % kBytesPerRow;
     int column = data->m_nCaret / kBytesPerRow * kBytesPerRow + i;
-    if (column < data->GetCaretLimit()) data->m_nCaret = column;
+    data->SetCaret(column);
     if (v.ScrollRowIntoView(row)) return;
     data->SetCaret(target);
-    v.PlaceCaret(nullptr, kCaretKeep);
+    m_caret.Place(kCaretKeep);
 }
 
 void CHexMouse::ButtonDown(UINT nFlags, CPoint pt) {
-    CKolvaView& v = m_view;
-    if (!v.GetData()) return;
+    if (!m_view.GetData()) return;
     // A click puts the caret on the high digit of the byte it hits.
-    v.m_nNibble = 0;
-    v.SetCaretFromPoint(nFlags, pt.x, pt.y);
-    v.PlaceCaret(nullptr, v.ShapeForMode());
-    if (v.m_bSelecting) {
-        v.ExtendSelection();
+    m_state.m_nNibble = 0;
+    SetCaretFromPoint(nFlags, pt.x, pt.y);
+    m_caret.Place(m_caret.ShapeForMode());
+    if (m_selection.IsSelecting()) {
+        m_selection.ExtendSelection();
         return;
     }
-    v.StartSelection();
-    v.SetCapture();
+    m_selection.Start();
+    m_view.SetCapture();
 }
 
 void CHexMouse::Move(UINT nFlags, CPoint pt) {
-    if (!m_view.m_bSelecting || !(nFlags & MK_LBUTTON)) return;
-    m_view.SetCaretFromPoint(nFlags, pt.x, pt.y);
-    m_view.ExtendSelection();
+    if (!m_selection.IsSelecting() || !(nFlags & MK_LBUTTON)) return;
+    SetCaretFromPoint(nFlags, pt.x, pt.y);
+    m_selection.ExtendSelection();
 }
 
 void CHexMouse::ButtonUp() {
-    m_view.m_bSelecting = false;
+    m_selection.EndSelecting();
     m_view.KillTimer(CKolvaView::kDragTimer);
     m_view.ReleaseCapture();
 }
 
 void CHexMouse::Timer(UINT nIDEvent) {
-    CKolvaView& v = m_view;
-    if (nIDEvent == CKolvaView::kDragTimer && v.m_bSelecting && (v.m_nDragFlags & MK_LBUTTON)) {
-        v.SetCaretFromPoint(static_cast<UINT>(v.m_nDragFlags), v.m_ptDrag.x, v.m_ptDrag.y);
-        v.ExtendSelection();
+    if (nIDEvent == CKolvaView::kDragTimer && m_selection.IsSelecting() &&
+        (m_nDragFlags & MK_LBUTTON)) {
+        SetCaretFromPoint(static_cast<UINT>(m_nDragFlags), m_ptDrag.x, m_ptDrag.y);
+        m_selection.ExtendSelection();
     }
 }

@@ -55,11 +55,11 @@ void CHexPainter::DrawWithHighlight(CDC* pDC, int column, int y, const char* tex
         pDC->ExtTextOut(v.ColumnX(column), y, ETO_CLIPPED | ETO_OPAQUE, &cells, text, n);
     };
     piece(0, from);
-    pDC->SetBkColor(v.m_clrHighlight);
-    pDC->SetTextColor(v.m_clrHighlightText);
+    pDC->SetBkColor(m_clrHighlight);
+    pDC->SetTextColor(m_clrHighlightText);
     piece(from, to);
-    pDC->SetBkColor(v.m_clrWindow);
-    pDC->SetTextColor(v.m_clrWindowText);
+    pDC->SetBkColor(m_clrWindow);
+    pDC->SetTextColor(m_clrWindowText);
     piece(to, n);
 }
 
@@ -81,8 +81,8 @@ void CHexPainter::DrawOverlays(CDC* pDC, CBinData* pData, int first, int last) {
     // A span counts its rows in 8 bits, so the rows are asked for in slices that fit.
     for (int slice = first; slice <= last; slice += kMaxSpanRows) {
         int sliceLast = std::min(last, slice + kMaxSpanRows - 1);
-        DrawSpans(pDC, pData->GetMarkSpans(slice, sliceLast), slice, m_view.m_brushMark, ROP_DPa);
-        DrawSpans(pDC, pData->GetRangeSpans(slice, sliceLast), slice, m_view.m_brushRange, ROP_DPo);
+        DrawSpans(pDC, pData->GetMarkSpans(slice, sliceLast), slice, m_brushMark, ROP_DPa);
+        DrawSpans(pDC, pData->GetRangeSpans(slice, sliceLast), slice, m_brushRange, ROP_DPo);
     }
 }
 
@@ -109,10 +109,10 @@ void CHexPainter::Draw(CDC* pDC) {
     ClipRows(pDC, first, last);
     int selFirst = 0, selLast = -1;
     if (data->m_bSelection) {
-        v.m_clrHighlight = GetSysColor(COLOR_HIGHLIGHT);
-        v.m_clrHighlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-        v.m_clrWindow = GetSysColor(COLOR_WINDOW);
-        v.m_clrWindowText = GetSysColor(COLOR_WINDOWTEXT);
+        m_clrHighlight = GetSysColor(COLOR_HIGHLIGHT);
+        m_clrHighlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        m_clrWindow = GetSysColor(COLOR_WINDOW);
+        m_clrWindowText = GetSysColor(COLOR_WINDOWTEXT);
         selFirst = data->m_nSelStart / kBytesPerRow;
         selLast = data->m_nSelEnd / kBytesPerRow;
     }
@@ -128,10 +128,13 @@ void CHexPainter::Draw(CDC* pDC) {
 void CHexPainter::InvalidateRows(int r1, int r2, bool bErase) {
     CKolvaView& v = m_view;
     // Rows outside the window need no repaint; clipping also keeps the pixels in range.
-    int low = std::max(std::min(r1, r2), v.m_nFirstRow);
+    int first = v.m_nFirstRow;
+    int low = std::max(std::min(r1, r2), first);
     int high = std::min(std::max(r1, r2), v.m_nLastRow + 1);
     if (low > high) return;
-    CRect rect(v.ColumnX(0), v.RowY(low), v.ColumnX(v.GetLastColumn() + 1),
-               v.RowY(int64_t(high) + 1));
-    v.InvalidateRect(rect, bErase);
+    int width = v.m_nCharWidth, height = v.m_nRowHeight;
+    // The full row width, as the layout last counted its columns.
+    v.InvalidateRect(CRect(-v.m_nFirstCol * width, (low - first) * height,
+                           (v.m_nTotalCols - v.m_nFirstCol) * width, (high + 1 - first) * height),
+                     bErase);
 }

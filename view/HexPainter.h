@@ -9,7 +9,8 @@ class CDC;
 class CKolvaView;
 
 // Paints the hex view's rows: plain rows in one output, selected rows in highlighted pieces,
-// then marks and the registered range combined over the text.
+// then marks and the registered range combined over the text. It keeps the colours it paints
+// with.
 class CHexPainter {
 public:
     explicit CHexPainter(CKolvaView& view) : m_view(view) {}
@@ -32,4 +33,12 @@ private:
     void ClipRows(CDC* pDC, int& first, int& last) const;
 
     CKolvaView& m_view;
+    // Read from the system at every paint with a selection, so that a change of the system's
+    // colours shows at the next one.
+    COLORREF m_clrHighlight = 0;
+    COLORREF m_clrHighlightText = 0;
+    COLORREF m_clrWindow = 0;
+    COLORREF m_clrWindowText = 0;
+    COLORREF m_brushRange = RGB(255, 0, 0);
+    COLORREF m_brushMark = RGB(0, 255, 0);
 };

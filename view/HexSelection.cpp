@@ -1,9 +1,10 @@
 #include "view/HexSelection.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "engine/BinData.h"
+#include "view/CaretState.h"
+#include "view/HexPainter.h"
 #include "view/KolvaView.h"
 
 namespace {
@@ -11,10 +12,10 @@ constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 } // namespace
 
 void CHexSelection::Start() {
-    CKolvaView& v = m_view;
-    Clear();
-    v.m_bSelecting = true;
-    v.m_nAnchor = v.m_nLastCaret = v.GetData()->m_nCaret;
+    ClearSelection();
+    m_bSelecting = true;
+    m_nAnchor = m_nLastCaret = m_view.GetData()->m_nCaret;
+    m_state.m_nNibble = 0;
 }
 
 bool CHexSelection::TouchesVisibleRows() const {
@@ -23,18 +24,18 @@ bool CHexSelection::TouchesVisibleRows() const {
            data->m_nSelEnd / kBytesPerRow >= m_view.m_nFirstRow;
 }
 
-void CHexSelection::Clear() {
+void CHexSelection::ClearSelection() {
     CBinData* data = m_view.GetData();
     if (!data || !data->m_bSelection) return;
-    m_view.m_bSelecting = false;
-    data->m_bSelection = false;
-    m_view.InvalidateRows(data->m_nSelStart / kBytesPerRow, data->m_nSelEnd / kBytesPerRow, false);
+    m_bSelecting = false;
+    data->ClearSelection();
+    m_painter.InvalidateRows(data->m_nSelStart / kBytesPerRow, data->m_nSelEnd / kBytesPerRow,
+                             false);
 }
 
-void CHexSelection::Extend() {
-    CKolvaView& v = m_view;
-    CBinData* data = v.GetData();
-    if (!data || data->m_nCaret == v.m_nLastCaret) return;
+void CHexSelection::ExtendSelection() {
+    CBinData* data = m_view.GetData();
+    if (!data || data->m_nCaret == m_nLastCaret) return;
     int low = INT32_MAX, high = INT32_MIN;
     auto addSelectionRows = [&] {
         if (!data->m_bSelection) return;
@@ -42,9 +43,21 @@ void CHexSelection::Extend() {
         high = std::max(high, data->m_nSelEnd / kBytesPerRow);
     };
     addSelectionRows();
-    int a = v.m_nAnchor, c = data->m_nCaret;
+    int a = m_nAnchor, c = data->m_nCaret;
     data->SetSelection(std::min(a, c), std::max(a, c) - 1);
     addSelectionRows();
-    if (low <= high) v.InvalidateRows(low, high, false);
-    v.m_nLastCaret = c;
+    if (low <= high) m_painter.InvalidateRows(low, high, false);
+    m_nLastCaret = c;
+}
+
+void CHexSelection::BeforeMove(bool bShift) {
+    m_bShiftKey = bShift;
+    if (!bShift)
+        ClearSelection();
+    else if (!m_bSelecting)
+        Start();
+}
+
+void CHexSelection::AfterMove() {
+    if (IsShiftSelecting()) ExtendSelection();
 }

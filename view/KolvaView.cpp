@@ -11,15 +11,32 @@
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "res/Resource.h"
+#include "view/ByteEntry.h"
 #include "view/CaretShape.h"
+#include "view/HexCaret.h"
+#include "view/HexKeyboard.h"
+#include "view/HexMouse.h"
+#include "view/HexPainter.h"
+#include "view/HexSelection.h"
+#include "view/PagePrinter.h"
 #include "view/UpdateHint.h"
+#include "view/ViewCommandSet.h"
 #include "view/ViewHost.h"
 
 namespace {
 constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 } // namespace
 
-CKolvaView::CKolvaView() : m_nJCode(CJCodeTable::FromSetting(CViewHost::Get().JCodeSetting())) {
+CKolvaView::CKolvaView()
+    : m_nJCode(CJCodeTable::FromSetting(CViewHost::Get().JCodeSetting())),
+      m_pPainter(std::make_unique<CHexPainter>(*this)),
+      m_pCaret(std::make_unique<CHexCaret>(*this, m_caretState)),
+      m_pSelection(std::make_unique<CHexSelection>(*this, *m_pPainter, m_caretState)),
+      m_pEntry(std::make_unique<CByteEntry>(*this, m_caretState, *m_pCaret)),
+      m_pKeyboard(
+          std::make_unique<CHexKeyboard>(*this, m_caretState, *m_pCaret, *m_pSelection, *m_pEntry)),
+      m_pMouse(std::make_unique<CHexMouse>(*this, m_caretState, *m_pCaret, *m_pSelection)),
+      m_pPagePrinter(std::make_unique<CPagePrinter>(*this)) {
     for (const JCodeTraits& traits : CJCodeTable::All()) {
         JCode code = traits.m_code;
         OnCommand(traits.m_nMenuID, [this, code] { SetJCode(code); });
@@ -50,16 +67,15 @@ int CKolvaView::EditMode() const {
     return doc ? doc->m_nEditMode : kModeView;
 }
 
-void CKolvaView::AddCommandSet(std::unique_ptr<CViewCommandSet> pSet) {
-    m_commandSets.push_back(std::move(pSet));
+void CKolvaView::AttachCommandSet(std::unique_ptr<CViewCommandSet> pSet) {
+    CCmdTarget::AttachCommandSet(std::move(pSet));
 }
 
-void CKolvaView::AddCommandHandler(UINT id, std::function<void()> handler) {
-    OnCommand(id, std::move(handler));
-}
-
-void CKolvaView::AddUpdateHandler(UINT id, std::function<void(CCmdUI*)> handler) {
-    CCmdTarget::OnUpdate(id, std::move(handler));
+bool CKolvaView::RunCommand(UINT id) {
+    if (!HasCommandHandler(id)) return false; // passed on along the chain
+    bool ran = false;
+    m_pCaret->PlaceOnceAfter([&] { ran = CRowView::RunCommand(id); });
+    return ran;
 }
 
 // Layout and row-view hooks.
@@ -103,72 +119,68 @@ bool CKolvaView::IsActiveView() const {
 }
 
 int CKolvaView::ShapeForMode() const {
-    return m_caret.ShapeForMode();
+    return m_pCaret->ShapeForMode();
 }
 
 void CKolvaView::SetCaretShape(int type) {
-    m_caret.SetShape(type);
+    m_pCaret->SetShape(type);
 }
 
 CPoint CKolvaView::GetHexCaretPoint() {
-    return m_caret.HexPoint();
-}
-
-CPoint CKolvaView::GetCaretPoint() {
-    return m_bCharArea ? m_caret.CharPoint() : GetHexCaretPoint();
+    CBinData* data = GetData();
+    return data ? m_pCaret->HexPoint(*data) : CPoint();
 }
 
 void CKolvaView::PlaceCaret(CDC* /*pDC*/, int type) {
-    m_caret.Place(type);
+    m_pCaret->Place(type);
 }
 
 void CKolvaView::OnImeStartComposition() {
-    m_caret.UpdateCompositionWindow();
+    m_pCaret->UpdateCompositionWindow();
 }
 
 void CKolvaView::OnModeChanged() {
-    m_nNibble = 0;
-    PlaceCaret(nullptr, ShapeForMode());
+    m_pCaret->StartOver();
 }
 
 // Painting.
 
 void CKolvaView::OnDraw(CDC* pDC) {
-    m_painter.Draw(pDC);
+    m_pPainter->Draw(pDC);
     if (!GetData()) return;
     m_wndRuler.FollowColumn(m_nFirstCol);
     if (IsActiveView()) PlaceCaret(pDC, kCaretKeep);
 }
 
 void CKolvaView::InvalidateRows(int r1, int r2, bool bErase) {
-    m_painter.InvalidateRows(r1, r2, bErase);
+    m_pPainter->InvalidateRows(r1, r2, bErase);
 }
 
 // Printing.
 
 bool CKolvaView::OnPreparePrinting(CPrintInfo* pInfo) {
-    m_pagePrinter.Prepare(pInfo);
+    m_pPagePrinter->Prepare(pInfo);
     return DoPreparePrinting(pInfo);
 }
 
 void CKolvaView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* pInfo) {
-    m_pagePrinter.Begin(pInfo);
+    m_pPagePrinter->Begin(pInfo);
 }
 
 void CKolvaView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
-    m_pagePrinter.PrintPage(pDC, pInfo);
+    m_pPagePrinter->PrintPage(pDC, pInfo);
 }
 
 void CKolvaView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {
-    m_pagePrinter.End();
+    m_pPagePrinter->End();
 }
 
 void CKolvaView::PrintPageHeader(CDC* pDC, CPrintInfo* pInfo) {
-    m_pagePrinter.PrintHeader(pDC, pInfo);
+    m_pPagePrinter->PrintHeader(pDC, pInfo);
 }
 
 void CKolvaView::InitPrintLayout() {
-    m_pagePrinter.InitLayout();
+    m_pPagePrinter->InitLayout();
 }
 
 // Updates from the document and the ruler.
@@ -204,10 +216,17 @@ void CKolvaView::OnUpdate(CView* /*pSender*/, long lHint) {
         ClampAndFollow();
         Invalidate(false);
     }
-    if (lHint & UpdateHint::kClearSelection) ClearSelection();
+    if (lHint & UpdateHint::kAfterChange) FollowChange();
+    if (lHint & UpdateHint::kRepaint) Invalidate(false);
+    if (lHint & UpdateHint::kCaretRow) {
+        if (CBinData* data = GetData())
+            m_pPainter->InvalidateRows(data->m_nCaret / kBytesPerRow, data->m_nCaret / kBytesPerRow,
+                                       false);
+    }
+    if (lHint & UpdateHint::kClearSelection) m_pSelection->ClearSelection();
 }
 
-void CKolvaView::RefreshAfterChange() {
+void CKolvaView::FollowChange() {
     CBinData* data = GetData();
     if (!data) return;
     int rows = (data->GetCaretLimit() - 1) / kBytesPerRow + 1;
@@ -215,17 +234,14 @@ void CKolvaView::RefreshAfterChange() {
         RecalcLayout();
         ClampAndFollow();
     }
-    // Whatever changed, a hex digit typed before it no longer belongs to the byte at the caret.
-    m_nNibble = 0;
-    PlaceCaret(nullptr, ShapeForMode());
+    m_pCaret->StartOver();
     Invalidate(false);
 }
 
 void CKolvaView::OnClientAreaChanged() {
     CRect client = GetClientRect();
     OnSize(SIZE_RESTORED, client.Width(), client.Height());
-    m_nNibble = 0;
-    PlaceCaret(nullptr, ShapeForMode());
+    m_pCaret->StartOver();
     Invalidate(false);
 }
 
@@ -241,91 +257,61 @@ void CKolvaView::SetJCode(JCode code) {
 void CKolvaView::OnActivateView(bool bActivate, CView* pActivate, CView* pDeactive) {
     CRowView::OnActivateView(bActivate, pActivate, pDeactive);
     if (!bActivate) {
-        m_caret.Destroy();
+        m_pCaret->Destroy();
         return;
     }
     SetFocus();
     KeepCaretVisible();
     CViewHost::Get().RefreshSearchDialogs(this);
-    PlaceCaret(nullptr, ShapeForMode());
+    m_pCaret->Place(ShapeForMode());
 }
 
 void CKolvaView::OnDestroy() {
-    m_caret.Destroy();
+    m_pCaret->Destroy();
     KillTimer(kDragTimer);
     m_wndRuler.DestroyWindow();
     CRowView::OnDestroy();
 }
-
-// Selection.
 
 bool CKolvaView::IsCaretRowVisible() {
     CBinData* data = GetData();
     return data && IsRowVisible(data->m_nCaret / kBytesPerRow);
 }
 
-bool CKolvaView::SelectionTouchesVisibleRows() {
-    return m_selection.TouchesVisibleRows();
-}
-
-void CKolvaView::StartSelection() {
-    m_selection.Start();
-}
-
-void CKolvaView::ClearSelection() {
-    m_selection.Clear();
-}
-
-void CKolvaView::ExtendSelection() {
-    m_selection.Extend();
-}
-
-// Keyboard.
+// Keys and the mouse: whatever a message moves, the caret is placed once, when it is handled.
 
 void CKolvaView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    m_keyboard.KeyDown(nChar, nRepCnt, nFlags);
+    m_pCaret->PlaceOnceAfter([&] { m_pKeyboard->KeyDown(nChar, nRepCnt, nFlags); });
 }
 
 void CKolvaView::OnKeyUp(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
-    m_keyboard.KeyUp(nChar);
+    m_pKeyboard->KeyUp(nChar);
 }
 
 void CKolvaView::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
-    m_keyboard.Char(nChar);
-}
-
-bool CKolvaView::CanTakeCharacter() const {
-    return m_entry.CanTakeCharacter();
-}
-
-void CKolvaView::EnterByte(uint8_t value) {
-    m_entry.Enter(value);
+    m_pCaret->PlaceOnceAfter([&] { m_pKeyboard->Char(nChar); });
 }
 
 void CKolvaView::OnImeChar(UINT nChar, UINT /*nRepCnt*/) {
-    m_entry.EnterImeChar(nChar);
-}
-
-// Mouse.
-
-void CKolvaView::SetCaretFromPoint(UINT flags, int x, int y) {
-    m_mouse.SetCaretFromPoint(flags, x, y);
+    m_pCaret->PlaceOnceAfter([&] { m_pEntry->EnterImeChar(nChar); });
 }
 
 void CKolvaView::OnLButtonDown(UINT nFlags, CPoint pt) {
-    m_keyboard.ReleaseMissedShift();
-    m_mouse.ButtonDown(nFlags, pt);
+    m_pCaret->PlaceOnceAfter([&] {
+        m_pKeyboard->ReleaseMissedShift();
+        m_pMouse->ButtonDown(nFlags, pt);
+    });
 }
 
 void CKolvaView::OnMouseMove(UINT nFlags, CPoint pt) {
-    m_mouse.Move(nFlags, pt);
+    m_pCaret->PlaceOnceAfter([&] { m_pMouse->Move(nFlags, pt); });
 }
 
 void CKolvaView::OnLButtonUp(UINT /*nFlags*/, CPoint /*pt*/) {
-    m_mouse.ButtonUp();
+    m_pMouse->ButtonUp();
 }
 
 void CKolvaView::OnTimer(UINT nIDEvent) {
-    m_mouse.Timer(nIDEvent);
+    m_pCaret->PlaceOnceAfter([&] { m_pMouse->Timer(nIDEvent); });
     CRowView::OnTimer(nIDEvent);
 }

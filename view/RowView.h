@@ -76,6 +76,7 @@ public:
     // After the totals changed: clamps, and the group follows this view's shift.
     void ClampAndFollow();
     bool InSyncGroup() const { return m_pSyncViews && m_pSyncViews->size() >= 2; }
+    bool IsRowVisible(int row) const { return row >= m_nFirstRow && row <= m_nLastRow; }
 
     void OnInitialUpdate() override;
     void OnPrepareDC(CDC* pDC) override;
@@ -86,7 +87,6 @@ public:
     void OnMouseWheel(UINT nFlags, int zDelta, CPoint pt) override;
 
 protected:
-    bool IsRowVisible(int row) const { return row >= m_nFirstRow && row <= m_nLastRow; }
     // A caret off the screen is brought back to the nearest edge of the view.
     void KeepCaretVisible();
 

@@ -14,7 +14,7 @@ public:
     bool HasCommandHandler(UINT id) const;
     bool HasUpdateHandler(UINT id) const;
     // Runs the handler for id; false when this target has none.
-    bool RunCommand(UINT id);
+    virtual bool RunCommand(UINT id);
     // Runs the update handler for id; false when this target has none.
     bool RunUpdate(CCmdUI* pCmdUI);
 

@@ -49,7 +49,10 @@ public:
     void ShowScrollBar(int bar, bool bShow) override { m_bScrollShown[bar & 1] = bShow; }
 
     void CreateCaret(int w, int h) override;
-    void SetCaretPos(CPoint pt) override { m_caretPos = pt; }
+    void SetCaretPos(CPoint pt) override {
+        m_caretPos = pt;
+        ++m_nCaretPlaced;
+    }
     void ShowCaret() override { ++m_nCaretShow; }
     void HideCaret() override { --m_nCaretShow; }
     void DestroyCaret() override;
@@ -111,6 +114,7 @@ public:
     CSize m_caretSize;
     bool m_bCaretExists = false;
     CPoint m_caretPos;
+    int m_nCaretPlaced = 0;
     int m_nCaretShow = 0; // > 0 while shown
     CPoint m_imePos;
     int m_nLayouts = 0;

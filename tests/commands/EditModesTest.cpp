@@ -37,10 +37,10 @@ TEST_F(EditModesTest, InsertModeNoLongerAllowedFallsToViewNotOverwrite) {
     CKolvaView* view = Open(Str("data"));
     ASSERT_EQ(Mode(view), 2);
     m_host.m_nAllowedMode = 1;
-    view->m_nNibble = 1;
+    view->CaretState().m_nNibble = 1;
     m_frame->GetMainFramePeer()->UpdateCommandUI(); // the toolbar's idle update
     EXPECT_EQ(Mode(view), 0);
-    EXPECT_EQ(view->m_nNibble, 0);
+    EXPECT_EQ(view->CaretState().m_nNibble, 0);
     EXPECT_EQ(Peer(view)->m_caretSize, CSize(16, 3));
     EXPECT_TRUE(Enabled(ID_MODE_OVERWRITE));
     ASSERT_TRUE(m_frame->SendCommand(ID_MODE_OVERWRITE));

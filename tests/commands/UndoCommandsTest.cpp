@@ -10,7 +10,7 @@ protected:
     void Overwrite(CKolvaView* view, int pos, const char* hex) {
         view->GetDocument()->m_nEditMode = 1;
         Data(view).m_nCaret = pos;
-        view->m_nNibble = 0;
+        view->CaretState().m_nNibble = 0;
         Type(hex);
     }
 };
@@ -36,11 +36,11 @@ TEST_F(UndoCommandsTest, UndoOfTheOnlyChangeClearsTheFlagAndRedoSetsIt) {
 TEST_F(UndoCommandsTest, UndoClearsTheSelectionAndAHalfTypedByte) {
     CKolvaView* view = Open(Sequence(32));
     Type("1");
-    ASSERT_EQ(view->m_nNibble, 1);
+    ASSERT_EQ(view->CaretState().m_nNibble, 1);
     Data(view).SetSelection(4, 8);
     ASSERT_TRUE(Send(ID_EDIT_UNDO));
     EXPECT_FALSE(Data(view).m_bSelection);
-    EXPECT_EQ(view->m_nNibble, 0);
+    EXPECT_EQ(view->CaretState().m_nNibble, 0);
     EXPECT_EQ(Data(view).m_nCaret, 0);
 }
 
@@ -92,14 +92,11 @@ TEST_F(UndoCommandsTest, TheSavedStateIsWhereTheFlagClears) {
     ASSERT_TRUE(Send(ID_EDIT_REDO));
     ASSERT_TRUE(Send(ID_EDIT_UNDO));
     EXPECT_TRUE(Modified(view));
-}
 
-TEST_F(UndoCommandsTest, RetypingTheByteSavedLastKeepsTheFileApart) {
-    CKolvaView* view = Open(Sequence(32));
-    std::string path = view->GetDocument()->GetPathName();
+    // Repeated overwrites of one byte share one record; retyping the byte saved last must not
+    // hide the saved value.
     Overwrite(view, 3, "AA");
     ASSERT_TRUE(Send(ID_FILE_SAVE));
-    // Repeated overwrites of one byte share one record; this one must not hide the saved value.
     Overwrite(view, 3, "BB");
     ASSERT_TRUE(Send(ID_EDIT_UNDO));
     EXPECT_NE(Content(Data(view)), TempDir::Read(path));

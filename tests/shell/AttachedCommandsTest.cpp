@@ -123,14 +123,14 @@ TEST_F(AttachedCommandsTest, ChangedSettingReachesEveryDocumentWindow) {
     for (size_t i = 0; i < kDocs; ++i) {
         ASSERT_TRUE(Frame(i)->m_wndStatusBar.IsWindowVisible());
         ASSERT_TRUE(Frame(i)->m_wndRulerBar.IsWindowVisible());
-        View(i)->m_nNibble = 1; // a half-typed byte in every window
+        View(i)->CaretState().m_nNibble = 1; // a half-typed byte in every window
     }
     m_app.m_pOptions->bStatusBarVisible = 0;
     m_app.NotifySettingsChanged(SettingChange::kStatusBar);
     for (size_t i = 0; i < kDocs; ++i) {
         EXPECT_FALSE(Frame(i)->m_wndStatusBar.IsWindowVisible()) << i;
         EXPECT_TRUE(Frame(i)->m_wndRulerBar.IsWindowVisible()) << i;
-        EXPECT_EQ(View(i)->m_nNibble, 0) << i;
+        EXPECT_EQ(View(i)->CaretState().m_nNibble, 0) << i;
     }
     m_app.m_pOptions->bIndicatorVisible = 0;
     m_app.NotifySettingsChanged(SettingChange::kRulerBar);

@@ -377,7 +377,7 @@ TEST_F(DocumentScenarioTest, BarTogglesStartHexEntryOverAndPlaceTheCaret) {
     view->OnModeChanged();
     for (UINT bar : {ID_VIEW_STATUSBAR, ID_VIEW_RULER}) {
         m_backend.TypeChar('A');
-        ASSERT_EQ(view->m_nNibble, 1);
+        ASSERT_EQ(view->CaretState().m_nNibble, 1);
         ASSERT_TRUE(m_app.MainFrame()->SendCommand(bar));
         m_backend.TypeChar('B');
         EXPECT_EQ(doc->m_pData->GetByte(0), 0xB0) << bar; // not 0xAB

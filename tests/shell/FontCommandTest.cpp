@@ -82,7 +82,7 @@ TEST_F(FontCommandTest, EveryOpenDocumentWindowTakesTheNewFont) {
     Start({m_dir.Write("a.bin", Str("aaaa")), m_dir.Write("b.bin", Str("bbbb")),
            m_dir.Write("c.bin", Str("cccc"))});
     for (size_t i = 0; i < kDocs; ++i)
-        View(i)->m_nNibble = 1;
+        View(i)->CaretState().m_nNibble = 1;
     m_backend.QueueFont(BoldItalic12Points());
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_FONT));
     CFont* font = m_app.m_pScreenFont.get();
@@ -93,7 +93,7 @@ TEST_F(FontCommandTest, EveryOpenDocumentWindowTakesTheNewFont) {
     // The active one is laid out again as after a bar toggle: hex entry starts over there.
     auto* active = dynamic_cast<CKolvaView*>(m_app.MainFrame()->GetActiveView());
     ASSERT_NE(active, nullptr);
-    EXPECT_EQ(active->m_nNibble, 0);
+    EXPECT_EQ(active->CaretState().m_nNibble, 0);
 }
 
 TEST_F(FontCommandTest, PrinterFontStartsAsTerminalAndTakesTheWholeChoice) {

@@ -93,11 +93,11 @@ TEST_F(HelpAndTestCommandsTest, CtrlOneSwitchesTheAddressColumnOfTheActiveDocume
     Activate(1);
     const int hexStart = Data(1)->m_layout.HexStart();
     ASSERT_GT(hexStart, 0);
-    View(1)->m_bCharArea = 1;
+    View(1)->CaretState().m_bCharArea = 1;
     m_backend.PressKey('1', FCONTROL);
     EXPECT_FALSE(Data(1)->m_bShowAddress);
     EXPECT_EQ(Data(1)->m_layout.HexStart(), 0);
-    EXPECT_EQ(View(1)->m_bCharArea, 0);
+    EXPECT_EQ(View(1)->CaretState().m_bCharArea, 0);
     EXPECT_EQ(View(1)->m_wndRuler.GetWindowText(), Data(1)->FormatHeader());
     EXPECT_TRUE(Data(0)->m_bShowAddress);
     m_backend.PressKey('1', FCONTROL);

@@ -1,5 +1,6 @@
 // The caret, keyboard and input-method entry, and selection by keys and by the mouse.
 #include "tests/view/ViewFixture.h"
+#include "view/HexSelection.h"
 
 namespace {
 class CaretInputTest : public ViewFixture {
@@ -24,7 +25,7 @@ TEST_F(CaretInputTest, OverwriteModeEntersBothDigitsOfAByte) {
     CKolvaView* view = OpenInMode(Bytes(4), 1);
     Type("4");
     EXPECT_EQ(Data(view).GetByte(0), 0x40);
-    EXPECT_EQ(view->m_nNibble, 1);
+    EXPECT_EQ(view->CaretState().m_nNibble, 1);
     EXPECT_EQ(Peer(view)->m_caretPos, CPoint(12 * 8, 0)); // on the low digit
     Type("1");
     EXPECT_EQ(Content(Data(view)), (Bytes{0x41, 0, 0, 0}));
@@ -42,7 +43,10 @@ TEST_F(CaretInputTest, OverwriteModeEntersBothDigitsOfAByte) {
 TEST_F(CaretInputTest, InsertModeAppendsAtTheEndOfAFifteenByteFile) {
     CKolvaView* view = OpenInMode(Bytes(15, 0xEE), 2);
     Data(view).m_nCaret = 15;
-    Type("7");
+    int& placed = Peer(view)->m_nCaretPlaced;
+    int before = placed;
+    Type("7"); // stored, the rows laid out anew, the caret on the low digit: placed once
+    EXPECT_EQ(placed, before + 1);
     EXPECT_EQ(Data(view).GetDataLength(), 16);
     EXPECT_EQ(Data(view).GetByte(15), 0x70);
     EXPECT_EQ(view->m_nTotalRows, 2); // a row for the new end position
@@ -52,8 +56,11 @@ TEST_F(CaretInputTest, InsertModeAppendsAtTheEndOfAFifteenByteFile) {
     EXPECT_EQ(Data(view).m_nCaret, 16);
     EXPECT_EQ(Peer(view)->m_caretSize, CSize(3, 16)); // the insert bar
     m_backend.TypeChar('\t');
+    before = placed;
     Type(".");
     EXPECT_EQ(Data(view).GetByte(16), 0x2E);
+    m_backend.PressKey(VK_LEFT);
+    EXPECT_EQ(placed, before + 2);
     EXPECT_EQ(Beeps(), 0u);
 }
 
@@ -61,13 +68,13 @@ TEST_F(CaretInputTest, NibbleStepsOfTheArrowsInOverwriteMode) {
     CKolvaView* view = OpenInMode(Bytes(4), 1);
     m_backend.PressKey(VK_LEFT); // no byte before 0, but the digit changes
     EXPECT_EQ(Data(view).m_nCaret, 0);
-    EXPECT_EQ(view->m_nNibble, 1);
+    EXPECT_EQ(view->CaretState().m_nNibble, 1);
     m_backend.PressKey(VK_RIGHT);
     EXPECT_EQ(Data(view).m_nCaret, 1);
-    EXPECT_EQ(view->m_nNibble, 0);
+    EXPECT_EQ(view->CaretState().m_nNibble, 0);
     m_backend.PressKey(VK_LEFT);
     EXPECT_EQ(Data(view).m_nCaret, 0);
-    EXPECT_EQ(view->m_nNibble, 1);
+    EXPECT_EQ(view->CaretState().m_nNibble, 1);
 }
 
 TEST_F(CaretInputTest, ShiftArrowsSelectBytesBetweenAnchorAndCaret) {
@@ -86,7 +93,7 @@ TEST_F(CaretInputTest, ShiftArrowsSelectBytesBetweenAnchorAndCaret) {
     ASSERT_TRUE(Data(view).m_bSelection);
     m_backend.PressKey(VK_ESCAPE);
     EXPECT_FALSE(Data(view).m_bSelection);
-    EXPECT_FALSE(view->m_bSelecting);
+    EXPECT_FALSE(view->Selection().IsSelecting());
 }
 
 TEST_F(CaretInputTest, DraggingBackwardsAndAutomaticScrolling) {
@@ -103,7 +110,7 @@ TEST_F(CaretInputTest, DraggingBackwardsAndAutomaticScrolling) {
     EXPECT_EQ(view->m_nFirstRow, 4);
     EXPECT_EQ(Data(view).m_nCaret, 13 * 16 + 3);
     EXPECT_EQ(Selection(view), std::make_pair(10, 13 * 16 + 2));
-    EXPECT_EQ(view->m_bCharArea, 1);
+    EXPECT_EQ(view->CaretState().m_bCharArea, 1);
     view->OnLButtonUp(0, Cell(0, 0));
     EXPECT_TRUE(Peer(view)->m_timers.empty());
     EXPECT_FALSE(Peer(view)->m_bCapture);
@@ -113,11 +120,11 @@ TEST_F(CaretInputTest, ClicksBetweenTheAreasAndOnTheDigits) {
     CKolvaView* view = OpenInMode(Bytes(64), 1);
     view->OnLButtonDown(MK_LBUTTON, Cell(60, 0)); // after byte 15, before the characters
     EXPECT_EQ(Data(view).m_nCaret, 16);
-    EXPECT_EQ(view->m_bCharArea, 0);
+    EXPECT_EQ(view->CaretState().m_bCharArea, 0);
     Type("A"); // a half-typed byte, then a click elsewhere: the caret is on a high digit
     view->OnLButtonUp(0, Cell(0, 0));
     view->OnLButtonDown(MK_LBUTTON, Cell(11, 2));
-    EXPECT_EQ(view->m_nNibble, 0);
+    EXPECT_EQ(view->CaretState().m_nNibble, 0);
     EXPECT_EQ(Peer(view)->m_caretPos, CPoint(11 * 8, 32));
 }
 
@@ -125,13 +132,13 @@ TEST_F(CaretInputTest, TabSwitchesAreasOnlyWhenCharactersAreShown) {
     CKolvaView* view = OpenInMode(Bytes(4), 0);
     EXPECT_EQ(Peer(view)->m_caretSize, CSize(16, 3)); // VIEW: underline of both digits
     m_backend.TypeChar('\t');
-    EXPECT_EQ(view->m_bCharArea, 1);
+    EXPECT_EQ(view->CaretState().m_bCharArea, 1);
     EXPECT_EQ(Peer(view)->m_caretSize, CSize(8, 3));
     EXPECT_EQ(Peer(view)->m_caretPos, CPoint(62 * 8, 12));
     m_backend.TypeChar('\t');
     Data(view).m_bShowChars = false;
     m_backend.TypeChar('\t');
-    EXPECT_EQ(view->m_bCharArea, 0);
+    EXPECT_EQ(view->CaretState().m_bCharArea, 0);
     Type("1"); // nothing is typed in VIEW mode
     EXPECT_EQ(Beeps(), 1u);
 }
@@ -252,4 +259,17 @@ TEST_F(CaretInputTest, ClosingTheActiveDocumentActivatesTheNextView) {
     EXPECT_GT(Peer(first)->m_nCaretShow, 0);
     EXPECT_EQ(m_host.m_pSearchView, first);
     EXPECT_EQ(m_backend.Focus(), Peer(first));
+}
+
+TEST_F(CaretInputTest, EditsReachEveryViewOfTheDocument) {
+    CKolvaView* view = OpenInMode(Bytes(20), 2);
+    CKolvaView other; // a second view of the document, without a window
+    view->GetDocument()->AddView(&other);
+    Data(view).m_nCaret = 20;
+    Type("0123456789ABCDEF0123456789"); // 13 more bytes: a row more
+    EXPECT_EQ(other.m_nTotalRows, 3);
+    EXPECT_TRUE(m_frame->SendCommand(ID_EDIT_UNDO_ALL));
+    EXPECT_EQ(other.m_nTotalRows, 2);
+    EXPECT_FALSE(view->GetDocument()->IsModified());
+    view->GetDocument()->RemoveView(&other);
 }

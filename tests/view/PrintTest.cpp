@@ -5,6 +5,7 @@
 #include "platform/base/CodePage932.h"
 #include "platform/headless/HeadlessPrinter.h"
 #include "tests/view/ViewFixture.h"
+#include "view/PagePrinter.h"
 
 namespace {
 constexpr int kMargin = 2000;
