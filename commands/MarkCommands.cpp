@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "engine/BinData.h"
-#include "platform/base/Afx.h"
-#include "platform/base/VirtualKeys.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 #include "view/ViewHost.h"

@@ -4,8 +4,8 @@
 
 #include "commands/GoToAddressDlg.h"
 #include "engine/BinData.h"
-#include "platform/base/Afx.h"
 #include "platform/framework/FrameWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 

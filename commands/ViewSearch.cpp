@@ -5,8 +5,8 @@
 #include "commands/EditModes.h"
 #include "engine/BinData.h"
 #include "engine/KolvaDoc.h"
-#include "platform/base/Afx.h"
 #include "platform/base/ResourceSet.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 

@@ -12,8 +12,6 @@
 #include "res/Resource.h"
 
 namespace {
-CDocumentHost* g_pHost = nullptr;
-
 using FrameworkIds::kFileSave;
 using FrameworkIds::kFileSaveAs;
 constexpr UINT kFileDump = ID_FILE_DUMP;
@@ -36,6 +34,19 @@ const char kSaveElsewhere[] = "別の名前で保存してください。";
 const char kBackupOffOrElsewhere[] =
     "基本設定の「バックアップファイルを作る」をオフにするか、別の名前で保存してください。";
 
+CDocumentHost* Host() {
+    return CDocumentHost::Get();
+}
+
+// The settings as stored, or their defaults while no host is installed.
+int MaxOnMemoryMB() {
+    return Host() ? Host()->MaxOnMemoryMB() : CBinData::kDefaultMaxOnMemoryMB;
+}
+
+bool BackupOn() {
+    return Host() && Host()->BackupSetting() == 1;
+}
+
 std::string Substitute(std::string text, const char* marker, const std::string& value) {
     std::string::size_type at = text.find(marker);
     if (at != std::string::npos) text.replace(at, std::char_traits<char>::length(marker), value);
@@ -57,11 +68,7 @@ const char* SaveAdvice(CFileException::Cause cause) {
 }
 } // namespace
 
-void CKolvaDoc::SetHost(CDocumentHost* pHost) {
-    g_pHost = pHost;
-}
-
-CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : kModeView) {
+CKolvaDoc::CKolvaDoc() : m_nEditMode(Host() ? Host()->InitialMode() : kModeView) {
     OnCommand(kFileSaveAs, [this] { OnFileSaveAs(); });
     OnUpdate(kFileSave, [this](CCmdUI* pCmdUI) {
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
@@ -79,7 +86,7 @@ CView* CKolvaDoc::FirstView() const {
 }
 
 bool CKolvaDoc::OnNewDocument() {
-    m_pData = std::make_unique<CBinData>(g_pHost ? g_pHost->MaxOnMemoryMB() : 16);
+    m_pData = std::make_unique<CBinData>(MaxOnMemoryMB());
     m_bNewDocument = true;
     m_nEditMode = kModeInsert;
     m_pFirstView = FirstView();
@@ -87,7 +94,7 @@ bool CKolvaDoc::OnNewDocument() {
 }
 
 bool CKolvaDoc::OnOpenDocument(const std::string& path) {
-    m_pData = std::make_unique<CBinData>(g_pHost ? g_pHost->MaxOnMemoryMB() : 16);
+    m_pData = std::make_unique<CBinData>(MaxOnMemoryMB());
     CFileException error;
     if (m_pData->LoadFile(path, &error) != 0) {
         m_pData.reset();
@@ -118,8 +125,8 @@ bool CKolvaDoc::ConfirmOverwriteOfChangedFile(const std::string& path) {
     if (now.m_size == m_diskStamp.m_size && now.m_mtime == m_diskStamp.m_mtime &&
         now.m_ino == m_diskStamp.m_ino && now.m_dev == m_diskStamp.m_dev)
         return true;
-    return AfxMessageBox(Substitute(kChangedOnDisk, "%1", path), MB_YESNO | MB_ICONQUESTION) ==
-           IDYES;
+    return CDocumentHost::Report(Substitute(kChangedOnDisk, "%1", path),
+                                 MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool CKolvaDoc::OnSaveDocument(const std::string& path) {
@@ -130,7 +137,7 @@ bool CKolvaDoc::OnSaveDocument(const std::string& path) {
         return false;
     // The one-time backup is made inside the save, from the old content, only after the new
     // content is safely on the disk.
-    bool backup = !m_bBackupDone && !m_bShortcutCopy && g_pHost && g_pHost->BackupSetting() == 1;
+    bool backup = !m_bBackupDone && !m_bShortcutCopy && BackupOn();
     CAtomicFile file;
     if (m_pData && !PlanSave(path, backup, file)) return false;
     CFileException error;
@@ -152,8 +159,8 @@ bool CKolvaDoc::PlanSave(const std::string& path, bool backup, CAtomicFile& file
     if (!CFile::GetStatus(path, status)) return true; // nothing there yet: nothing to keep
     std::string backupPath = path + ".bak";
     if (backup && !CAtomicFile::NameFits(backupPath)) {
-        if (AfxMessageBox(Substitute(kBackupNameTooLong, "%1", path), MB_YESNO | MB_ICONQUESTION) !=
-            IDYES)
+        if (CDocumentHost::Report(Substitute(kBackupNameTooLong, "%1", path),
+                                  MB_YESNO | MB_ICONQUESTION) != IDYES)
             return false;
         backup = false;
     }
@@ -164,7 +171,7 @@ bool CKolvaDoc::PlanSave(const std::string& path, bool backup, CAtomicFile& file
         if (!backup && !m_bKeepHardLinks) {
             std::string text = Substitute(kHardLinks, "%1", path);
             text = Substitute(text, "%2", std::to_string(status.m_nLinks - 1));
-            int answer = AfxMessageBox(text, MB_YESNOCANCEL | MB_ICONQUESTION);
+            int answer = CDocumentHost::Report(text, MB_YESNOCANCEL | MB_ICONQUESTION);
             if (answer == IDCANCEL) return false;
             if (answer == IDNO) return true;
         }
@@ -180,7 +187,7 @@ void CKolvaDoc::ReportSaveFailure(const std::string& path, const CFileException&
         ReportSaveLoadException(path, &error, true);
         return;
     }
-    AfxMessageBox(error.GetErrorMessage() + "\n" + advice, MB_ICONEXCLAMATION | MB_OK);
+    CDocumentHost::Report(error.GetErrorMessage() + "\n" + advice, MB_ICONEXCLAMATION | MB_OK);
 }
 
 void CKolvaDoc::ReportKeptLess(const std::string& path, unsigned lost) {
@@ -188,7 +195,7 @@ void CKolvaDoc::ReportKeptLess(const std::string& path, unsigned lost) {
     std::string text = Substitute(kKeptLess, "%1", path);
     if (lost & CFileMetadata::lostAcl) text += kAclLost;
     if (lost & CFileMetadata::lostAttributes) text += kAttributesLost;
-    AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    CDocumentHost::Report(text, MB_ICONEXCLAMATION | MB_OK);
 }
 
 bool CKolvaDoc::SaveModified() {
@@ -222,7 +229,7 @@ void CKolvaDoc::OnFileSaveAs() {
     }
     m_strBarLabel = GetTitle();
     if (!GetPathName().empty()) SetTitle(GetPathName());
-    if (g_pHost) g_pHost->OnLabelChanged(this);
+    if (Host()) Host()->OnLabelChanged(this);
 }
 
 void CKolvaDoc::PutBackShortcut() {
@@ -231,7 +238,7 @@ void CKolvaDoc::PutBackShortcut() {
         CFile::Remove(m_strWorkingCopy);
         return;
     }
-    if (g_pHost && g_pHost->BackupSetting() == 1) {
+    if (BackupOn()) {
         std::string backup = m_strShortcutPath + ".bak";
         CFile::Remove(backup);
         CFile::Rename(m_strShortcutPath, backup);
@@ -243,6 +250,6 @@ void CKolvaDoc::PutBackShortcut() {
 
 void CKolvaDoc::OnCloseDocument() {
     if (m_bShortcutCopy) PutBackShortcut();
-    if (g_pHost) g_pHost->OnDocumentClosing(this);
+    if (Host()) Host()->OnDocumentClosing(this);
     CDocument::OnCloseDocument();
 }

@@ -26,9 +26,6 @@ public:
     // longer modified, so closing does not carry them back over the shortcut file.
     bool SaveModified() override;
 
-    // The program around the documents; set once at start-up.
-    static void SetHost(CDocumentHost* pHost);
-
     int32_t m_nEditMode;
     bool m_bNewDocument = false;
     bool m_bSaved = false;

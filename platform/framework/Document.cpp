@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/base/Afx.h"
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
 #include "platform/base/ResourceSet.h"
@@ -10,6 +9,7 @@
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
 
@@ -86,12 +86,10 @@ void CDocument::OnCloseDocument() {
     std::vector<CFrameWnd*> frames;
     for (CView* v : m_views)
         if (CFrameWnd* frame = v->GetParentFrame()) frames.push_back(frame);
-    for (CFrameWnd* frame : frames) {
+    for (CFrameWnd* frame : frames)
         frame->DestroyWindow();
-        delete frame;
-    }
+    // The template owns the document and its windows: this is the end of them.
     if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
-    delete this;
 }
 
 bool CDocument::SaveModified() {

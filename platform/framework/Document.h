@@ -32,7 +32,8 @@ public:
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path);
     virtual bool OnSaveDocument(const std::string& path);
-    // Closes the document's windows and destroys it.
+    // Closes the document's windows and has its template destroy it (and them); nothing of the
+    // document may be touched after it.
     virtual void OnCloseDocument();
     // Asks whether to save a modified document; false when the user cancels or saving fails.
     virtual bool SaveModified();
@@ -44,8 +45,6 @@ public:
     // cause).
     virtual void ReportSaveLoadException(const std::string& path, const CFileException* pError,
                                          bool bSaving);
-
-    void DeleteContents() {}
 
 private:
     std::string m_strPathName;

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/base/Afx.h"
 #include "platform/base/ResourceSet.h"
+#include "platform/framework/SystemServices.h"
 
 #include "platform/framework/Backend.h"
 #include "platform/framework/FrameWnd.h"

@@ -39,8 +39,8 @@ void CWinApp::OnIdle() {
         peer->UpdateCommandUI();
 }
 
-void CWinApp::AddDocTemplate(CMultiDocTemplate* pTemplate) {
-    m_pDocTemplate.reset(pTemplate);
+void CWinApp::AddDocTemplate(std::unique_ptr<CMultiDocTemplate> pTemplate) {
+    m_pDocTemplate = std::move(pTemplate);
 }
 
 CDocument* CWinApp::OpenDocumentFile(const std::string& path) {
@@ -49,11 +49,6 @@ CDocument* CWinApp::OpenDocumentFile(const std::string& path) {
 
 void CWinApp::OnFileNew() {
     if (m_pDocTemplate) m_pDocTemplate->OpenDocumentFile(std::string());
-}
-
-void CWinApp::OnFileOpen() {
-    std::string path;
-    if (CBackend::Current().GetFileName(true, std::string(), path)) OpenDocumentFile(path);
 }
 
 int CWinApp::GetProfileInt(const std::string& section, const std::string& entry, int nDefault) {
