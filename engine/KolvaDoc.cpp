@@ -88,6 +88,7 @@ CView* CKolvaDoc::FirstView() const {
 bool CKolvaDoc::OnNewDocument() {
     m_pData = std::make_unique<CBinData>(MaxOnMemoryMB());
     m_bNewDocument = true;
+    m_strBarLabel = GetTitle();
     m_nEditMode = kModeInsert;
     m_pFirstView = FirstView();
     return CDocument::OnNewDocument();
@@ -205,13 +206,12 @@ bool CKolvaDoc::SaveModified() {
     return true;
 }
 
-bool CKolvaDoc::DoSave(const std::string& path, bool bReplace) {
-    // The framework names the document by its file name after a save; the caption and the
-    // printed header go on naming the full path as they did since opening.
-    bool sameName = !path.empty() && CFile::GetFullPath(path) == GetPathName();
-    if (!CDocument::DoSave(path, bReplace)) return false;
-    if (sameName && bReplace) SetTitle(GetPathName());
-    return true;
+void CKolvaDoc::SetPathName(const std::string& path, bool bAddToMRU) {
+    StorePathName(path, bAddToMRU);
+    if (GetPathName().empty()) return;
+    m_strBarLabel = FileTitleOf(GetPathName());
+    // Saving under the same name changes nothing a window shows.
+    if (GetTitle() != GetPathName()) SetTitle(GetPathName());
 }
 
 void CKolvaDoc::OnFileSaveAs() {
@@ -227,8 +227,6 @@ void CKolvaDoc::OnFileSaveAs() {
         m_bKeepHardLinks = keepLinks;
         return;
     }
-    m_strBarLabel = GetTitle();
-    if (!GetPathName().empty()) SetTitle(GetPathName());
     if (Host()) Host()->OnLabelChanged(this);
 }
 

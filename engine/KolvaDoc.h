@@ -20,7 +20,9 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
-    bool DoSave(const std::string& path, bool bReplace = true) override;
+    // The file-name button shows the file name; the caption and the printed header name the
+    // full path.
+    void SetPathName(const std::string& path, bool bAddToMRU = true) override;
     void OnCloseDocument() override;
     // The framework's prompt; a shortcut working copy whose changes the user declines is no
     // longer modified, so closing does not carry them back over the shortcut file.

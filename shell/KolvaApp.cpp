@@ -230,8 +230,6 @@ CKolvaDoc* CKolvaApp::NewDocumentNamed(const std::string& path) {
     auto* doc = dynamic_cast<CKolvaDoc*>(m_pFrame->GetActiveDocument());
     if (!doc) return nullptr;
     doc->SetPathName(path);
-    doc->m_strBarLabel = doc->GetTitle();
-    if (!doc->GetPathName().empty()) doc->SetTitle(doc->GetPathName());
     m_pFrame->AddFileButton(doc);
     return doc;
 }

@@ -176,10 +176,6 @@ void CKolvaView::InitPrintLayout() {
 
 void CKolvaView::OnInitialUpdate() {
     CRowView::OnInitialUpdate();
-    if (CKolvaDoc* doc = GetDocument()) {
-        doc->m_strBarLabel = doc->GetTitle();
-        if (!doc->GetPathName().empty()) doc->SetTitle(doc->GetPathName());
-    }
     CFrameWnd* frame = GetParentFrame();
     CDialogBar* bar = frame ? CViewHost::Get().CreateRulerBar(frame) : nullptr;
     if (!bar || m_wndRuler.IsCreated() || !m_wndRuler.Create(bar)) return;

@@ -19,11 +19,6 @@ using FrameworkIds::kFileSave;
 using FrameworkIds::kInvalidFileName;
 using FrameworkIds::kSaveChanges;
 
-std::string FileTitle(const std::string& path) {
-    std::string::size_type slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
     std::string::size_type at = text.find(what);
     if (at != std::string::npos) text.replace(at, what.size(), with);
@@ -40,9 +35,18 @@ CDocument::CDocument() {
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path, bool bAddToMRU) {
+    StorePathName(path, bAddToMRU);
+    SetTitle(FileTitleOf(m_strPathName));
+}
+
+void CDocument::StorePathName(const std::string& path, bool bAddToMRU) {
     m_strPathName = CFile::GetFullPath(path);
-    SetTitle(FileTitle(m_strPathName));
     if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(m_strPathName);
+}
+
+std::string CDocument::FileTitleOf(const std::string& path) {
+    std::string::size_type slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 void CDocument::SetTitle(const std::string& title) {

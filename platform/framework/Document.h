@@ -15,6 +15,7 @@ public:
     ~CDocument() override;
 
     const std::string& GetPathName() const { return m_strPathName; }
+    // The full path name, added to the recent files; the title becomes the file name.
     virtual void SetPathName(const std::string& path, bool bAddToMRU = true);
     const std::string& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(const std::string& title);
@@ -45,6 +46,12 @@ public:
     // cause).
     virtual void ReportSaveLoadException(const std::string& path, const CFileException* pError,
                                          bool bSaving);
+
+protected:
+    // SetPathName without the title.
+    void StorePathName(const std::string& path, bool bAddToMRU);
+    // The name without its folders.
+    static std::string FileTitleOf(const std::string& path);
 
 private:
     std::string m_strPathName;

@@ -144,6 +144,23 @@ TEST_F(DocumentScenarioTest, FileBarFollowsOpenAndClose) {
     EXPECT_FALSE(m_app.MainFrame()->m_wndFileBar.IsWindowVisible());
 }
 
+TEST_F(DocumentScenarioTest, ASaveNamesTheDocumentOnlyWhenItsNameChanges) {
+    std::string a = File("a.bin");
+    Start({a});
+    std::vector<std::string>& captions = m_backend.PeerOf(Frame(0))->m_textsSet;
+    EXPECT_EQ(captions.back(), a);
+    Edit(Doc(0), 'x');
+    captions.clear();
+    ASSERT_TRUE(Save(Doc(0)));
+    EXPECT_TRUE(captions.empty());
+    // Save As: the caption goes straight to the new full path, the button to the file name.
+    std::string b = m_dir.Path("b.bin");
+    m_backend.QueueFileName(b);
+    Doc(0)->RunCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(captions, std::vector<std::string>{b});
+    EXPECT_EQ(Labels(), std::vector<std::string>{"b.bin"});
+}
+
 TEST_F(DocumentScenarioTest, ExitWritesSettingsAndLastFilesEvenWhenCancelled) {
     std::string a = m_dir.Write("a.bin", Str("A")), c = m_dir.Write("c.bin", Str("C"));
     m_backend.m_profile.WriteInt("Settings", "bReadLastFiles", 1);
