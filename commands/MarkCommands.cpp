@@ -9,7 +9,7 @@
 #include "view/ViewHost.h"
 
 namespace {
-constexpr int kBytesPerRow = 16;
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 }
 
 CMarkCommands::CMarkCommands(CKolvaView& view) : m_view(view) {

@@ -11,7 +11,7 @@
 #include "view/KolvaView.h"
 
 namespace {
-constexpr int kRowBytes = 16;
+constexpr int kRowBytes = CRowLayout::kBytesPerRow;
 const char kNotFound[] = "指定した文字列は見つかりませんでした。";
 const char kSearchEnded[] = "検索は終了しました";
 const char kReplacedCount[] = "%1個の文字列を置換しました";

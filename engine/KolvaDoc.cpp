@@ -7,7 +7,7 @@
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
 #include "platform/base/FileMetadata.h"
-#include "platform/framework/FrameworkIds.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/framework/View.h"
 #include "res/Resource.h"
 

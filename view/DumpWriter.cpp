@@ -13,6 +13,7 @@
 #include "view/KolvaView.h"
 
 namespace {
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 const char kTooLarge[] = "DUMPするデータがサイズ上限を超えています。";
 const char kLineEnd[] = "\r\n";
 constexpr size_t kLineEndLength = 2;

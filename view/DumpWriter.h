@@ -12,7 +12,6 @@ class CKolvaView;
 // rows, or all rows, each as many characters as the screen row has columns, then CR LF.
 class CDumpWriter : public CViewCommandSet {
 public:
-    static constexpr int kBytesPerRow = 16;
     static constexpr int kMaxRows = 4096;
 
     explicit CDumpWriter(CKolvaView& view);

@@ -1,8 +1,8 @@
 #pragma once
-// Hints a document sends its views with UpdateAllViews; the bits may come together.
+// What a hex view's OnUpdate is asked to do; the bits may come together.
 namespace UpdateHint {
 constexpr long kRelayout = 2; // the layout follows the data's length, and the view repaints
 constexpr long kClearSelection = 4;
-// After a font change; the relayout bit does the work.
+// A new screen font: the rows take its cells, through the relayout bit.
 constexpr long kFontChanged = kRelayout | 1;
 } // namespace UpdateHint

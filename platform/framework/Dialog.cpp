@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/SystemServices.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/base/File.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/framework/Document.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/View.h"

@@ -4,10 +4,10 @@
 
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"

@@ -6,9 +6,9 @@
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/SystemServices.h"
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/FrameWnd.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/PrintJob.h"
 #include "platform/framework/PrintService.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ProfileStore.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/PrintService.h"
 
