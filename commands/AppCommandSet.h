@@ -13,7 +13,6 @@ public:
     explicit CAppCommandSet(CWinApp& app) : m_app(app) {}
 
 protected:
-    CWinApp& App() const { return m_app; }
     // The main window, owner of the dialogs the commands open; null before it exists.
     CMDIFrameWnd* MainWindow() const;
 

@@ -26,7 +26,6 @@ struct TEXTMETRIC {
     int tmAveCharWidth = 0;
     int tmMaxCharWidth = 0;
     int tmOverhang = 0;
-    int tmExternalLeading = 0;
 };
 
 // A font object; device contexts select it by identity and realise it themselves.

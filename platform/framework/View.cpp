@@ -24,7 +24,6 @@ CFrameWnd* CView::GetParentFrame() const {
 
 void CView::OnFilePrint(bool bDirect) {
     CPrintInfo info;
-    info.m_bDirect = bDirect;
     if (!OnPreparePrinting(&info)) return;
     CPrintJob job(*this, info);
     // A page range of the print dialog that misses the document prints nothing (GTK then
