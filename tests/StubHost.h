@@ -47,7 +47,7 @@ public:
     void RefreshSearchDialogs(CKolvaView* pView) override { m_pSearchView = pView; }
 
     int InitialMode() override { return m_nInitialMode; }
-    int BackupSetting() override { return 0; }
+    int BackupSetting() override { return m_bBackup; }
     int MaxOnMemoryMB() override { return CBinData::kDefaultMaxOnMemoryMB; }
     int ShowMessage(const std::string& text, unsigned type) override {
         return AfxMessageBox(text, type);
@@ -57,6 +57,7 @@ public:
 
     int m_nJCode = 0, m_nIndicatorVisible = 1, m_nAllowedMode = kModeInsert;
     int m_nInitialMode = kModeInsert;
+    int m_bBackup = 1; // on, as a new user has it
     CFont m_screen, m_printer;
     CFont* m_pCurrent = &m_screen;
     std::map<CFrameWnd*, std::unique_ptr<CDialogBar>> m_bars;
