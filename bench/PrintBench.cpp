@@ -47,7 +47,7 @@ public:
         int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         bool written = fd >= 0 && ::write(fd, bytes.data(), bytes.size()) == ssize_t(size);
         if (fd >= 0) ::close(fd);
-        return written ? Open(path) : nullptr;
+        return written ? OpenPath(path) : nullptr;
     }
     std::string Path(const std::string& name) const { return m_strFolder + "/" + name; }
 

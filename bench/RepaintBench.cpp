@@ -14,7 +14,6 @@
 
 #include "bench/BenchSupport.h"
 #include "commands/ViewCommands.h"
-#include "engine/DocumentHost.h"
 #include "engine/KolvaDoc.h"
 #include "platform/base/CodePage932.h"
 #include "platform/framework/DocTemplate.h"
@@ -26,10 +25,10 @@
 #include "platform/wx/probe/WxProbe.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
+#include "tests/StubHost.h"
 #include "tests/TempDir.h"
 #include "tests/view/HexViewTemplate.h"
 #include "view/KolvaView.h"
-#include "view/ViewHost.h"
 
 namespace {
 constexpr int kRows = 60;
@@ -37,26 +36,6 @@ constexpr int kFileSize = 64 << 10;
 constexpr int kBlock = 320; // bytes of one kind of content before the next kind
 constexpr int kFrameWidth = 860;
 constexpr int kSettleMs = 300;
-
-class BenchHost : public CViewHost, public CDocumentHost {
-public:
-    int JCodeSetting() override { return 0; }
-    int IndicatorVisible() override { return 0; }
-    int AllowedMode() override { return 2; }
-    CFont* GetCurrentFont() override { return &m_screen; }
-    CFont* GetScreenFont() override { return &m_screen; }
-    void UsePrinterFont(bool) override {}
-    CDialogBar* CreateRulerBar(CFrameWnd*) override { return nullptr; }
-    void LayoutRulerBar(CFrameWnd*, bool, int) override {}
-    void RefreshSearchDialogs(CKolvaView*) override {}
-    int InitialMode() override { return 2; }
-    int BackupSetting() override { return 0; }
-    int MaxOnMemoryMB() override { return 16; }
-    void OnDocumentClosing(CKolvaDoc*) override {}
-    void OnLabelChanged(CKolvaDoc*) override {}
-
-    CFont m_screen{CLogFont{"FixedSys", -19, 400, 128, true}};
-};
 
 // Counts its paints, so a timed repaint is known to have happened.
 class CountingView : public CKolvaView {
@@ -87,8 +66,8 @@ class Program {
 public:
     Program() : m_backend(m_dir.Path("Quelm.conf")) {
         CResourceSet::SetCurrent(&QuelmResources());
-        CViewHost::Set(&m_host);
-        CKolvaDoc::SetHost(&m_host);
+        m_host.m_nIndicatorVisible = 0;
+        m_host.m_screen = CFont(CLogFont{"FixedSys", -19, 400, 128, true});
         m_frame = std::make_unique<CMDIFrameWnd>();
         m_frame->LoadFrame(IDR_MAINFRAME, CSize(kFrameWidth, 600));
         m_frame->ShowWindow(true);
@@ -100,8 +79,6 @@ public:
         m_frame->DestroyWindow();
         CWxProbe::Pump(50);
         m_frame.reset();
-        CViewHost::Set(nullptr);
-        CKolvaDoc::SetHost(nullptr);
         CResourceSet::SetCurrent(nullptr);
     }
 
@@ -122,7 +99,7 @@ public:
 private:
     TempDir m_dir;
     CWxBackend m_backend;
-    BenchHost m_host;
+    CStubHost m_host;
     CWinApp m_app;
     std::unique_ptr<CMDIFrameWnd> m_frame;
 };

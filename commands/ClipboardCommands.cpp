@@ -6,7 +6,7 @@
 #include "engine/KolvaDoc.h"
 #include "engine/QXClipboard.h"
 #include "engine/TextClipboard.h"
-#include "platform/base/Afx.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/HexSelection.h"
 #include "view/KolvaView.h"

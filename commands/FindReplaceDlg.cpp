@@ -6,8 +6,8 @@
 #include "engine/BinData.h"
 #include "engine/KolvaDoc.h"
 #include "engine/QXClipboard.h"
-#include "platform/base/Afx.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 

@@ -4,7 +4,7 @@
 
 #include "commands/PatternText.h"
 #include "engine/QXClipboard.h"
-#include "platform/base/Afx.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 
 namespace {

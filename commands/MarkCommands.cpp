@@ -1,15 +1,14 @@
 #include "commands/MarkCommands.h"
 
 #include "engine/BinData.h"
-#include "platform/base/Afx.h"
-#include "platform/base/VirtualKeys.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/HexSelection.h"
 #include "view/KolvaView.h"
 #include "view/ViewHost.h"
 
 namespace {
-constexpr int kBytesPerRow = 16;
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 }
 
 CMarkCommands::CMarkCommands(CKolvaView& view) : CViewCommandSet(view) {

@@ -2,8 +2,8 @@
 
 #include "commands/GoToAddressDlg.h"
 #include "engine/BinData.h"
-#include "platform/base/Afx.h"
 #include "platform/framework/FrameWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 

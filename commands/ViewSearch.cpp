@@ -5,14 +5,14 @@
 #include "commands/EditModes.h"
 #include "engine/BinData.h"
 #include "engine/KolvaDoc.h"
-#include "platform/base/Afx.h"
 #include "platform/base/ResourceSet.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 #include "view/UpdateHint.h"
 
 namespace {
-constexpr int kRowBytes = 16;
+constexpr int kRowBytes = CRowLayout::kBytesPerRow;
 const char kNotFound[] = "指定した文字列は見つかりませんでした。";
 const char kSearchEnded[] = "検索は終了しました";
 const char kReplacedCount[] = "%1個の文字列を置換しました";

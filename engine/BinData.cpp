@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "engine/DocumentHost.h"
 #include "platform/base/Afx.h"
 #include "platform/base/AtomicFile.h"
 
@@ -38,7 +39,7 @@ void CBinData::UpdateLayout() {
 void CBinData::GoOffMemory(const char* message) {
     m_bOffMemory = true;
     m_nAllowedMode = kModeView;
-    if (message) AfxMessageBox(message, MB_ICONEXCLAMATION | MB_OK);
+    if (message) CDocumentHost::Report(message, MB_ICONEXCLAMATION | MB_OK);
 }
 
 int CBinData::LoadFile(const std::string& path, CFileException* pError) {

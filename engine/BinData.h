@@ -22,8 +22,10 @@ public:
     static constexpr int kRowBufferSize = 320;
     static constexpr int kCharBufferSize = 64;
 
+    static constexpr int kDefaultMaxOnMemoryMB = 16;
+
     // nMaxOnMemoryMB: the largest file loaded whole, in megabytes (the setting as stored).
-    explicit CBinData(int nMaxOnMemoryMB = 16);
+    explicit CBinData(int nMaxOnMemoryMB = kDefaultMaxOnMemoryMB);
     ~CBinData() override;
 
     // Loading, saving and the window. LoadFile and SaveFile return 0 on success, 1 on failure.

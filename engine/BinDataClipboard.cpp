@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "engine/BinData.h"
+#include "engine/DocumentHost.h"
 #include "engine/QXClipboard.h"
 #include "engine/TextClipboard.h"
 #include "platform/base/Afx.h"
@@ -30,12 +31,12 @@ bool CBinData::CheckClipboardLimit(int limit) {
     int first, count;
     if (!ClippedSelection(first, count)) return false;
     if (count > limit) {
-        AfxMessageBox(kLimitMessage, MB_ICONEXCLAMATION | MB_OK);
+        CDocumentHost::Report(kLimitMessage, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
     // Bytes that are gone would be copied as zeros.
     if (BytesGone(first, count)) {
-        AfxMessageBox(m_file.GetFilePath() + kGoneMessage, MB_ICONEXCLAMATION | MB_OK);
+        CDocumentHost::Report(m_file.GetFilePath() + kGoneMessage, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
     return true;
@@ -54,8 +55,8 @@ bool CBinData::CopyAsText() {
     if (PutTextClipboard(count, bytes)) return true;
     // The copy is made either way; the user learns that other programs get other bytes.
     if (!IsExactAsText(count, bytes))
-        AfxMessageBox(CResourceSet::Current().LoadString(IDS_TEXT_NOT_EXACT),
-                      MB_ICONEXCLAMATION | MB_OK);
+        CDocumentHost::Report(CResourceSet::Current().LoadString(IDS_TEXT_NOT_EXACT),
+                              MB_ICONEXCLAMATION | MB_OK);
     return false;
 }
 

@@ -7,6 +7,7 @@
 
 namespace {
 const char kHex[] = "0123456789ABCDEF";
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 
 inline char* PutHex2(char* p, unsigned v) {
     p[0] = kHex[(v >> 4) & 15];
@@ -18,7 +19,7 @@ inline char* PutHex2(char* p, unsigned v) {
 
 const char* CBinData::FormatRow(int row) {
     int length = GetDataLength();
-    int64_t first = int64_t(row) * 16;
+    int64_t first = int64_t(row) * kBytesPerRow;
     if (row < 0 || first > length) return nullptr;
     char* p = m_szRow;
     if (m_bShowAddress) {
@@ -31,9 +32,9 @@ const char* CBinData::FormatRow(int row) {
         *p++ = ' ';
         *p++ = ' ';
     }
-    int count = std::min<int64_t>(16, length - first);
+    int count = std::min<int64_t>(kBytesPerRow, length - first);
     const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
-    for (int j = 0; j < 16; ++j) {
+    for (int j = 0; j < kBytesPerRow; ++j) {
         if (j < count) {
             p = PutHex2(p, bytes[j]);
             *p++ = ' ';
@@ -41,7 +42,7 @@ const char* CBinData::FormatRow(int row) {
             p[0] = p[1] = p[2] = ' ';
             p += 3;
         }
-        if (j == 7) *p++ = ' ';
+        if (j == CRowLayout::kHalfRow - 1) *p++ = ' ';
     }
     *p = '\0';
     return m_szRow;
@@ -79,15 +80,15 @@ const char* CBinData::FormatHeader() {
         while (p < m_szRow + m_layout.HexStart())
             *p++ = ' ';
     }
-    for (int j = 0; j < 16; ++j) {
+    for (int j = 0; j < kBytesPerRow; ++j) {
         p = PutHex2(p, static_cast<unsigned>(j));
         *p++ = ' ';
-        if (j == 7) *p++ = ' ';
+        if (j == CRowLayout::kHalfRow - 1) *p++ = ' ';
     }
     if (m_bShowChars) {
         *p++ = ' ';
         *p++ = ' ';
-        for (int j = 0; j < 16; ++j)
+        for (int j = 0; j < kBytesPerRow; ++j)
             *p++ = kHex[j];
     }
     *p = '\0';
@@ -96,14 +97,14 @@ const char* CBinData::FormatHeader() {
 
 const std::vector<uint32_t>* CBinData::GetMarkSpans(int first, int last) {
     m_spans.clear();
-    uint32_t low = static_cast<uint32_t>(first) * 16;
-    uint32_t high = static_cast<uint32_t>(last + 1) * 16 - 1;
+    uint32_t low = static_cast<uint32_t>(first) * kBytesPerRow;
+    uint32_t high = static_cast<uint32_t>(last + 1) * kBytesPerRow - 1;
     int count = m_marks.SelectRange(low, high);
     if (count <= 0) return nullptr;
     m_spans.reserve(static_cast<size_t>(2 * count));
     for (int64_t m = m_marks.Next(); m >= 0; m = m_marks.Next()) {
-        int c = static_cast<int>(m % 16);
-        int rr = static_cast<int>(m / 16) - first;
+        int c = static_cast<int>(m % kBytesPerRow);
+        int rr = static_cast<int>(m / kBytesPerRow) - first;
         m_spans.push_back(MakeSpan(m_layout.HexColumn(c), 2, rr, 1));
         m_spans.push_back(MakeSpan(m_layout.CharColumn(c), 1, rr, 1));
     }
@@ -112,8 +113,8 @@ const std::vector<uint32_t>* CBinData::GetMarkSpans(int first, int last) {
 
 const std::vector<uint32_t>* CBinData::GetRangeSpans(int first, int last) {
     if (!m_bRegistered) return nullptr;
-    int sr = m_nRegStart / 16, er = m_nRegEnd / 16;
-    int sc = m_nRegStart % 16, ec = m_nRegEnd % 16;
+    int sr = m_nRegStart / kBytesPerRow, er = m_nRegEnd / kBytesPerRow;
+    int sc = m_nRegStart % kBytesPerRow, ec = m_nRegEnd % kBytesPerRow;
     if (sr > last || er < first) return nullptr;
     m_spans.assign(5, 0);
     int charArea = m_layout.CharAreaStart();
@@ -125,9 +126,9 @@ const std::vector<uint32_t>* CBinData::GetRangeSpans(int first, int last) {
     }
     size_t next = 0;
     if (sr >= first) {
-        m_spans[next++] =
-            MakeSpan(m_layout.HexColumn(sc), CRowLayout::kCellWidth * (16 - sc), sr - first, 1);
-        m_spans[next++] = MakeSpan(charArea + sc, 16 - sc, sr - first, 1);
+        m_spans[next++] = MakeSpan(m_layout.HexColumn(sc),
+                                   CRowLayout::kCellWidth * (kBytesPerRow - sc), sr - first, 1);
+        m_spans[next++] = MakeSpan(charArea + sc, kBytesPerRow - sc, sr - first, 1);
     }
     if (er <= last) {
         m_spans[next++] =

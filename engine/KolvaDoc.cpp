@@ -7,13 +7,11 @@
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
 #include "platform/base/FileMetadata.h"
-#include "platform/framework/FrameworkIds.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/framework/View.h"
 #include "res/Resource.h"
 
 namespace {
-CDocumentHost* g_pHost = nullptr;
-
 using FrameworkIds::kFileSave;
 using FrameworkIds::kFileSaveAs;
 constexpr UINT kFileDump = ID_FILE_DUMP;
@@ -36,6 +34,19 @@ const char kSaveElsewhere[] = "別の名前で保存してください。";
 const char kBackupOffOrElsewhere[] =
     "基本設定の「バックアップファイルを作る」をオフにするか、別の名前で保存してください。";
 
+CDocumentHost* Host() {
+    return CDocumentHost::Get();
+}
+
+// The settings as stored, or their defaults while no host is installed.
+int MaxOnMemoryMB() {
+    return Host() ? Host()->MaxOnMemoryMB() : CBinData::kDefaultMaxOnMemoryMB;
+}
+
+bool BackupOn() {
+    return Host() && Host()->BackupSetting() == 1;
+}
+
 std::string Substitute(std::string text, const char* marker, const std::string& value) {
     std::string::size_type at = text.find(marker);
     if (at != std::string::npos) text.replace(at, std::char_traits<char>::length(marker), value);
@@ -57,11 +68,7 @@ const char* SaveAdvice(CFileException::Cause cause) {
 }
 } // namespace
 
-void CKolvaDoc::SetHost(CDocumentHost* pHost) {
-    g_pHost = pHost;
-}
-
-CKolvaDoc::CKolvaDoc() : m_nEditMode(g_pHost ? g_pHost->InitialMode() : kModeView) {
+CKolvaDoc::CKolvaDoc() : m_nEditMode(Host() ? Host()->InitialMode() : kModeView) {
     OnCommand(kFileSaveAs, [this] { OnFileSaveAs(); });
     OnUpdate(kFileSave, [this](CCmdUI* pCmdUI) {
         pCmdUI->Enable(m_pData && IsModified() && !GetPathName().empty());
@@ -84,15 +91,16 @@ CView* CKolvaDoc::FirstView() const {
 }
 
 bool CKolvaDoc::OnNewDocument() {
-    m_pData = std::make_unique<CBinData>(g_pHost ? g_pHost->MaxOnMemoryMB() : 16);
+    m_pData = std::make_unique<CBinData>(MaxOnMemoryMB());
     m_bNewDocument = true;
+    m_strBarLabel = GetTitle();
     m_nEditMode = kModeInsert;
     m_pFirstView = FirstView();
     return CDocument::OnNewDocument();
 }
 
 bool CKolvaDoc::OnOpenDocument(const std::string& path) {
-    m_pData = std::make_unique<CBinData>(g_pHost ? g_pHost->MaxOnMemoryMB() : 16);
+    m_pData = std::make_unique<CBinData>(MaxOnMemoryMB());
     CFileException error;
     if (m_pData->LoadFile(path, &error) != 0) {
         m_pData.reset();
@@ -123,8 +131,8 @@ bool CKolvaDoc::ConfirmOverwriteOfChangedFile(const std::string& path) {
     if (now.m_size == m_diskStamp.m_size && now.m_mtime == m_diskStamp.m_mtime &&
         now.m_ino == m_diskStamp.m_ino && now.m_dev == m_diskStamp.m_dev)
         return true;
-    return AfxMessageBox(Substitute(kChangedOnDisk, "%1", path), MB_YESNO | MB_ICONQUESTION) ==
-           IDYES;
+    return CDocumentHost::Report(Substitute(kChangedOnDisk, "%1", path),
+                                 MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool CKolvaDoc::OnSaveDocument(const std::string& path) {
@@ -135,7 +143,7 @@ bool CKolvaDoc::OnSaveDocument(const std::string& path) {
         return false;
     // The one-time backup is made inside the save, from the old content, only after the new
     // content is safely on the disk.
-    bool backup = !m_bBackupDone && !m_bShortcutCopy && g_pHost && g_pHost->BackupSetting() == 1;
+    bool backup = !m_bBackupDone && !m_bShortcutCopy && BackupOn();
     CAtomicFile file;
     if (m_pData && !PlanSave(path, backup, file)) return false;
     CFileException error;
@@ -157,8 +165,8 @@ bool CKolvaDoc::PlanSave(const std::string& path, bool backup, CAtomicFile& file
     if (!CFile::GetStatus(path, status)) return true; // nothing there yet: nothing to keep
     std::string backupPath = path + ".bak";
     if (backup && !CAtomicFile::NameFits(backupPath)) {
-        if (AfxMessageBox(Substitute(kBackupNameTooLong, "%1", path), MB_YESNO | MB_ICONQUESTION) !=
-            IDYES)
+        if (CDocumentHost::Report(Substitute(kBackupNameTooLong, "%1", path),
+                                  MB_YESNO | MB_ICONQUESTION) != IDYES)
             return false;
         backup = false;
     }
@@ -169,7 +177,7 @@ bool CKolvaDoc::PlanSave(const std::string& path, bool backup, CAtomicFile& file
         if (!backup && !m_bKeepHardLinks) {
             std::string text = Substitute(kHardLinks, "%1", path);
             text = Substitute(text, "%2", std::to_string(status.m_nLinks - 1));
-            int answer = AfxMessageBox(text, MB_YESNOCANCEL | MB_ICONQUESTION);
+            int answer = CDocumentHost::Report(text, MB_YESNOCANCEL | MB_ICONQUESTION);
             if (answer == IDCANCEL) return false;
             if (answer == IDNO) return true;
         }
@@ -185,7 +193,7 @@ void CKolvaDoc::ReportSaveFailure(const std::string& path, const CFileException&
         ReportSaveLoadException(path, &error, true);
         return;
     }
-    AfxMessageBox(error.GetErrorMessage() + "\n" + advice, MB_ICONEXCLAMATION | MB_OK);
+    CDocumentHost::Report(error.GetErrorMessage() + "\n" + advice, MB_ICONEXCLAMATION | MB_OK);
 }
 
 void CKolvaDoc::ReportKeptLess(const std::string& path, unsigned lost) {
@@ -193,7 +201,7 @@ void CKolvaDoc::ReportKeptLess(const std::string& path, unsigned lost) {
     std::string text = Substitute(kKeptLess, "%1", path);
     if (lost & CFileMetadata::lostAcl) text += kAclLost;
     if (lost & CFileMetadata::lostAttributes) text += kAttributesLost;
-    AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
+    CDocumentHost::Report(text, MB_ICONEXCLAMATION | MB_OK);
 }
 
 bool CKolvaDoc::SaveModified() {
@@ -203,13 +211,12 @@ bool CKolvaDoc::SaveModified() {
     return true;
 }
 
-bool CKolvaDoc::DoSave(const std::string& path, bool bReplace) {
-    // The framework names the document by its file name after a save; the caption and the
-    // printed header go on naming the full path as they did since opening.
-    bool sameName = !path.empty() && CFile::GetFullPath(path) == GetPathName();
-    if (!CDocument::DoSave(path, bReplace)) return false;
-    if (sameName && bReplace) SetTitle(GetPathName());
-    return true;
+void CKolvaDoc::SetPathName(const std::string& path, bool bAddToMRU) {
+    StorePathName(path, bAddToMRU);
+    if (GetPathName().empty()) return;
+    m_strBarLabel = FileTitleOf(GetPathName());
+    // Saving under the same name changes nothing a window shows.
+    if (GetTitle() != GetPathName()) SetTitle(GetPathName());
 }
 
 void CKolvaDoc::OnFileSaveAs() {
@@ -225,9 +232,7 @@ void CKolvaDoc::OnFileSaveAs() {
         m_bKeepHardLinks = keepLinks;
         return;
     }
-    m_strBarLabel = GetTitle();
-    if (!GetPathName().empty()) SetTitle(GetPathName());
-    if (g_pHost) g_pHost->OnLabelChanged(this);
+    if (Host()) Host()->OnLabelChanged(this);
 }
 
 void CKolvaDoc::PutBackShortcut() {
@@ -236,7 +241,7 @@ void CKolvaDoc::PutBackShortcut() {
         CFile::Remove(m_strWorkingCopy);
         return;
     }
-    if (g_pHost && g_pHost->BackupSetting() == 1) {
+    if (BackupOn()) {
         std::string backup = m_strShortcutPath + ".bak";
         CFile::Remove(backup);
         CFile::Rename(m_strShortcutPath, backup);
@@ -248,6 +253,6 @@ void CKolvaDoc::PutBackShortcut() {
 
 void CKolvaDoc::OnCloseDocument() {
     if (m_bShortcutCopy) PutBackShortcut();
-    if (g_pHost) g_pHost->OnDocumentClosing(this);
+    if (Host()) Host()->OnDocumentClosing(this);
     CDocument::OnCloseDocument();
 }

@@ -22,14 +22,13 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
-    bool DoSave(const std::string& path, bool bReplace = true) override;
+    // The file-name button shows the file name; the caption and the printed header name the
+    // full path.
+    void SetPathName(const std::string& path, bool bAddToMRU = true) override;
     void OnCloseDocument() override;
     // The framework's prompt; a shortcut working copy whose changes the user declines is no
     // longer modified, so closing does not carry them back over the shortcut file.
     bool SaveModified() override;
-
-    // The program around the documents; set once at start-up.
-    static void SetHost(CDocumentHost* pHost);
 
     // The one way the bytes change. change(data) edits through the data's primitives (a change
     // that returns false changed nothing, and the step ends there); then the document is

@@ -5,6 +5,8 @@
 class CRowLayout {
 public:
     static constexpr int kBytesPerRow = 16;
+    // The hex area has one extra space after this many bytes.
+    static constexpr int kHalfRow = kBytesPerRow / 2;
     static constexpr int kCellWidth = 3; // two digits and a space
     static constexpr int kHexWidth = kBytesPerRow * kCellWidth + 1;
     static constexpr int kAreaGap = 2;
@@ -28,7 +30,5 @@ public:
     int ByteAtHexColumn(int column) const;
 
 private:
-    static constexpr int kHalfRow = kBytesPerRow / 2;
-
     int m_nHexStart;
 };

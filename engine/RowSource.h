@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
 
-// What the row view works on: the caret, the selection and the registered range of a document,
-// and one-byte edits at the caret.
+// The caret, the selection and the registered range of a document's data. The row view moves
+// the caret through it by positions and rows; the one-byte edits at the caret are the hex view's
+// typing, which CBinData does.
 class CRowSource {
 public:
     virtual ~CRowSource() = default;

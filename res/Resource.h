@@ -1,6 +1,7 @@
 #pragma once
 // Identifiers of the program's resources. Command numbers in the framework's ranges keep the
 // framework's values, so its own handlers (printing, recent files, toolbar) find them.
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/Types.h"
 
 // Menu, accelerators, toolbar, icon and document string of the main frame and the template.
@@ -167,3 +168,29 @@ constexpr UINT IDC_SUPPORT_PAGE = 1031;
 constexpr UINT IDC_README = 1032;
 // The product's support page, opened from the about box.
 inline constexpr char kSupportPageUrl[] = "https://www.marlox.example/quelm/";
+
+// The framework's handlers and messages answer to these numbers.
+static_assert(ID_FILE_NEW == FrameworkIds::kFileNew);
+static_assert(ID_FILE_OPEN == FrameworkIds::kFileOpen);
+static_assert(ID_FILE_CLOSE == FrameworkIds::kFileClose);
+static_assert(ID_FILE_SAVE == FrameworkIds::kFileSave);
+static_assert(ID_FILE_SAVE_AS == FrameworkIds::kFileSaveAs);
+static_assert(ID_FILE_PRINT_SETUP == FrameworkIds::kFilePrintSetup);
+static_assert(ID_FILE_PRINT == FrameworkIds::kFilePrint);
+static_assert(ID_FILE_PRINT_DIRECT == FrameworkIds::kFilePrintDirect);
+static_assert(ID_FILE_PRINT_PREVIEW == FrameworkIds::kFilePrintPreview);
+static_assert(ID_FILE_MRU_FILE1 == FrameworkIds::kFirstRecentFile);
+static_assert(ID_FILE_MRU_LAST == FrameworkIds::kLastRecentFile);
+static_assert(ID_EDIT_CLEAR == FrameworkIds::kEditClear);
+static_assert(ID_EDIT_COPY == FrameworkIds::kEditCopy);
+static_assert(ID_EDIT_CUT == FrameworkIds::kEditCut);
+static_assert(ID_EDIT_FIND == FrameworkIds::kEditFind);
+static_assert(ID_EDIT_PASTE == FrameworkIds::kEditPaste);
+static_assert(ID_EDIT_UNDO == FrameworkIds::kEditUndo);
+static_assert(ID_EDIT_REDO == FrameworkIds::kEditRedo);
+static_assert(IDS_IDLE_MESSAGE == FrameworkIds::kIdleMessage);
+static_assert(IDP_INVALID_FILENAME == FrameworkIds::kInvalidFileName);
+static_assert(IDP_ASK_TO_SAVE == FrameworkIds::kSaveChanges);
+static_assert(IDP_PARSE_INT == FrameworkIds::kParseIntMessage);
+static_assert(IDP_PARSE_INT_RANGE == FrameworkIds::kRangeIntMessage);
+static_assert(IDP_PAGES_OUT_OF_RANGE == FrameworkIds::kPagesOutOfRange);

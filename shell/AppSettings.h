@@ -2,17 +2,20 @@
 #include <string>
 #include <vector>
 
+#include "engine/BinData.h"
+#include "engine/EditMode.h"
+
 // The user's options and remembered window state, read once at start-up and written back when
 // the main window closes.
 struct AppSettings {
     // A stored window size below this is not a real window (a minimized one).
     static constexpr int kMinFrameSize = 100;
 
-    int InitialMode = 0;
+    int InitialMode = kModeView;
     int bBackup = 1;
-    int AllowedMode = 2;
+    int AllowedMode = kModeInsert;
     int bEditShortcut = 0;
-    int nMaxOnMemoryFileSize = 16;
+    int nMaxOnMemoryFileSize = CBinData::kDefaultMaxOnMemoryMB;
     int bReadLastFiles = 0;
     int nJCode = 0;
     int m_bSyncscrollTYpe = 0;

@@ -5,6 +5,7 @@
 #include "engine/EditMode.h"
 #include "engine/JCodeTable.h"
 #include "engine/KolvaDoc.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/View.h"
@@ -12,13 +13,7 @@
 #include "shell/KolvaApp.h"
 #include "shell/MainFrame.h"
 #include "view/KolvaView.h"
-
-namespace {
-constexpr UINT kStatusBarId = 0xE801;
-constexpr UINT kRulerBarTemplate = 146;
-// The views' update hint: layout recalculated and repainted.
-constexpr long kHintRelayout = 3;
-} // namespace
+#include "view/UpdateHint.h"
 
 bool CChildFrame::Create(CMDIFrameWnd* pFrame, const std::string& title) {
     m_bMaximizeOnShow = pFrame->MDIGetActive() == nullptr;
@@ -31,7 +26,8 @@ bool CChildFrame::Create(CMDIFrameWnd* pFrame, const std::string& title) {
 }
 
 void CChildFrame::OnCreate() {
-    if (m_wndStatusBar.Create(this, kStatusBarId)) m_wndStatusBar.SetPanes({100, 30, 30, 120});
+    if (m_wndStatusBar.Create(this, FrameworkIds::kStatusBar))
+        m_wndStatusBar.SetPanes({100, 30, 30, 120});
     m_wndStatusBar.SetPaneText(kPaneMessage, CResourceSet::Current().LoadString(IDS_IDLE_MESSAGE));
     m_wndStatusBar.SetPaneText(kPaneMode, "MODE");
     m_wndStatusBar.SetPaneText(kPaneJCode, "JCode");
@@ -48,7 +44,7 @@ void CChildFrame::OnUpdateFrameTitle() {
 
 bool CChildFrame::CreateRulerBar() {
     if (m_wndRulerBar.IsCreated()) return true;
-    return m_wndRulerBar.Create(this, kRulerBarTemplate, kRulerBarTemplate);
+    return m_wndRulerBar.Create(this, IDD_RULER_BAR, IDD_RULER_BAR);
 }
 
 void CChildFrame::OnSettingChanged(SettingChange what, CView* pView) {
@@ -56,7 +52,7 @@ void CChildFrame::OnSettingChanged(SettingChange what, CView* pView) {
     if (what == SettingChange::kScreenFont) {
         if (auto* view = dynamic_cast<CKolvaView*>(pView)) {
             view->RefreshRuler();
-            view->OnUpdate(nullptr, kHintRelayout);
+            view->OnUpdate(nullptr, UpdateHint::kFontChanged);
         }
         return;
     }

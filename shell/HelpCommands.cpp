@@ -1,8 +1,8 @@
 #include "shell/HelpCommands.h"
 
-#include "platform/base/Afx.h"
 #include "platform/base/File.h"
 #include "platform/framework/Backend.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "shell/AboutDlg.h"
 

@@ -7,12 +7,12 @@
 #include "commands/FindReplaceCommands.h"
 #include "commands/ViewCommands.h"
 #include "engine/KolvaDoc.h"
-#include "platform/base/Afx.h"
 #include "platform/base/File.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
+#include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
@@ -68,7 +68,7 @@ CKolvaApp::CKolvaApp() {
 CKolvaApp::~CKolvaApp() {
     // Documents go before the frame that holds their windows.
     if (m_pDocTemplate) m_pDocTemplate->CloseAllDocuments();
-    CKolvaDoc::SetHost(nullptr);
+    CDocumentHost::Set(nullptr);
     CViewHost::Set(nullptr);
 }
 
@@ -99,16 +99,17 @@ bool CKolvaApp::Startup() {
     m_pOptions = std::make_unique<AppSettings>();
     m_pOptions->LoadSettings();
     CreateFonts();
-    CKolvaDoc::SetHost(this);
+    CDocumentHost::Set(this);
     CViewHost::Set(this);
     AttachShellCommands();
-    AddDocTemplate(new CMultiDocTemplate(
-        IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CChildFrame; },
-        [] {
-            auto* view = new CKolvaView;
-            CViewCommands::Install(*view);
-            return view;
-        }));
+    AddDocTemplate(
+        std::make_unique<CMultiDocTemplate>([] { return std::make_unique<CKolvaDoc>(); },
+                                            [] { return std::make_unique<CChildFrame>(); },
+                                            [] {
+                                                auto view = std::make_unique<CKolvaView>();
+                                                CViewCommands::Install(*view);
+                                                return view;
+                                            }));
     m_pFrame = std::make_unique<CMainFrame>();
     if (!m_pFrame->Create(*m_pOptions)) return false;
     m_pFrame->AttachCommandSet(std::make_unique<CFindReplaceCommands>(*m_pFrame));
@@ -229,8 +230,6 @@ CKolvaDoc* CKolvaApp::NewDocumentNamed(const std::string& path) {
     auto* doc = dynamic_cast<CKolvaDoc*>(m_pFrame->GetActiveDocument());
     if (!doc) return nullptr;
     doc->SetPathName(path);
-    doc->m_strBarLabel = doc->GetTitle();
-    if (!doc->GetPathName().empty()) doc->SetTitle(doc->GetPathName());
     m_pFrame->AddFileButton(doc);
     return doc;
 }
@@ -243,6 +242,10 @@ void CKolvaApp::OnFileNewCommand() {
 void CKolvaApp::OnFileOpenCommand() {
     std::string path;
     if (CBackend::Current().GetFileName(true, std::string(), path)) OpenDocumentPath(path);
+}
+
+int CKolvaApp::ShowMessage(const std::string& text, unsigned type) {
+    return AfxMessageBox(text, type);
 }
 
 void CKolvaApp::OnDocumentClosing(CKolvaDoc* pDoc) {

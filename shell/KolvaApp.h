@@ -42,6 +42,7 @@ public:
     int InitialMode() override { return m_pOptions->InitialMode; }
     int BackupSetting() override { return m_pOptions->bBackup; }
     int MaxOnMemoryMB() override { return m_pOptions->nMaxOnMemoryFileSize; }
+    int ShowMessage(const std::string& text, unsigned type) override;
     void OnDocumentClosing(CKolvaDoc* pDoc) override;
     void OnLabelChanged(CKolvaDoc* pDoc) override;
 

@@ -5,12 +5,13 @@
 #include "commands/FrameCommandSet.h"
 #include "commands/SearchDialogs.h"
 #include "engine/KolvaDoc.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
-#include "platform/base/VirtualKeys.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
 #include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"
 #include "res/Resource.h"
 #include "shell/AppSettings.h"
@@ -20,10 +21,8 @@
 #include "view/KolvaView.h"
 
 namespace {
-// Document windows are numbered from this identifier in window order; their buttons' commands
-// are the identifier less this offset.
-constexpr UINT kFirstChildId = 0xFF00;
-constexpr UINT kChildIdToCommand = 32437;
+// A document window's button command is the window's identifier less this (32437).
+constexpr UINT kChildIdToCommand = FrameworkIds::kFirstMDIChild - ID_FILEBAR_FIRST;
 
 AppSettings& Settings() {
     return *KolvaApp()->m_pOptions;
@@ -58,7 +57,7 @@ CMainFrame::CMainFrame() {
 }
 
 UINT CMainFrame::FileButtonCommand(int windowIndex) {
-    return kFirstChildId + static_cast<UINT>(windowIndex) - kChildIdToCommand;
+    return FrameworkIds::kFirstMDIChild + static_cast<UINT>(windowIndex) - kChildIdToCommand;
 }
 
 int CMainFrame::WindowIndexOf(CKolvaDoc* pDoc) const {
@@ -203,7 +202,7 @@ void CMainFrame::RebuildFileBar() {
 }
 
 void CMainFrame::OnFileButton(UINT id) {
-    size_t index = id + kChildIdToCommand - kFirstChildId;
+    size_t index = id + kChildIdToCommand - FrameworkIds::kFirstMDIChild;
     if (index >= m_children.size()) return;
     CMDIChildWnd* child = m_children[index];
     CRowView* view = dynamic_cast<CRowView*>(child->GetActiveView());
@@ -222,7 +221,7 @@ void CMainFrame::OnFileButton(UINT id) {
 }
 
 void CMainFrame::OnUpdateFileButton(CCmdUI* pCmdUI) {
-    size_t index = pCmdUI->m_nID + kChildIdToCommand - kFirstChildId;
+    size_t index = pCmdUI->m_nID + kChildIdToCommand - FrameworkIds::kFirstMDIChild;
     pCmdUI->Enable(true);
     pCmdUI->SetCheck(index < m_children.size() && m_children[index] == MDIGetActive());
 }

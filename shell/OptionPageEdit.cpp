@@ -1,15 +1,12 @@
 #include "shell/OptionPageEdit.h"
 
+#include "engine/EditMode.h"
 #include "res/Resource.h"
 
-namespace {
-enum Mode { kView = 0, kOverwrite = 1, kInsert = 2 };
-} // namespace
-
 COptionPageEdit::COptionPageEdit() : CPropertyPage(IDD_OPTION_EDIT, "編集") {
-    OnCommand(IDC_ALLOW_VIEW, [this] { ApplyAllowedMode(kView); });
-    OnCommand(IDC_ALLOW_OVERWRITE, [this] { ApplyAllowedMode(kOverwrite); });
-    OnCommand(IDC_ALLOW_ALL, [this] { ApplyAllowedMode(kInsert); });
+    OnCommand(IDC_ALLOW_VIEW, [this] { ApplyAllowedMode(kModeView); });
+    OnCommand(IDC_ALLOW_OVERWRITE, [this] { ApplyAllowedMode(kModeOverwrite); });
+    OnCommand(IDC_ALLOW_ALL, [this] { ApplyAllowedMode(kModeInsert); });
 }
 
 void COptionPageEdit::DoDataExchange(CDataExchange* pDX) {
@@ -41,13 +38,14 @@ int COptionPageEdit::CheckedInitialMode() {
 void COptionPageEdit::ApplyAllowedMode(int allowed) {
     int initial = CheckedInitialMode();
     // Narrowing the allowed modes falls back to VIEW, never to overwrite.
-    if ((allowed == kView && initial != kView) || (allowed == kOverwrite && initial == kInsert)) {
+    if ((allowed == kModeView && initial != kModeView) ||
+        (allowed == kModeOverwrite && initial == kModeInsert)) {
         CheckDlgButton(IDC_INIT_VIEW, 1);
         CheckDlgButton(IDC_INIT_OVERWRITE, 0);
         CheckDlgButton(IDC_INIT_INSERT, 0);
     }
-    EnableDlgItem(IDC_INIT_OVERWRITE, allowed != kView);
-    EnableDlgItem(IDC_INIT_INSERT, allowed == kInsert);
+    EnableDlgItem(IDC_INIT_OVERWRITE, allowed != kModeView);
+    EnableDlgItem(IDC_INIT_INSERT, allowed == kModeInsert);
     // One reading once the radios are settled: a bad limit is told once.
     UpdateData(true);
 }

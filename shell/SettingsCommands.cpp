@@ -30,7 +30,7 @@ CLogFont CSettingsCommands::ScreenFontFrom(const CLogFont& chosen) {
 
 void CSettingsCommands::OnScreenFont() {
     CLogFont choice = m_app.m_pScreenFont->GetLogFont();
-    choice.m_nCharSet = CLogFont().m_nCharSet;
+    choice.m_nCharSet = CLogFont::kShiftJisCharSet;
     if (!CBackend::Current().ChooseFont(choice, kMaxScreenPoints)) return;
     CLogFont lf = ScreenFontFrom(choice);
     // The old font goes only after every view measures and draws with the new one.

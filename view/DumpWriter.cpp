@@ -6,9 +6,9 @@
 
 #include "engine/BinData.h"
 #include "engine/KolvaDoc.h"
-#include "platform/base/Afx.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/base/FileException.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/KolvaView.h"
 

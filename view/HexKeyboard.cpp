@@ -2,7 +2,7 @@
 
 #include "engine/BinData.h"
 #include "engine/EditMode.h"
-#include "platform/base/VirtualKeys.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/ByteEntry.h"
 #include "view/CaretShape.h"

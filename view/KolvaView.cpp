@@ -6,10 +6,10 @@
 #include "engine/BinData.h"
 #include "engine/EditMode.h"
 #include "engine/KolvaDoc.h"
-#include "platform/base/Afx.h"
 #include "platform/framework/DialogBar.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "res/Resource.h"
 #include "view/ByteEntry.h"
 #include "view/CaretShape.h"
@@ -187,10 +187,6 @@ void CKolvaView::InitPrintLayout() {
 
 void CKolvaView::OnInitialUpdate() {
     CRowView::OnInitialUpdate();
-    if (CKolvaDoc* doc = GetDocument()) {
-        doc->m_strBarLabel = doc->GetTitle();
-        if (!doc->GetPathName().empty()) doc->SetTitle(doc->GetPathName());
-    }
     CFrameWnd* frame = GetParentFrame();
     CDialogBar* bar = frame ? CViewHost::Get().CreateRulerBar(frame) : nullptr;
     if (!bar || m_wndRuler.IsCreated() || !m_wndRuler.Create(bar)) return;

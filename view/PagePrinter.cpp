@@ -12,6 +12,7 @@
 #include "view/KolvaView.h"
 
 namespace {
+constexpr int kBytesPerRow = CRowLayout::kBytesPerRow;
 const char kHeaderFormat[] = "ファイル: %s  サイズ: %X Byte";
 const char kTimeFormat[] = "%Y年%m月%d日%H時%M分";
 constexpr int kGroupRows = 16;

@@ -14,7 +14,6 @@ class CPrintInfo;
 // rows start at column 0 and use none of the screen's colours, marks or selection.
 class CPagePrinter {
 public:
-    static constexpr int kBytesPerRow = 16;
     static constexpr UINT kDialogMaxPage = 999;
 
     explicit CPagePrinter(CKolvaView& view) : m_view(view) {}

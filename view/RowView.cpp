@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "engine/RowSource.h"
-#include "platform/base/VirtualKeys.h"
 #include "platform/framework/DC.h"
+#include "platform/framework/SystemServices.h"
 #include "view/CaretShape.h"
 
 namespace {

@@ -6,6 +6,7 @@ namespace UpdateHint {
 constexpr long kRelayout = 2;
 // The selection is dropped and its rows repainted.
 constexpr long kClearSelection = 4;
+// A new screen font: the rows take its cells, through the relayout bit.
 constexpr long kFontChanged = kRelayout | 1;
 // Sent by the document's edit step. The byte at the caret changed in place: its row repaints.
 constexpr long kCaretRow = 8;

@@ -7,7 +7,7 @@ class CKolvaView;
 
 // What the hex view needs from the program around it: the settings it reads, the fonts rows
 // are drawn in, the document window's ruler bar and the search dialogs. The shell installs one
-// at start-up; until then a built-in host answers with the default settings and makes no bars.
+// at start-up, before any view is made.
 class CViewHost {
 public:
     virtual ~CViewHost() = default;
@@ -31,7 +31,7 @@ public:
     // A view became active: the find and replace dialogs now work on it.
     virtual void RefreshSearchDialogs(CKolvaView* pView) = 0;
 
-    // The installed host (not owned), or the built-in one when none is.
+    // The installed host (not owned); a view without one is a fault of the program.
     static void Set(CViewHost* pHost);
     static CViewHost& Get();
 };

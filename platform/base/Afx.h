@@ -1,8 +1,6 @@
 #pragma once
-// Window-system constants and the free service functions the program calls, with the values
-// and names of the platform the program was designed on.
-
-#include <string>
+// Window-system constants, with the values and names of the platform the program was designed
+// on. The functions that use them are in platform/framework/SystemServices.h.
 
 // Message-box buttons and icons.
 constexpr unsigned MB_OK = 0x00000000;
@@ -25,9 +23,3 @@ constexpr int IDNO = 7;
 
 // Predefined clipboard formats.
 constexpr unsigned CF_TEXT = 1;
-
-// Shows a modal message box through the current backend and returns the answer.
-int AfxMessageBox(const std::string& text, unsigned type = MB_OK | MB_ICONEXCLAMATION);
-
-// The refusal sound.
-void MessageBeep(unsigned type);

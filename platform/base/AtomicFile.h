@@ -40,7 +40,6 @@ public:
     // What the last Commit could not carry over from the old file (CFileMetadata::Lost).
     unsigned LostMetadata() const { return m_nLost; }
     // The file actually written: the path with its symbolic links resolved.
-    const std::string& GetTarget() const { return m_strTarget; }
 
     // Whether a file of this name can exist: its last part is no longer than its folder allows.
     static bool NameFits(const std::string& path);

@@ -111,13 +111,6 @@ void CFile::Write(const void* buffer, unsigned n) {
     }
 }
 
-int64_t CFile::Seek(int64_t offset, SeekPosition from) {
-    int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : SEEK_END;
-    off_t pos = ::lseek(m_fd, offset, whence);
-    if (pos < 0) Throw(errno);
-    return pos;
-}
-
 int64_t CFile::GetLength() const {
     struct stat st;
     if (::fstat(m_fd, &st) != 0) Throw(errno);
@@ -136,7 +129,6 @@ bool CFile::GetStatus(const std::string& path, CFileStatus& status, CFileExcepti
         return false;
     }
     status.m_size = st.st_size;
-    status.m_mode = st.st_mode & 07777;
     status.m_mtime = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     status.m_ino = st.st_ino;
     status.m_dev = st.st_dev;

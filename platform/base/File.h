@@ -7,7 +7,6 @@
 struct CFileStatus {
     int64_t m_size = 0;
     bool m_bReadOnly = false; // the file carries the read-only attribute
-    unsigned m_mode = 0;      // permission bits
     int64_t m_mtime = 0;      // time of the last change of the content, in nanoseconds
     uint64_t m_ino = 0;       // the file's identity: inode and device
     uint64_t m_dev = 0;
@@ -17,7 +16,7 @@ struct CFileStatus {
 // A file on disk. Sharing modes are advisory locks: an exclusive open fails while another open
 // file (in this process or another instance) holds the lock, and other programs are not blocked.
 // Only regular files open; the open never waits (a FIFO without a writer, a device).
-// Read, Write and Seek throw CFileException on failure.
+// Reading, writing, GetLength and Flush throw CFileException on failure.
 class CFile {
 public:
     enum OpenFlags : unsigned {
@@ -30,7 +29,6 @@ public:
         modeCreate = 0x1000,
         typeBinary = 0x8000,
     };
-    enum SeekPosition { begin, current, end };
 
     CFile() = default;
     ~CFile();
@@ -47,7 +45,6 @@ public:
     // Reads up to n bytes at pos without moving the current position.
     unsigned ReadAt(int64_t pos, void* buffer, unsigned n);
     void Write(const void* buffer, unsigned n);
-    int64_t Seek(int64_t offset, SeekPosition from);
     int64_t GetLength() const;
     // Pushes written data to the disk.
     void Flush();

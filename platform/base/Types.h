@@ -39,9 +39,6 @@ struct CRect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    bool PtInRect(CPoint p) const {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
     bool operator==(const CRect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Virtual-key codes and key-state helpers with the values the program was designed on.
+// Virtual-key codes and key-state flags with the values the program was designed on.
 
 constexpr unsigned VK_LBUTTON = 0x01;
 constexpr unsigned VK_BACK = 0x08;
@@ -45,6 +45,3 @@ constexpr unsigned FVIRTKEY = 0x01;
 constexpr unsigned FSHIFT = 0x04;
 constexpr unsigned FCONTROL = 0x08;
 constexpr unsigned FALT = 0x10;
-
-// Negative while the key is down (the high bit of the platform's 16-bit state).
-short GetKeyState(int vk);

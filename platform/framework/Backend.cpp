@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/base/Afx.h"
-#include "platform/base/VirtualKeys.h"
 #include "platform/framework/DC.h"
 
 namespace {
@@ -25,14 +23,6 @@ CBackend* CBackend::SetCurrent(CBackend* backend) {
     return previous;
 }
 
-int AfxMessageBox(const std::string& text, unsigned type) {
-    return CBackend::Current().MessageBox(text, "Quelm", type);
-}
-
-void MessageBeep(unsigned type) {
-    CBackend::Current().Beep(type);
-}
-
 COLORREF CBackend::GetSysColor(int index) {
     switch (index) {
     case COLOR_WINDOW:
@@ -50,8 +40,4 @@ COLORREF CBackend::GetSysColor(int index) {
 
 COLORREF GetSysColor(int index) {
     return CBackend::Current().GetSysColor(index);
-}
-
-short GetKeyState(int vk) {
-    return CBackend::Current().GetKeyState(vk);
 }

@@ -25,9 +25,6 @@ void CCmdTarget::AttachCommandSet(std::unique_ptr<CCmdTarget> pSet) {
 bool CCmdTarget::HasCommandHandler(UINT id) const {
     return FindCommand(id) != nullptr;
 }
-bool CCmdTarget::HasUpdateHandler(UINT id) const {
-    return FindUpdate(id) != nullptr;
-}
 
 bool CCmdTarget::RunCommand(UINT id) {
     const CommandEntry* e = FindCommand(id);

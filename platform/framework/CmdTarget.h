@@ -12,7 +12,6 @@ public:
     virtual ~CCmdTarget() = default;
 
     bool HasCommandHandler(UINT id) const;
-    bool HasUpdateHandler(UINT id) const;
     // Runs the handler for id; false when this target has none.
     virtual bool RunCommand(UINT id);
     // Runs the update handler for id; false when this target has none.

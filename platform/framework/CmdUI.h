@@ -9,10 +9,7 @@ public:
     explicit CCmdUI(UINT id) : m_nID(id) {}
     virtual ~CCmdUI() = default;
 
-    virtual void Enable(bool bOn = true) {
-        m_bEnabled = bOn;
-        m_bEnableSet = true;
-    }
+    virtual void Enable(bool bOn = true) { m_bEnabled = bOn; }
     // 0 unchecked, 1 checked.
     virtual void SetCheck(int nCheck = 1) {
         m_nCheck = nCheck;
@@ -25,7 +22,6 @@ public:
 
     UINT m_nID;
     bool m_bEnabled = true;
-    bool m_bEnableSet = false;
     int m_nCheck = 0;
     bool m_bCheckSet = false;
     std::string m_strText;

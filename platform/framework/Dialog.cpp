@@ -4,9 +4,9 @@
 #include <climits>
 #include <cstdlib>
 
-#include "platform/base/Afx.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
-#include "platform/framework/FrameworkIds.h"
+#include "platform/framework/SystemServices.h"
 
 namespace {
 // The framework's messages in the string table, with their texts when there is none.

@@ -3,51 +3,60 @@
 #include <algorithm>
 
 #include "platform/base/File.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/framework/Document.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
 
-CMultiDocTemplate::CMultiDocTemplate(UINT id, DocFactory doc, FrameFactory frame, ViewFactory view)
-    : m_nID(id), m_docFactory(std::move(doc)), m_frameFactory(std::move(frame)),
+CMultiDocTemplate::CMultiDocTemplate(DocFactory doc, FrameFactory frame, ViewFactory view)
+    : m_docFactory(std::move(doc)), m_frameFactory(std::move(frame)),
       m_viewFactory(std::move(view)) {}
 
 CMultiDocTemplate::~CMultiDocTemplate() {
-    for (CDocument* d : m_documents)
-        delete d;
+    for (COpenDocument& open : m_open)
+        if (open.m_pFrame) open.m_pFrame->DestroyWindow();
 }
 
-bool CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
+std::vector<CDocument*> CMultiDocTemplate::GetDocuments() const {
+    std::vector<CDocument*> docs;
+    docs.reserve(m_open.size());
+    for (const COpenDocument& open : m_open)
+        docs.push_back(open.m_pDoc.get());
+    return docs;
+}
+
+CMultiDocTemplate::COpenDocument* CMultiDocTemplate::Find(const CDocument* pDoc) {
+    auto at = std::find_if(m_open.begin(), m_open.end(),
+                           [pDoc](const COpenDocument& open) { return open.m_pDoc.get() == pDoc; });
+    return at == m_open.end() ? nullptr : &*at;
+}
+
+std::unique_ptr<CMDIChildWnd> CMultiDocTemplate::CreateFrame(CDocument* pDoc) {
     CWinApp* app = AfxGetApp();
     CMDIFrameWnd* main = app ? app->m_pMainWnd : nullptr;
-    if (!main) return false;
-    CMDIChildWnd* frame = m_frameFactory();
-    if (!frame->Create(main, pDoc->GetTitle())) {
-        delete frame;
-        return false;
-    }
-    CView* view = m_viewFactory();
+    if (!main) return nullptr;
+    std::unique_ptr<CMDIChildWnd> frame = m_frameFactory();
+    if (!frame->Create(main, pDoc->GetTitle())) return nullptr;
+    CView* view = frame->AttachView(m_viewFactory());
     pDoc->AddView(view);
     CWindowRequest request;
     request.m_kind = CWindowRequest::View;
-    request.m_pParent = frame;
+    request.m_pParent = frame.get();
     request.m_nID = FrameworkIds::kFirstPane;
     if (!view->CreatePeer(request)) {
-        pDoc->RemoveView(view);
-        delete view;
-        frame->DestroyWindow();
-        delete frame;
-        return false;
+        frame->DestroyWindow(); // takes the view away from the document
+        return nullptr;
     }
     frame->SetActiveView(view);
-    return true;
+    return frame;
 }
 
 CDocument* CMultiDocTemplate::ActivateIfOpen(const std::string& path) const {
     if (path.empty()) return nullptr;
-    for (CDocument* d : m_documents) {
+    for (const COpenDocument& open : m_open) {
+        CDocument* d = open.m_pDoc.get();
         if (d->GetPathName().empty() || !CFile::IsSameFile(d->GetPathName(), path)) continue;
         for (CView* v : d->GetViews())
             if (auto* child = dynamic_cast<CMDIChildWnd*>(v->GetParentFrame())) {
@@ -62,21 +71,23 @@ CDocument* CMultiDocTemplate::ActivateIfOpen(const std::string& path) const {
 CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& given, bool bMakeVisible) {
     const std::string path = CFile::GetFullPath(given);
     if (CDocument* open = ActivateIfOpen(path)) return open;
-    CDocument* doc = m_docFactory();
+    // Listed before its window is made, so that the window's set-up finds it in order.
+    m_open.push_back({m_docFactory(), nullptr});
+    CDocument* doc = m_open.back().m_pDoc.get();
     doc->SetDocTemplate(this);
-    m_documents.push_back(doc);
     if (path.empty())
         doc->SetTitle(NextUntitledTitle());
     else
         doc->SetTitle(path.substr(path.find_last_of('/') + 1));
-    if (!CreateFrame(doc)) {
+    std::unique_ptr<CMDIChildWnd> frame = CreateFrame(doc);
+    if (!frame) {
         RemoveDocument(doc);
-        delete doc;
         return nullptr;
     }
+    Find(doc)->m_pFrame = std::move(frame);
     bool ok = path.empty() ? doc->OnNewDocument() : doc->OnOpenDocument(path);
     if (!ok) {
-        doc->OnCloseDocument(); // takes the window away and deletes the document
+        doc->OnCloseDocument(); // takes the window away and ends the document
         return nullptr;
     }
     if (!path.empty()) doc->SetPathName(path);
@@ -96,16 +107,20 @@ std::string CMultiDocTemplate::NextUntitledTitle() {
 }
 
 void CMultiDocTemplate::RemoveDocument(CDocument* pDoc) {
-    m_documents.erase(std::remove(m_documents.begin(), m_documents.end(), pDoc), m_documents.end());
+    COpenDocument* open = Find(pDoc);
+    if (!open) return;
+    // Out of the list before it is destroyed, so that nothing finds it half gone.
+    COpenDocument gone = std::move(*open);
+    m_open.erase(m_open.begin() + (open - m_open.data()));
 }
 
 bool CMultiDocTemplate::SaveAllModified() {
-    for (CDocument* d : std::vector<CDocument*>(m_documents))
+    for (CDocument* d : GetDocuments())
         if (!d->SaveModified()) return false;
     return true;
 }
 
 void CMultiDocTemplate::CloseAllDocuments() {
-    for (CDocument* d : std::vector<CDocument*>(m_documents))
+    for (CDocument* d : GetDocuments())
         d->OnCloseDocument();
 }

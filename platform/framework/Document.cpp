@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "platform/base/Afx.h"
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
 
@@ -18,11 +18,6 @@ using FrameworkIds::kFileClose;
 using FrameworkIds::kFileSave;
 using FrameworkIds::kInvalidFileName;
 using FrameworkIds::kSaveChanges;
-
-std::string FileTitle(const std::string& path) {
-    std::string::size_type slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
     std::string::size_type at = text.find(what);
@@ -40,9 +35,18 @@ CDocument::CDocument() {
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path, bool bAddToMRU) {
+    StorePathName(path, bAddToMRU);
+    SetTitle(FileTitleOf(m_strPathName));
+}
+
+void CDocument::StorePathName(const std::string& path, bool bAddToMRU) {
     m_strPathName = CFile::GetFullPath(path);
-    SetTitle(FileTitle(m_strPathName));
     if (bAddToMRU && AfxGetApp()) AfxGetApp()->AddToRecentFileList(m_strPathName);
+}
+
+std::string CDocument::FileTitleOf(const std::string& path) {
+    std::string::size_type slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 void CDocument::SetTitle(const std::string& title) {
@@ -86,12 +90,10 @@ void CDocument::OnCloseDocument() {
     std::vector<CFrameWnd*> frames;
     for (CView* v : m_views)
         if (CFrameWnd* frame = v->GetParentFrame()) frames.push_back(frame);
-    for (CFrameWnd* frame : frames) {
+    for (CFrameWnd* frame : frames)
         frame->DestroyWindow();
-        delete frame;
-    }
+    // The template owns the document and its windows: this is the end of them.
     if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
-    delete this;
 }
 
 bool CDocument::SaveModified() {

@@ -15,6 +15,7 @@ public:
     ~CDocument() override;
 
     const std::string& GetPathName() const { return m_strPathName; }
+    // The full path name, added to the recent files; the title becomes the file name.
     virtual void SetPathName(const std::string& path, bool bAddToMRU = true);
     const std::string& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(const std::string& title);
@@ -32,7 +33,8 @@ public:
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path);
     virtual bool OnSaveDocument(const std::string& path);
-    // Closes the document's windows and destroys it.
+    // Closes the document's windows and has its template destroy it (and them); nothing of the
+    // document may be touched after it.
     virtual void OnCloseDocument();
     // Asks whether to save a modified document; false when the user cancels or saving fails.
     virtual bool SaveModified();
@@ -45,7 +47,11 @@ public:
     virtual void ReportSaveLoadException(const std::string& path, const CFileException* pError,
                                          bool bSaving);
 
-    void DeleteContents() {}
+protected:
+    // SetPathName without the title.
+    void StorePathName(const std::string& path, bool bAddToMRU);
+    // The name without its folders.
+    static std::string FileTitleOf(const std::string& path);
 
 private:
     std::string m_strPathName;

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "platform/base/Afx.h"
 #include "platform/base/FileException.h"
+#include "platform/framework/SystemServices.h"
 
 namespace {
 const char kUnknownFailure[] = "処理を続けられませんでした。";

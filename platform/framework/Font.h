@@ -3,10 +3,12 @@
 
 // A logical font description: what the program asks for.
 struct CLogFont {
+    static constexpr int kShiftJisCharSet = 128;
+
     std::string m_strFaceName; // "FixedSys" stands for the best installed monospace CJK face
     int m_nHeight = -19;       // negative: character height in pixels
     int m_nWeight = 400;
-    int m_nCharSet = 128; // Shift-JIS
+    int m_nCharSet = kShiftJisCharSet;
     bool m_bFixedPitch = true;
     bool m_bItalic = false;
     bool m_bUnderline = false;
@@ -26,7 +28,6 @@ struct TEXTMETRIC {
     int tmAveCharWidth = 0;
     int tmMaxCharWidth = 0;
     int tmOverhang = 0;
-    int tmExternalLeading = 0;
 };
 
 // A font object; device contexts select it by identity and realise it themselves.

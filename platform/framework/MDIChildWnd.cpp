@@ -2,7 +2,6 @@
 
 #include "platform/framework/Document.h"
 #include "platform/framework/MDIFrameWnd.h"
-#include "platform/framework/View.h"
 
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
     return dynamic_cast<CMDIFrameWnd*>(m_pParent);
@@ -44,10 +43,5 @@ void CMDIChildWnd::OnClose() {
 
 void CMDIChildWnd::OnDestroy() {
     if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
-    if (CView* view = m_pActiveView) {
-        m_pActiveView = nullptr;
-        if (CDocument* doc = view->GetDocument()) doc->RemoveView(view);
-        view->DestroyWindow();
-        delete view;
-    }
+    DestroyView();
 }

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/Document.h"
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
-
-namespace {
-constexpr UINT kIdleMessage = 57345; // the string shown while nothing is highlighted
-} // namespace
 
 bool CMDIFrameWnd::LoadFrame(UINT id, CSize size) {
     const CResourceSet& res = CResourceSet::Current();
@@ -106,7 +103,7 @@ void CMDIFrameWnd::OnMenuSelect(UINT id) {
     // A command's string is its prompt, then a line break and its tooltip.
     std::string text = id ? CResourceSet::Current().LoadString(id) : std::string();
     text = text.substr(0, text.find('\n'));
-    if (text.empty()) text = CResourceSet::Current().LoadString(kIdleMessage);
+    if (text.empty()) text = CResourceSet::Current().LoadString(FrameworkIds::kIdleMessage);
     m_pActiveChild->SetMessageText(text);
 }
 

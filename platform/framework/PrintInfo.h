@@ -8,13 +8,11 @@ public:
     // The page count a dialog offers before the document knows its own.
     static constexpr UINT kUnknownMaxPage = 0xFFFF;
 
-    void SetMinPage(UINT nMinPage) { m_nMinPage = nMinPage; }
     void SetMaxPage(UINT nMaxPage) { m_nMaxPage = nMaxPage; }
     UINT GetMinPage() const { return m_nMinPage; }
     UINT GetMaxPage() const { return m_nMaxPage; }
 
     bool m_bPreview = false;
-    bool m_bDirect = false; // printed without the print dialog
     bool m_bContinuePrinting = true;
     UINT m_nCurPage = 1;
     // The printable area of the page in the context's logical units.

@@ -3,12 +3,12 @@
 #include <memory>
 #include <string>
 
-#include "platform/base/Afx.h"
 #include "platform/base/ResourceSet.h"
+#include "platform/framework/SystemServices.h"
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/FrameWnd.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/PrintJob.h"
 #include "platform/framework/PrintService.h"
 
@@ -24,7 +24,6 @@ CFrameWnd* CView::GetParentFrame() const {
 
 void CView::OnFilePrint(bool bDirect) {
     CPrintInfo info;
-    info.m_bDirect = bDirect;
     if (!OnPreparePrinting(&info)) return;
     CPrintJob job(*this, info);
     // A page range of the print dialog that misses the document prints nothing (GTK then

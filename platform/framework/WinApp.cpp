@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ProfileStore.h"
 #include "platform/framework/Backend.h"
 #include "platform/framework/DocTemplate.h"
-#include "platform/framework/FrameworkIds.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/PrintService.h"
 
@@ -39,8 +39,8 @@ void CWinApp::OnIdle() {
         peer->UpdateCommandUI();
 }
 
-void CWinApp::AddDocTemplate(CMultiDocTemplate* pTemplate) {
-    m_pDocTemplate.reset(pTemplate);
+void CWinApp::AddDocTemplate(std::unique_ptr<CMultiDocTemplate> pTemplate) {
+    m_pDocTemplate = std::move(pTemplate);
 }
 
 CDocument* CWinApp::OpenDocumentFile(const std::string& path) {
@@ -49,11 +49,6 @@ CDocument* CWinApp::OpenDocumentFile(const std::string& path) {
 
 void CWinApp::OnFileNew() {
     if (m_pDocTemplate) m_pDocTemplate->OpenDocumentFile(std::string());
-}
-
-void CWinApp::OnFileOpen() {
-    std::string path;
-    if (CBackend::Current().GetFileName(true, std::string(), path)) OpenDocumentFile(path);
 }
 
 int CWinApp::GetProfileInt(const std::string& section, const std::string& entry, int nDefault) {

@@ -20,11 +20,10 @@ public:
     // Idle time: the main frame refreshes its menus and bars.
     virtual void OnIdle();
 
-    void AddDocTemplate(CMultiDocTemplate* pTemplate);
+    void AddDocTemplate(std::unique_ptr<CMultiDocTemplate> pTemplate);
     CMultiDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
     virtual CDocument* OpenDocumentFile(const std::string& path);
     void OnFileNew();
-    void OnFileOpen();
 
     // The per-user profile, under the family key set first.
     void SetRegistryKey(const std::string& company) { m_strRegistryKey = company; }

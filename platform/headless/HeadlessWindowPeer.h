@@ -31,7 +31,10 @@ public:
     void MoveWindow(const CRect& rect) override;
     void Show(bool bShow) override { m_bVisible = bShow; }
     bool IsVisible() override { return m_bVisible; }
-    void SetWindowText(const std::string& text) override { m_strText = text; }
+    void SetWindowText(const std::string& text) override {
+        m_strText = text;
+        m_textsSet.push_back(text);
+    }
     std::string GetWindowText() override { return m_strText; }
     void Invalidate(const CRect* pRect, bool bErase) override;
     void UpdateWindow() override;
@@ -100,6 +103,7 @@ public:
     bool m_bVisible = false;
     bool m_bDestroyed = false;
     std::string m_strText;
+    std::vector<std::string> m_textsSet; // every text given, in order
     bool m_bInvalid = true;
     bool m_bAllInvalid = true;
     bool m_bEraseRequested = false;

@@ -6,9 +6,9 @@
 // After the menu header: the weak reference needs the complete class.
 #include <wx/weakref.h>
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/CmdUI.h"
-#include "platform/framework/FrameworkIds.h"
 
 class CWnd;
 typedef struct _GtkWidget GtkWidget;

@@ -3,7 +3,7 @@
 #include <wx/print.h>
 #include <wx/printdlg.h>
 
-#include "platform/base/Afx.h"
+#include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"
 #include "platform/wx/WxPreviewFrame.h"
 #include "platform/wx/WxPrintout.h"

@@ -15,8 +15,6 @@ public:
     ~CWxSpinArrows() override;
 
     void SetRange(int low, int high);
-    int GetMin() const { return m_nLow; }
-    int GetMax() const { return m_nHigh; }
     void SetValue(int value);
     int GetValue() const { return m_nValue; }
     // The number lives in another control (the edit box before it): read before each step,

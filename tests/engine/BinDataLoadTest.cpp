@@ -8,6 +8,7 @@
 
 #include "platform/base/Afx.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "tests/StubHost.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -17,6 +18,7 @@ const char kOffMemoryMessage[] = "ファイルサイズがオンメモリ編集�
 class LoadTest : public ::testing::Test {
 protected:
     CHeadlessBackend m_backend;
+    CStubHost m_host;
     TempDir m_dir;
 };
 } // namespace

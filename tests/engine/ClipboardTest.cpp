@@ -3,6 +3,7 @@
 #include "engine/QXClipboard.h"
 #include "platform/base/Afx.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "tests/StubHost.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -18,6 +19,7 @@ protected:
     }
 
     CHeadlessBackend m_backend;
+    CStubHost m_host;
     CBinData m_data;
 };
 } // namespace

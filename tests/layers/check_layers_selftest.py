@@ -17,6 +17,7 @@ FORBIDDEN = [
     ("engine/B.cpp", '#include "commands/EditModes.h"'),
     ("engine/C.cpp", '#include "shell/MainFrame.h"'),
     ("engine/D.cpp", toolkit("gtk/gtk.h")),
+    ("engine/E.cpp", '#include "platform/framework/SystemServices.h"'),
     ("view/A.cpp", '#include "commands/EditModes.h"'),
     ("view/B.cpp", '#include "shell/MainFrame.h"'),
     ("commands/A.cpp", '#include "shell/MainFrame.h"'),
@@ -37,6 +38,8 @@ FORBIDDEN = [
 ALLOWED = [
     ("shell/Z.cpp", '#include "commands/EditModes.h"'),
     ("view/Z.cpp", '#include "engine/BinData.h"'),
+    ("view/Y.cpp", '#include "platform/framework/SystemServices.h"'),
+    ("engine/Z.cpp", '#include "platform/framework/Document.h"'),
     ("res/Z.cpp", '#include "platform/base/Types.h"'),
     ("platform/wx/Z.cpp", toolkit("wx/wx.h")),
     ("app/Z.cpp", toolkit("wx/wx.h")),

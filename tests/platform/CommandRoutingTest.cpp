@@ -2,6 +2,7 @@
 // application in that order; enabling follows the update handlers.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 
 #include "platform/base/Afx.h"
@@ -30,6 +31,14 @@ void Log(const std::string& s) {
 
 bool g_bPaintFails = false;
 
+// How many documents, document windows and views are alive.
+std::map<std::string, int> g_alive;
+struct Alive {
+    explicit Alive(const char* kind) : m_kind(kind) { ++g_alive[m_kind]; }
+    ~Alive() { --g_alive[m_kind]; }
+    const char* m_kind;
+};
+
 class TestView : public CView {
 public:
     TestView() {
@@ -45,6 +54,7 @@ public:
     void OnDraw(CDC*) override {
         if (g_bPaintFails) throw std::bad_alloc();
     }
+    Alive m_alive{"view"};
 };
 class TestDoc : public CDocument {
 public:
@@ -53,12 +63,17 @@ public:
         OnCommand(kShared, [] { Log("doc shared"); });
         OnCommand(kUpdateElsewhere, [] { Log("doc elsewhere"); });
     }
+    bool OnOpenDocument(const std::string& path) override {
+        return path != "/refused.bin" && CDocument::OnOpenDocument(path);
+    }
+    Alive m_alive{"doc"};
 };
 class TestChild : public CMDIChildWnd {
 public:
     TestChild() {
         OnCommand(kChildCmd, [] { Log("child"); });
     }
+    Alive m_alive{"frame"};
 };
 class TestFrame : public CMDIFrameWnd {
 public:
@@ -102,16 +117,19 @@ protected:
     void SetUp() override {
         g_log = &m_log;
         CResourceSet::SetCurrent(&m_resources);
-        m_frame = new TestFrame;
+        m_frame = std::make_unique<TestFrame>();
         ASSERT_TRUE(m_frame->LoadFrame(128));
-        m_app.m_pMainWnd = m_frame;
-        m_app.AddDocTemplate(new CMultiDocTemplate(
-            128, [] { return new TestDoc; }, [] { return new TestChild; },
-            [] { return new TestView; }));
+        m_app.m_pMainWnd = m_frame.get();
+        m_app.AddDocTemplate(MakeTemplate());
+    }
+    static std::unique_ptr<CMultiDocTemplate> MakeTemplate() {
+        return std::make_unique<CMultiDocTemplate>([] { return std::make_unique<TestDoc>(); },
+                                                   [] { return std::make_unique<TestChild>(); },
+                                                   [] { return std::make_unique<TestView>(); });
     }
     void TearDown() override {
         m_app.GetDocTemplate()->CloseAllDocuments();
-        delete m_frame;
+        m_frame.reset();
         CResourceSet::SetCurrent(nullptr);
         g_log = nullptr;
     }
@@ -120,7 +138,7 @@ protected:
     CHeadlessBackend m_backend;
     CResourceSet m_resources = MakeResources();
     TestApp m_app;
-    TestFrame* m_frame = nullptr;
+    std::unique_ptr<TestFrame> m_frame;
     std::vector<std::string> m_log;
 };
 } // namespace
@@ -160,7 +178,7 @@ TEST_F(RoutingTest, EnablingFollowsUpdateHandlersAndHandlers) {
 
 TEST_F(RoutingTest, MenuStatesComeFromTheRouting) {
     m_frame->GetMainFramePeer()->UpdateCommandUI();
-    auto& states = m_backend.PeerOf(m_frame)->m_commandStates;
+    auto& states = m_backend.PeerOf(m_frame.get())->m_commandStates;
     ASSERT_EQ(states.size(), 4u);
     EXPECT_FALSE(states.at(kViewCmd).m_bEnabled);
     EXPECT_FALSE(states.at(kUnhandled).m_bEnabled);
@@ -211,6 +229,21 @@ TEST_F(RoutingTest, ActiveDocumentWindowDecidesWhereCommandsGo) {
     EXPECT_EQ(m_frame->GetActiveDocument(), second);
     EXPECT_EQ(m_app.GetDocTemplate()->GetDocuments().size(), 1u);
     EXPECT_EQ(m_frame->GetChildren().size(), 1u);
+}
+
+TEST_F(RoutingTest, DocumentsWindowsAndViewsLiveAsLongAsTheirOwners) {
+    auto alive = [] { return std::vector<int>{g_alive["doc"], g_alive["frame"], g_alive["view"]}; };
+    CDocument* first = m_app.OpenDocumentFile("");
+    ASSERT_NE(m_app.OpenDocumentFile(""), nullptr);
+    EXPECT_EQ(alive(), (std::vector<int>{2, 2, 2}));
+    first->OnCloseDocument();
+    EXPECT_EQ(alive(), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(m_app.OpenDocumentFile("/refused.bin"), nullptr);
+    EXPECT_EQ(alive(), (std::vector<int>{1, 1, 1}));
+    // A template that goes while documents are open takes their windows and views with it.
+    m_app.AddDocTemplate(MakeTemplate());
+    EXPECT_EQ(alive(), (std::vector<int>{0, 0, 0}));
+    EXPECT_TRUE(m_frame->GetChildren().empty());
 }
 
 TEST_F(RoutingTest, ModifiedDocumentAsksBeforeClosing) {

@@ -7,9 +7,9 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/FrameworkIds.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
 

@@ -5,17 +5,9 @@
 #include "commands/AppCommandSet.h"
 #include "commands/FrameCommandSet.h"
 #include "commands/SearchDialogs.h"
-#include "engine/KolvaDoc.h"
 #include "platform/base/ResourceTypes.h"
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/ChildFrame.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TestSupport.h"
-#include "view/KolvaView.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
 // A second set after the program's own: records what reaches it, and takes over the link to
@@ -42,25 +34,15 @@ public:
     std::vector<CMDIFrameWnd*> m_owners;
 };
 
-class AttachedCommandsTest : public ::testing::Test {
+class AttachedCommandsTest : public ShellFixture {
 protected:
     void Start(std::vector<std::string> args = {}) {
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
+        ShellFixture::Start(std::move(args));
         auto set = std::make_unique<RecordingFrameSet>(*m_app.MainFrame());
         m_pSet = set.get();
         m_app.MainFrame()->AttachCommandSet(std::move(set));
     }
-    std::string File(const std::string& name) { return m_dir.Write(name, Str("0123456789")); }
-    CKolvaDoc* Doc(size_t i) {
-        return dynamic_cast<CKolvaDoc*>(m_app.GetDocTemplate()->GetDocuments().at(i));
-    }
-    CKolvaView* View(size_t i) { return dynamic_cast<CKolvaView*>(Doc(i)->m_pFirstView); }
-    CChildFrame* Frame(size_t i) { return dynamic_cast<CChildFrame*>(View(i)->GetParentFrame()); }
 
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
     RecordingFrameSet* m_pSet = nullptr; // owned by the main frame
 };
 } // namespace

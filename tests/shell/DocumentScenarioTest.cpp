@@ -2,38 +2,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/ChildFrame.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TestSupport.h"
-#include "view/KolvaView.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
-class DocumentScenarioTest : public ::testing::Test {
+class DocumentScenarioTest : public ShellFixture {
 protected:
-    void Start(std::vector<std::string> args = {}) {
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
-    }
-    std::vector<CDocument*> Docs() { return m_app.GetDocTemplate()->GetDocuments(); }
-    CKolvaDoc* Doc(size_t i) { return dynamic_cast<CKolvaDoc*>(Docs().at(i)); }
-    std::vector<std::string> Labels() {
-        std::vector<std::string> out;
-        for (const auto& b : m_app.MainFrame()->m_wndFileBar.GetButtons())
-            if (b.m_nID) out.push_back(b.m_strLabel);
-        return out;
-    }
     bool Save(CKolvaDoc* doc) { return doc->DoFileSave(); }
-
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
 };
 } // namespace
 
@@ -80,9 +56,7 @@ TEST_F(DocumentScenarioTest, BackupIsMadeOncePerPath) {
     std::string path = m_dir.Write("d.bin", Str("one"));
     Start({path});
     CKolvaDoc* doc = Doc(0);
-    doc->m_pData->m_nCaret = 0;
-    doc->m_pData->OverwriteAtCaret('1');
-    doc->SetModifiedFlag();
+    Edit(doc, '1');
     EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_FILE_SAVE).m_bEnabled);
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_SAVE));
     EXPECT_EQ(TempDir::Read(path + ".bak"), Str("one"));
@@ -128,9 +102,7 @@ TEST_F(DocumentScenarioTest, FailedSaveReportsAndKeepsTheFile) {
 }
 
 TEST_F(DocumentScenarioTest, FailedOpenLeavesNoWindowAndNoButton) {
-    std::string path = m_dir.Write("big.bin", PositionPattern((1 << 20) + 5));
-    m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
-    Start({path});
+    std::string path = StartWithOffMemoryFile();
     ASSERT_EQ(Docs().size(), 1u);
     EXPECT_TRUE(Doc(0)->m_pData->m_bOffMemory);
     // The first document holds the file: another program's open is refused.
@@ -172,6 +144,23 @@ TEST_F(DocumentScenarioTest, FileBarFollowsOpenAndClose) {
     EXPECT_FALSE(m_app.MainFrame()->m_wndFileBar.IsWindowVisible());
 }
 
+TEST_F(DocumentScenarioTest, ASaveNamesTheDocumentOnlyWhenItsNameChanges) {
+    std::string a = File("a.bin");
+    Start({a});
+    std::vector<std::string>& captions = m_backend.PeerOf(Frame(0))->m_textsSet;
+    EXPECT_EQ(captions.back(), a);
+    Edit(Doc(0), 'x');
+    captions.clear();
+    ASSERT_TRUE(Save(Doc(0)));
+    EXPECT_TRUE(captions.empty());
+    // Save As: the caption goes straight to the new full path, the button to the file name.
+    std::string b = m_dir.Path("b.bin");
+    m_backend.QueueFileName(b);
+    Doc(0)->RunCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(captions, std::vector<std::string>{b});
+    EXPECT_EQ(Labels(), std::vector<std::string>{"b.bin"});
+}
+
 TEST_F(DocumentScenarioTest, ExitWritesSettingsAndLastFilesEvenWhenCancelled) {
     std::string a = m_dir.Write("a.bin", Str("A")), c = m_dir.Write("c.bin", Str("C"));
     m_backend.m_profile.WriteInt("Settings", "bReadLastFiles", 1);
@@ -202,12 +191,9 @@ TEST_F(DocumentScenarioTest, LastFilesAreReopenedOnlyWithoutArguments) {
 }
 
 TEST_F(DocumentScenarioTest, ShortcutFileIsEditedThroughAWorkingCopy) {
-    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
-    std::string lnk = m_dir.Write("A.LNK", Str("LINK"));
-    Start();
-    m_backend.QueueAnswer(IDYES);
-    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    CKolvaDoc* doc = StartWithShortcutCopy("A.LNK");
     ASSERT_NE(doc, nullptr);
+    std::string lnk = m_dir.Path("A.LNK");
     EXPECT_EQ(m_backend.m_messages.at(0).m_nType, MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(m_backend.m_messages.at(0).m_strText.substr(0, lnk.size() + 1), lnk + " ");
     EXPECT_TRUE(doc->m_bShortcutCopy);

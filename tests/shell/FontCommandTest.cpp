@@ -2,15 +2,7 @@
 // following it, and the choice remembered for the next start.
 #include <gtest/gtest.h>
 
-#include "engine/KolvaDoc.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TempDir.h"
-#include "tests/TestSupport.h"
-#include "view/KolvaView.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
 CLogFont BoldItalic12Points() {
@@ -25,21 +17,7 @@ CLogFont BoldItalic12Points() {
     return lf;
 }
 
-class FontCommandTest : public ::testing::Test {
-protected:
-    void Start(std::vector<std::string> args = {}) {
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
-    }
-    CKolvaView* View(size_t i) {
-        return dynamic_cast<CKolvaView*>(
-            dynamic_cast<CKolvaDoc*>(m_app.GetDocTemplate()->GetDocuments().at(i))->m_pFirstView);
-    }
-
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
-};
+class FontCommandTest : public ShellFixture {};
 } // namespace
 
 TEST_F(FontCommandTest, KeepsOnlyHeightAndFaceOfTheChoice) {

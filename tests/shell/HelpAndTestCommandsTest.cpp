@@ -3,41 +3,19 @@
 
 #include <filesystem>
 
-#include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
 #include "shell/AboutDlg.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TempDir.h"
-#include "tests/TestSupport.h"
-#include "view/KolvaView.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
-class HelpAndTestCommandsTest : public ::testing::Test {
+class HelpAndTestCommandsTest : public ShellFixture {
 protected:
-    void Start(std::vector<std::string> args = {}) {
-        m_backend.m_strProgramFolder = m_dir.Path("");
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
-    }
-    CKolvaView* View(size_t i) {
-        return dynamic_cast<CKolvaView*>(
-            dynamic_cast<CKolvaDoc*>(m_app.GetDocTemplate()->GetDocuments().at(i))->m_pFirstView);
-    }
-    CBinData* Data(size_t i) { return View(i)->GetData(); }
+    HelpAndTestCommandsTest() { m_backend.m_strProgramFolder = m_dir.Path(""); }
     void Activate(size_t i) { ASSERT_TRUE(m_app.MainFrame()->SendCommand(MainFrameFileButton(i))); }
     static UINT MainFrameFileButton(size_t i) {
         return CMainFrame::FileButtonCommand(static_cast<int>(i));
     }
-    std::string File(const std::string& name) { return m_dir.Write(name, Str("0123456789")); }
-
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
 };
 } // namespace
 

@@ -4,42 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TestSupport.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
-class OpenPathTest : public ::testing::Test {
-protected:
-    void Start(std::vector<std::string> args = {}) {
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
-    }
-    std::vector<CDocument*> Docs() { return m_app.GetDocTemplate()->GetDocuments(); }
-    CKolvaDoc* Doc(size_t i) { return dynamic_cast<CKolvaDoc*>(Docs().at(i)); }
-    CDocument* Active() { return m_app.MainFrame()->GetActiveDocument(); }
-    size_t FileButtons() {
-        size_t n = 0;
-        for (const auto& b : m_app.MainFrame()->m_wndFileBar.GetButtons())
-            n += b.m_nID != 0;
-        return n;
-    }
-    std::vector<std::string> MessageTexts() {
-        std::vector<std::string> out;
-        for (const auto& m : m_backend.m_messages)
-            out.push_back(m.m_strText);
-        return out;
-    }
-
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
-};
+class OpenPathTest : public ShellFixture {};
 
 // Runs the test body from another current folder and goes back afterwards.
 class CurrentFolder {
@@ -74,7 +43,7 @@ TEST_F(OpenPathTest, FifoAndDevicesAreRefusedWithoutWaitingAndStayOutOfTheRecent
     m_app.MainFrame()->OnDropFiles({"/dev/null"});
     EXPECT_EQ(m_backend.m_messages.size(), 2u);
     EXPECT_TRUE(Docs().empty());
-    EXPECT_EQ(FileButtons(), 0u);
+    EXPECT_EQ(Labels().size(), 0u);
     EXPECT_EQ(m_app.GetRecentFiles(), (std::vector<std::string>{fifo}));
 }
 
@@ -136,9 +105,7 @@ TEST_F(OpenPathTest, AFileAlreadyOpenIsBroughtToTheFrontInsteadOfOpenedAgain) {
     Start({a, b, m_dir.Path("new.bin")});
     ASSERT_EQ(Docs().size(), 3u);
     CKolvaDoc* first = Doc(0);
-    first->m_pData->m_nCaret = 0;
-    first->m_pData->OverwriteAtCaret('x'); // edits a second copy would not see
-    first->SetModifiedFlag();
+    Edit(first, 'x'); // edits a second copy would not see
     EXPECT_EQ(m_app.OpenDocumentPath(m_dir.Path("x/../a.bin")), first);
     EXPECT_EQ(Active(), first);
     m_app.MainFrame()->OnDropFiles({b});
@@ -151,14 +118,12 @@ TEST_F(OpenPathTest, AFileAlreadyOpenIsBroughtToTheFrontInsteadOfOpenedAgain) {
     EXPECT_EQ(Active(), Doc(1));
     EXPECT_EQ(Docs().size(), 3u);
     EXPECT_EQ(m_app.MainFrame()->GetChildren().size(), 3u);
-    EXPECT_EQ(FileButtons(), 3u);
+    EXPECT_EQ(Labels().size(), 3u);
     EXPECT_TRUE(m_backend.m_messages.empty());
 }
 
 TEST_F(OpenPathTest, AnOffMemoryFileOpenAgainIsBroughtToTheFrontEvenAtTheLimit) {
-    std::string big = m_dir.Write("big.bin", PositionPattern((1 << 20) + 5));
-    m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
-    Start({big});
+    StartWithOffMemoryFile();
     ASSERT_EQ(Docs().size(), 1u);
     ASSERT_TRUE(Doc(0)->m_pData->m_bOffMemory);
     for (int i = 0; i < 9; ++i)
@@ -171,19 +136,14 @@ TEST_F(OpenPathTest, AnOffMemoryFileOpenAgainIsBroughtToTheFrontEvenAtTheLimit) 
 }
 
 TEST_F(OpenPathTest, AShortcutEditedThroughItsCopyIsNotCopiedAgain) {
-    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
-    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
-    Start();
-    m_backend.QueueAnswer(IDYES);
-    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    CKolvaDoc* doc = StartWithShortcutCopy("a.lnk");
     ASSERT_NE(doc, nullptr);
-    doc->m_pData->m_nCaret = 0;
-    doc->m_pData->OverwriteAtCaret('l');
-    doc->SetModifiedFlag();
+    std::string lnk = m_dir.Path("a.lnk");
+    Edit(doc, 'l');
     ASSERT_TRUE(doc->DoFileSave()); // the working copy on disk now differs from the shortcut
     m_backend.QueueAnswer(IDYES);
     EXPECT_EQ(m_app.OpenDocumentPath(lnk), doc);
     EXPECT_EQ(TempDir::Read(lnk + ".Quelm"), Str("lINK"));
     EXPECT_EQ(Docs().size(), 1u);
-    EXPECT_EQ(FileButtons(), 1u);
+    EXPECT_EQ(Labels().size(), 1u);
 }

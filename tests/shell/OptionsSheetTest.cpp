@@ -4,16 +4,9 @@
 
 #include <initializer_list>
 
-#include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
-#include "platform/framework/DocTemplate.h"
 #include "platform/framework/PropertySheet.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TempDir.h"
-#include "tests/TestSupport.h"
+#include "tests/shell/ShellFixture.h"
 #include "view/RowView.h"
 
 namespace {
@@ -34,18 +27,14 @@ void ClickAllowed(CHeadlessWindowPeer& peer, UINT id) {
     ClickRadio(peer, id, {IDC_ALLOW_VIEW, IDC_ALLOW_OVERWRITE, IDC_ALLOW_ALL});
 }
 
-class OptionsSheetTest : public ::testing::Test {
+class OptionsSheetTest : public ShellFixture {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_app.InitInstance()); }
+    void SetUp() override { Start(); }
     AppSettings& Settings() { return *m_app.m_pOptions; }
     void RunOptions(Script script) {
         m_backend.QueueDialog(std::move(script));
         ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_SETTINGS));
     }
-
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
 };
 } // namespace
 

@@ -3,23 +3,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "engine/KolvaDoc.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
-#include "tests/TestSupport.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
 const char kViewOnly[] = "このﾌｧｲﾙは表示専用のため、置換できません。";
 
-class ReplaceScenarioTest : public ::testing::Test {
+class ReplaceScenarioTest : public ShellFixture {
 protected:
     void Start(std::vector<std::string> args) {
         m_backend.m_profile.WriteInt("Settings", "InitialMode", 2);
         m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
+        ShellFixture::Start(std::move(args));
         for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
             if (peer->m_request.m_nID == IDD_REPLACE) m_pDialog = peer;
         ASSERT_NE(m_pDialog, nullptr);
@@ -27,7 +21,6 @@ protected:
         m_pDialog->SetItemText(IDC_FIND_TEXT, "ab");
         m_pDialog->SetItemText(IDC_REPLACE_TEXT, "xy");
     }
-    CKolvaDoc* Active() { return dynamic_cast<CKolvaDoc*>(m_app.MainFrame()->GetActiveDocument()); }
     // The document opened while the dialog is open, after the toolbar had its idle update.
     CKolvaDoc* OpenAndIdle(const std::string& path) {
         m_app.OpenDocumentPath(path);
@@ -43,9 +36,6 @@ protected:
         return Bytes(p, p + 4);
     }
 
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
     CHeadlessWindowPeer* m_pDialog = nullptr;
 };
 } // namespace

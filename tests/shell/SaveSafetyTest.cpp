@@ -17,18 +17,12 @@
 #include <fcntl.h>
 #include <fstream>
 
-#include "engine/KolvaDoc.h"
 #include "platform/base/Afx.h"
 #include "platform/base/File.h"
-#include "platform/framework/DocTemplate.h"
 #include "platform/framework/FrameWnd.h"
 #include "platform/framework/View.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
 #include "tests/SecondUser.h"
-#include "tests/TestSupport.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
 struct stat StatOf(const std::string& path) {
@@ -76,22 +70,10 @@ std::string Listing(const std::string& dir) {
     return out;
 }
 
-class SaveSafetyTest : public ::testing::Test {
+class SaveSafetyTest : public ShellFixture {
 protected:
     void TearDown() override {
         if (!m_mount.empty()) ::umount2(m_mount.c_str(), MNT_DETACH);
-    }
-    void Start(std::vector<std::string> args = {}) {
-        m_app.m_argv = std::move(args);
-        ASSERT_TRUE(m_app.InitInstance());
-    }
-    std::vector<CDocument*> Docs() { return m_app.GetDocTemplate()->GetDocuments(); }
-    CKolvaDoc* Doc(size_t i) { return dynamic_cast<CKolvaDoc*>(Docs().at(i)); }
-    // Overwrites the first byte with b and marks the document modified, as typing does.
-    void Edit(CKolvaDoc* doc, uint8_t b) {
-        doc->m_pData->m_nCaret = 0;
-        doc->m_pData->OverwriteAtCaret(b);
-        doc->SetModifiedFlag();
     }
     CKolvaDoc* NewDocWith(const std::string& text) {
         EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
@@ -108,9 +90,6 @@ protected:
         doc->RunCommand(ID_FILE_SAVE_AS);
         return m_backend.m_messages.size() == messages && doc->GetPathName() == path;
     }
-    std::string LastMessage() {
-        return m_backend.m_messages.empty() ? std::string() : m_backend.m_messages.back().m_strText;
-    }
     // In a child process as user: opens path, edits and saves it; the last message, or "saved".
     std::string SaveAs(const SecondUser& user, const std::string& path) {
         return user.Run([&] {
@@ -122,9 +101,6 @@ protected:
         });
     }
 
-    CHeadlessBackend m_backend;
-    TempDir m_dir;
-    CKolvaApp m_app;
     std::string m_mount;
 };
 } // namespace
@@ -185,14 +161,12 @@ TEST_F(SaveSafetyTest, DevicesAndPipesAreRefused) {
 
 TEST_F(SaveSafetyTest, FailedSaveAsOntoAnExistingFileLeavesIt) {
     // An off-memory document cannot be saved: Save As onto its own name keeps the file.
-    std::string big = m_dir.Write("big.bin", PositionPattern((1 << 20) + 5));
-    m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
-    Start({big});
+    std::string big = StartWithOffMemoryFile();
     CKolvaDoc* doc = Doc(0);
     ASSERT_TRUE(doc->m_pData->m_bOffMemory);
     m_backend.m_messages.clear();
     EXPECT_FALSE(SaveAs(doc, big));
-    EXPECT_EQ(TempDir::Read(big), PositionPattern((1 << 20) + 5));
+    EXPECT_EQ(TempDir::Read(big), PositionPattern(kAboveLimit));
     EXPECT_FALSE(Exists(big + ".bak"));
     // A view-only document (its file is read-only) saved as another existing file keeps it.
     std::string ro = m_dir.Write("ro.bin", Str("ro"));
@@ -453,12 +427,9 @@ TEST_F(SaveSafetyTest, FullDiskLeavesTheFileAndNamesTheCause) {
 }
 
 TEST_F(SaveSafetyTest, ShortcutCopyAnsweredNoIsNotWrittenBack) {
-    m_backend.m_profile.WriteInt("Settings", "bEditShortcut", 1);
-    std::string lnk = m_dir.Write("a.lnk", Str("LINK"));
-    Start();
-    m_backend.QueueAnswer(IDYES);
-    CKolvaDoc* doc = m_app.OpenDocumentPath(lnk);
+    CKolvaDoc* doc = StartWithShortcutCopy("a.lnk");
     ASSERT_NE(doc, nullptr);
+    std::string lnk = m_dir.Path("a.lnk");
     doc->m_pData->m_nCaret = 4;
     doc->m_pData->InsertAtCaret('!');
     doc->SetModifiedFlag();

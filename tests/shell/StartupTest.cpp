@@ -2,29 +2,21 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/VirtualKeys.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/headless/HeadlessBackend.h"
-#include "res/Resource.h"
-#include "shell/ChildFrame.h"
-#include "shell/KolvaApp.h"
-#include "shell/MainFrame.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
-class StartupTest : public ::testing::Test {
+class StartupTest : public ShellFixture {
 protected:
-    CHeadlessWindowPeer* Frame() {
+    CHeadlessWindowPeer* MainFramePeer() {
         auto frames = m_backend.WindowsOfKind(CWindowRequest::MainFrame);
         return frames.empty() ? nullptr : frames[0];
     }
-
-    CHeadlessBackend m_backend;
-    CKolvaApp m_app;
 };
 } // namespace
 
 TEST_F(StartupTest, MainWindowShowsMenuAcceleratorsAndToolbar) {
     ASSERT_TRUE(m_app.InitInstance());
-    CHeadlessWindowPeer* frame = Frame();
+    CHeadlessWindowPeer* frame = MainFramePeer();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->m_bVisible);
     EXPECT_EQ(frame->m_strText, "Quelm");
@@ -40,7 +32,7 @@ TEST_F(StartupTest, MainWindowShowsMenuAcceleratorsAndToolbar) {
 
 TEST_F(StartupTest, CommandsNobodyHandlesYetAreDisabled) {
     ASSERT_TRUE(m_app.InitInstance());
-    CHeadlessWindowPeer* frame = Frame();
+    CHeadlessWindowPeer* frame = MainFramePeer();
     frame->UpdateCommandUI();
     EXPECT_TRUE(frame->m_commandStates.at(ID_APP_EXIT).m_bEnabled);
     EXPECT_FALSE(frame->m_commandStates.at(ID_EDIT_UNDO).m_bEnabled);
@@ -57,9 +49,9 @@ TEST_F(StartupTest, StoredSizeIsUsedAndExitWritesTheSettings) {
     m_backend.m_profile.WriteInt("Settings", "FrameSizeY", 700);
     m_backend.m_profile.WriteString("Last Params", "File0", "/gone.bin");
     ASSERT_TRUE(m_app.InitInstance());
-    EXPECT_EQ(Frame()->m_window, CRect(0, 0, 900, 700));
+    EXPECT_EQ(MainFramePeer()->m_window, CRect(0, 0, 900, 700));
     EXPECT_FALSE(m_backend.m_profile.HasSection("Last Params")); // consumed at every start
-    Frame()->MoveWindow(CRect(0, 0, 1000, 750));
+    MainFramePeer()->MoveWindow(CRect(0, 0, 1000, 750));
     m_backend.PressKey(VK_F4, FALT); // not an accelerator: nothing happens
     EXPECT_FALSE(m_backend.m_bQuitPosted);
     m_app.MainFrame()->SendCommand(ID_APP_EXIT);
@@ -73,7 +65,7 @@ TEST_F(StartupTest, TinyStoredSizeLeavesTheSizeToTheSystem) {
     m_backend.m_profile.WriteInt("Settings", "FrameSizeX", 99);
     m_backend.m_profile.WriteInt("Settings", "FrameSizeY", 700);
     ASSERT_TRUE(m_app.InitInstance());
-    EXPECT_EQ(Frame()->m_window, CRect(0, 0, 640, 480));
+    EXPECT_EQ(MainFramePeer()->m_window, CRect(0, 0, 640, 480));
 }
 
 TEST_F(StartupTest, HighlightedMenuItemsAndButtonsShowTheirPrompts) {

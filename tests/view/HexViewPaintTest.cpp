@@ -1,6 +1,7 @@
 // What the hex view draws: rows, selection colours, mark and range overlays, the ruler.
 #include "platform/headless/HeadlessDC.h"
 #include "tests/view/ViewFixture.h"
+#include "view/UpdateHint.h"
 
 namespace {
 const COLORREF kNone = 0xFFFFFFFF;
@@ -134,7 +135,7 @@ TEST_F(HexViewPaintTest, UpdateHintsRelayoutAndDropTheSelection) {
     Data(view).InsertAt(0, Bytes(40).data(), 40); // two more rows behind the view's back
     view->OnUpdate(nullptr, 1);
     EXPECT_EQ(view->m_nTotalRows, 2);
-    view->OnUpdate(nullptr, 2 | 4);
+    view->OnUpdate(nullptr, UpdateHint::kRelayout | UpdateHint::kClearSelection);
     EXPECT_EQ(view->m_nTotalRows, 4);
     EXPECT_FALSE(Data(view).m_bSelection);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+
 #include "commands/ViewCommands.h"
 #include "engine/KolvaDoc.h"
 #include "platform/framework/DocTemplate.h"
@@ -8,12 +10,12 @@
 
 // The program's document template with plain child frames and the view's commands, for tests
 // and benchmarks that run views without the shell.
-template <typename View = CKolvaView> CMultiDocTemplate* NewHexViewTemplate() {
-    return new CMultiDocTemplate(
-        IDR_MAINFRAME, [] { return new CKolvaDoc; }, [] { return new CMDIChildWnd; },
-        [] {
-            auto* view = new View;
-            CViewCommands::Install(*view);
-            return view;
-        });
+template <typename View = CKolvaView> std::unique_ptr<CMultiDocTemplate> NewHexViewTemplate() {
+    return std::make_unique<CMultiDocTemplate>([] { return std::make_unique<CKolvaDoc>(); },
+                                               [] { return std::make_unique<CMDIChildWnd>(); },
+                                               [] {
+                                                   auto view = std::make_unique<View>();
+                                                   CViewCommands::Install(*view);
+                                                   return view;
+                                               });
 }

@@ -41,26 +41,24 @@ protected:
         m_frame.ShowWindow(true);
     }
     ~WxFrameTest() override {
-        for (CMDIChildWnd* child : m_children) {
+        for (auto& child : m_children)
             child->DestroyWindow();
-            delete child;
-        }
+        m_children.clear();
         m_frame.DestroyWindow();
         CWxProbe::Pump(50);
         CResourceSet::SetCurrent(nullptr);
     }
     CMDIChildWnd* AddChild(const std::string& title) {
-        auto* child = new CMDIChildWnd;
-        EXPECT_TRUE(child->Create(&m_frame, title));
-        m_children.push_back(child);
-        return child;
+        m_children.push_back(std::make_unique<CMDIChildWnd>());
+        EXPECT_TRUE(m_children.back()->Create(&m_frame, title));
+        return m_children.back().get();
     }
 
     TempDir m_dir;
     CWxBackend m_backend;
     CResourceSet m_resources;
     TestFrame m_frame;
-    std::vector<CMDIChildWnd*> m_children;
+    std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
 };
 } // namespace
 

@@ -59,7 +59,7 @@ protected:
         request.m_kind = CWindowRequest::View;
         request.m_pParent = &m_child;
         EXPECT_TRUE(m_view.CreatePeer(request));
-        m_child.SetActiveView(&m_view); // the document window destroys its view
+        m_child.SetActiveView(&m_view);
         CWxProbe::Pump(150);
     }
     ~WxViewTest() override {
@@ -81,7 +81,8 @@ protected:
     CWxBackend m_backend;
     CMDIFrameWnd m_frame;
     CMDIChildWnd m_child;
-    RecordingView& m_view = *new RecordingView;
+    RecordingView& m_view =
+        static_cast<RecordingView&>(*m_child.AttachView(std::make_unique<RecordingView>()));
 };
 } // namespace
 

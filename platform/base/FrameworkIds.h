@@ -24,10 +24,14 @@ constexpr UINT kEditFind = 57636;
 constexpr UINT kEditPaste = 57637;
 constexpr UINT kEditUndo = 57643;
 constexpr UINT kEditRedo = 57644;
-// The pane a document template creates inside each document frame.
+// Control bars and the pane a document template creates inside each document frame.
+constexpr UINT kStatusBar = 0xE801;
 constexpr UINT kFirstPane = 0xE900;
+// Document windows are numbered from here, in window order.
+constexpr UINT kFirstMDIChild = 0xFF00;
 
 // Framework message strings.
+constexpr UINT kIdleMessage = 57345;     // the message pane while nothing is highlighted
 constexpr UINT kInvalidFileName = 61696; // "無効なﾌｧｲﾙ名です。"
 constexpr UINT kSaveChanges = 61699;     // "%1 への変更を保存しますか?"
 constexpr UINT kParseIntMessage = 61712;
