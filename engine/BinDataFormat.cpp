@@ -51,8 +51,8 @@ const char* CBinData::FormatRow(int row) {
         *p++ = ' ';
         *p++ = ' ';
     }
-    int count = std::min<int64_t>(16, length - first);
-    const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+    int count;
+    const uint8_t* bytes = RowBytes(row, count);
     for (int j = 0; j < 16; ++j) {
         if (j < count) {
             p = PutHex2(p, bytes[j]);
@@ -67,19 +67,22 @@ const char* CBinData::FormatRow(int row) {
     return m_szRow;
 }
 
-void CBinData::FormatUnicodeChars(int row, char* out) {
-    int length = GetDataLength();
+const uint8_t* CBinData::RowBytes(int row, int& count) {
     int64_t first = int64_t(row) * 16;
-    for (int k = 0; k < 8; ++k, out += 2) {
-        int64_t pos = first + 2 * k;
-        if (pos >= length) {
+    count = static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, 16));
+    return count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+}
+
+void CBinData::FormatUnicodeChars(int row, char* out) {
+    int count;
+    const uint8_t* bytes = RowBytes(row, count);
+    for (int j = 0; j < 16; j += 2, out += 2) {
+        if (j >= count) {
             out[0] = out[1] = ' ';
             continue;
         }
         // An odd last byte stands alone: its missing high byte counts as 0.
-        bool pair = pos + 1 < length;
-        const uint8_t* b = GetBytes(static_cast<int>(pos), pair ? 2 : 1);
-        uint8_t b0 = b[0], b1 = pair ? b[1] : 0;
+        uint8_t b0 = bytes[j], b1 = j + 1 < count ? bytes[j + 1] : 0;
         unsigned char c[2] = {0, 0};
         int n = CCodePage932::FromUnicode(static_cast<char16_t>(b0 | b1 << 8), c);
         if (c[0] == '?') {
@@ -112,9 +115,8 @@ const char* CBinData::FormatCharArea(int row, int code) {
         p += 16;
     } else {
         const char* sub = code == 0 ? kSub.sjis : kSub.ascii;
-        int64_t first = int64_t(row) * 16;
-        int count = static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, 16));
-        const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+        int count;
+        const uint8_t* bytes = RowBytes(row, count);
         for (int j = 0; j < 16; ++j) {
             // 0xA0 is a trail byte as well (0x82 0xA0 is a hiragana); a pair keeps both bytes.
             if (code == 0 && j + 1 < count && IsDoubleByte(bytes + j)) {

@@ -1,0 +1,35 @@
+#pragma once
+#include "engine/ByteStore.h"
+
+class CByteArray;
+class CFile;
+class CFileException;
+
+// The whole data in memory, in the document's byte array. The array is a gap buffer: a run of
+// edits at one place costs about what appends cost, and a span is read in place.
+class CMemoryStore : public CByteStore {
+public:
+    explicit CMemoryStore(CByteArray& bytes) : m_bytes(bytes) {}
+
+    // Sizes the array for a file of length bytes; false, with the array empty, when memory runs
+    // out.
+    bool Reserve(int length);
+    // Reads the file into the reserved array in one read, then on past the length it stated, up
+    // to limit bytes in all. False, with the array empty and the cause in pError, on failure.
+    bool Load(CFile& file, int limit, CFileException* pError);
+
+    int Length() const override;
+    const uint8_t* Read(int pos, int n) override;
+    int SpanLimit() const override;
+    bool BytesGone(int first, int count) override;
+    bool IsEditable() const override { return true; }
+    void Insert(int pos, const uint8_t* bytes, int n) override;
+    void Remove(int pos, int n) override;
+    void Replace(int pos, int oldCount, const uint8_t* bytes, int newCount) override;
+
+private:
+    // A file the system gives no true size for (under /proc, say) would otherwise read as empty.
+    void ReadPastStatedLength(CFile& file, int limit);
+
+    CByteArray& m_bytes;
+};
