@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 
 #include "engine/FileWindowStore.h"
 #include "engine/MemoryStore.h"
@@ -126,14 +125,6 @@ bool CBinData::WriteBytes(CAtomicFile& file, CFileException* pError) {
         pos += span;
     }
     return true;
-}
-
-void CBinData::CopyBytes(int pos, int n, uint8_t* out) {
-    for (int done = 0; done < n;) {
-        int span = std::min(n - done, m_pStore->SpanLimit());
-        std::memcpy(out + done, m_pStore->Read(pos + done, span), size_t(span));
-        done += span;
-    }
 }
 
 uint8_t CBinData::GetByte(int pos) {

@@ -133,8 +133,6 @@ private:
     bool LoadOnMemory(CFileException* pError); // goes off-memory when memory runs out
     bool LoadOffMemory(const char* message, CFileException* pError);
     bool WriteBytes(CAtomicFile& file, CFileException* pError);
-    // The store's bytes from pos, in spans.
-    void CopyBytes(int pos, int n, uint8_t* out);
     uint8_t ByteAt(int pos) { return *m_pStore->Read(pos, 1); }
     // The selection starts on a caret position that still exists.
     bool SelectionIsLive() const;

@@ -97,13 +97,14 @@ void CBinData::RemoveLogged(CUndoLog& log, int pos, int count) {
     if (count == 1)
         log.RecordByte(CUndoLog::kRemovedByte, pos, ByteAt(pos));
     else
-        CopyBytes(pos, count, log.RecordRange(CUndoLog::kRemovedRange, pos, count, 0));
+        m_pStore->Copy(pos, count, log.RecordRange(CUndoLog::kRemovedRange, pos, count, 0));
     m_pStore->Remove(pos, count);
 }
 
 void CBinData::ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount,
                              const uint8_t* newBytes) {
-    CopyBytes(pos, oldCount, log.RecordRange(CUndoLog::kReplacedRange, pos, oldCount, newCount));
+    m_pStore->Copy(pos, oldCount,
+                   log.RecordRange(CUndoLog::kReplacedRange, pos, oldCount, newCount));
     m_pStore->Replace(pos, oldCount, newBytes, newCount);
 }
 

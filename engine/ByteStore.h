@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 // Where a document's bytes live. CBinData reads and changes its bytes only through this, so a
 // store that keeps them another way comes in without its callers changing. A call here is
@@ -13,6 +15,14 @@ public:
     // store. Bytes that come from a file may throw CFileException.
     virtual const uint8_t* Read(int pos, int n) = 0;
     virtual int SpanLimit() const = 0;
+    // Copies n bytes from pos into out, whatever n is.
+    virtual void Copy(int pos, int n, uint8_t* out) {
+        for (int done = 0; done < n;) {
+            int span = std::min(n - done, SpanLimit());
+            std::memcpy(out + done, Read(pos + done, span), static_cast<size_t>(span));
+            done += span;
+        }
+    }
     // Whether any of count bytes from first can no longer be read as they were loaded (the file
     // under the store became shorter).
     virtual bool BytesGone(int first, int count) = 0;

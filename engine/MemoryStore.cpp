@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <new>
 #include <vector>
 
@@ -59,14 +58,6 @@ void CMemoryStore::ReadPastStatedLength(CFile& file, int limit) {
     }
 }
 
-int CMemoryStore::Length() const {
-    return m_bytes.GetSize();
-}
-
-const uint8_t* CMemoryStore::Read(int pos, int n) {
-    return m_bytes.GetRange(pos, n);
-}
-
 int CMemoryStore::SpanLimit() const {
     return INT_MAX;
 }
@@ -75,19 +66,14 @@ bool CMemoryStore::BytesGone(int, int) {
     return false; // nothing here depends on the file after loading
 }
 
-void CMemoryStore::Insert(int pos, const uint8_t* bytes, int n) {
-    m_bytes.InsertAt(pos, bytes, n);
-}
-
-void CMemoryStore::Remove(int pos, int n) {
-    m_bytes.RemoveAt(pos, n);
-}
-
 void CMemoryStore::Replace(int pos, int oldCount, const uint8_t* bytes, int newCount) {
+    // In place, so the gap stays where edits left it; a typed byte without a call to memcpy.
+    if (oldCount == 1 && newCount == 1) {
+        m_bytes.SetAt(pos, *bytes);
+        return;
+    }
     if (oldCount == newCount) {
-        // In place: the gap stays where the last insertion left it unless it lies among them.
-        if (newCount > 0)
-            std::memcpy(m_bytes.GetRange(pos, newCount), bytes, static_cast<size_t>(newCount));
+        m_bytes.CopyIn(pos, newCount, bytes);
         return;
     }
     m_bytes.RemoveAt(pos, oldCount);

@@ -1,7 +1,7 @@
 #pragma once
 #include "engine/ByteStore.h"
+#include "platform/base/ByteArray.h"
 
-class CByteArray;
 class CFile;
 class CFileException;
 
@@ -18,13 +18,16 @@ public:
     // to limit bytes in all. False, with the array empty and the cause in pError, on failure.
     bool Load(CFile& file, int limit, CFileException* pError);
 
-    int Length() const override;
-    const uint8_t* Read(int pos, int n) override;
+    // Short enough to be inlined into the call through the interface: typing makes these calls.
+    int Length() const override { return m_bytes.GetSize(); }
+    const uint8_t* Read(int pos, int n) override { return m_bytes.GetRange(pos, n); }
     int SpanLimit() const override;
+    // Around the gap, which stays where it is.
+    void Copy(int pos, int n, uint8_t* out) override { m_bytes.CopyOut(pos, n, out); }
     bool BytesGone(int first, int count) override;
     bool IsEditable() const override { return true; }
-    void Insert(int pos, const uint8_t* bytes, int n) override;
-    void Remove(int pos, int n) override;
+    void Insert(int pos, const uint8_t* bytes, int n) override { m_bytes.InsertAt(pos, bytes, n); }
+    void Remove(int pos, int n) override { m_bytes.RemoveAt(pos, n); }
     void Replace(int pos, int oldCount, const uint8_t* bytes, int newCount) override;
 
 private:
