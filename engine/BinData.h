@@ -132,6 +132,8 @@ private:
     bool OpenAndMeasure(const std::string& path, CFileException* pError);
     bool LoadOnMemory(CFileException* pError); // goes off-memory when memory runs out
     bool LoadOffMemory(const char* message, CFileException* pError);
+    // False when the store takes no edits; otherwise the redo log goes (ClearRedo).
+    bool StartEdit();
     bool WriteBytes(CAtomicFile& file, CFileException* pError);
     uint8_t ByteAt(int pos) { return *m_pStore->Read(pos, 1); }
     // The selection starts on a caret position that still exists.

@@ -5,8 +5,7 @@
 
 void CBinData::OverwriteAtCaret(uint8_t b) {
     // At the append position there is no byte to overwrite.
-    if (!m_pStore->IsEditable() || m_nCaret < 0 || m_nCaret >= GetDataLength()) return;
-    ClearRedo();
+    if (m_nCaret < 0 || m_nCaret >= GetDataLength() || !StartEdit()) return;
     int depth = m_undo.GetCount();
     m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret, ByteAt(m_nCaret));
     // Merged into the record the saved state ends with: that state is gone from the history.
@@ -15,15 +14,13 @@ void CBinData::OverwriteAtCaret(uint8_t b) {
 }
 
 void CBinData::InsertAtCaret(uint8_t b) {
-    if (!m_pStore->IsEditable() || m_nCaret < 0 || m_nCaret > GetDataLength()) return;
-    ClearRedo();
+    if (m_nCaret < 0 || m_nCaret > GetDataLength() || !StartEdit()) return;
     m_undo.RecordByte(CUndoLog::kInsertedByte, m_nCaret);
     m_pStore->Insert(m_nCaret, &b, 1);
 }
 
 void CBinData::DeleteAtCaret() {
-    if (!m_pStore->IsEditable() || m_nCaret < 0 || m_nCaret >= GetDataLength()) return;
-    ClearRedo();
+    if (m_nCaret < 0 || m_nCaret >= GetDataLength() || !StartEdit()) return;
     RemoveLogged(m_undo, m_nCaret, 1);
     m_nCaret = std::min(m_nCaret, GetDataLength());
 }
@@ -31,6 +28,12 @@ void CBinData::DeleteAtCaret() {
 void CBinData::ClearRedo() {
     if (m_nSavePoint > m_undo.GetCount()) m_nSavePoint = -1;
     m_redo.RemoveAll();
+}
+
+bool CBinData::StartEdit() {
+    if (!m_pStore->IsEditable()) return false;
+    ClearRedo();
+    return true;
 }
 
 bool CBinData::SelectionIsLive() const {
@@ -49,12 +52,11 @@ bool CBinData::ClippedSelection(int& first, int& count) {
 
 void CBinData::DeleteSelection() {
     int first, count;
-    if (!m_pStore->IsEditable() || !ClippedSelection(first, count)) {
+    if (!ClippedSelection(first, count) || !StartEdit()) {
         m_bSelection = false;
         return;
     }
     int last = first + count - 1;
-    ClearRedo();
     RemoveLogged(m_undo, first, count);
     int length = GetDataLength();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
@@ -70,13 +72,12 @@ void CBinData::DeleteSelection() {
 void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     newCount &= 0xFFFF;
     int first, count;
-    if (!m_pStore->IsEditable() || !SelectionIsLive()) {
+    if (!SelectionIsLive() || !StartEdit()) {
         m_bSelection = false;
         return;
     }
     if (!ClippedSelection(first, count))
         count = 0; // only the append position was selected: the new bytes go at the end
-    ClearRedo();
     ReplaceLogged(m_undo, first, count, newCount, newBytes);
     int length = GetDataLength();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
@@ -109,8 +110,7 @@ void CBinData::ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount,
 }
 
 void CBinData::InsertBlock(int pos, const uint8_t* bytes, int n) {
-    if (!m_pStore->IsEditable()) return;
-    ClearRedo();
+    if (!StartEdit()) return;
     m_undo.RecordRange(CUndoLog::kInsertedRange, pos, n, 0);
     try {
         m_pStore->Insert(pos, bytes, n);
@@ -123,8 +123,7 @@ void CBinData::InsertBlock(int pos, const uint8_t* bytes, int n) {
 }
 
 void CBinData::OverwriteBlock(int pos, const uint8_t* bytes, int n) {
-    if (!m_pStore->IsEditable()) return;
-    ClearRedo();
+    if (!StartEdit()) return;
     ReplaceLogged(m_undo, pos, n, n, bytes);
 }
 

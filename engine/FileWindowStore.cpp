@@ -6,11 +6,6 @@
 #include "platform/base/ByteArray.h"
 #include "platform/base/File.h"
 
-namespace {
-// Spare room kept when the window array is sized.
-constexpr int kGrowBy = 4096;
-} // namespace
-
 CFileWindowStore::CFileWindowStore(CByteArray& window, CFile& file, int length)
     : m_nFileLength(length), m_window(window), m_file(file), m_nDiskLength(length) {}
 
@@ -42,7 +37,7 @@ void CFileWindowStore::EnsureWindow(int pos, int n) {
     start = std::min(start, m_nFileLength - size);
     if (pos + n > start + size) start = std::min(pos, m_nFileLength - size);
     m_nWindowStart = m_nWindowEnd = -1;
-    if (m_window.GetSize() != size) m_window.SetSize(size, kGrowBy);
+    if (m_window.GetSize() != size) m_window.SetSize(size);
     uint8_t* bytes = m_window.GetData();
     unsigned got = m_file.ReadAt(start, bytes, static_cast<unsigned>(size));
     bool shortened = got < static_cast<unsigned>(size);
