@@ -71,13 +71,13 @@ void CBinData::DeleteSelection() {
 
 void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     newCount &= 0xFFFF;
-    int first, count;
     if (!SelectionIsLive() || !StartEdit()) {
         m_bSelection = false;
         return;
     }
-    if (!ClippedSelection(first, count))
-        count = 0; // only the append position was selected: the new bytes go at the end
+    // Only the append position selected: none go, and the new bytes go at the end.
+    int first = m_nSelStart;
+    int count = std::max(std::min(m_nSelEnd, GetDataLength() - 1) - first + 1, 0);
     ReplaceLogged(m_undo, first, count, newCount, newBytes);
     int length = GetDataLength();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {

@@ -1,11 +1,9 @@
 #include "engine/MemoryStore.h"
 
 #include <cerrno>
-#include <climits>
 #include <new>
 #include <vector>
 
-#include "platform/base/ByteArray.h"
 #include "platform/base/File.h"
 
 namespace {
@@ -56,14 +54,6 @@ void CMemoryStore::ReadPastStatedLength(CFile& file, int limit) {
             throw CFileException(CFileException::sizeUnknown, EFBIG, file.GetFilePath());
         m_bytes.InsertAt(m_bytes.GetSize(), chunk.data(), static_cast<int>(got));
     }
-}
-
-int CMemoryStore::SpanLimit() const {
-    return INT_MAX;
-}
-
-bool CMemoryStore::BytesGone(int, int) {
-    return false; // nothing here depends on the file after loading
 }
 
 void CMemoryStore::Replace(int pos, int oldCount, const uint8_t* bytes, int newCount) {

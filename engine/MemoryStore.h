@@ -1,4 +1,6 @@
 #pragma once
+#include <climits>
+
 #include "engine/ByteStore.h"
 #include "platform/base/ByteArray.h"
 
@@ -18,13 +20,15 @@ public:
     // to limit bytes in all. False, with the array empty and the cause in pError, on failure.
     bool Load(CFile& file, int limit, CFileException* pError);
 
-    // Short enough to be inlined into the call through the interface: typing makes these calls.
+    // Bodies kept here, so that the call through the interface is the only call: typing makes
+    // these.
     int Length() const override { return m_bytes.GetSize(); }
     const uint8_t* Read(int pos, int n) override { return m_bytes.GetRange(pos, n); }
-    int SpanLimit() const override;
+    int SpanLimit() const override { return INT_MAX; }
     // Around the gap, which stays where it is.
     void Copy(int pos, int n, uint8_t* out) override { m_bytes.CopyOut(pos, n, out); }
-    bool BytesGone(int first, int count) override;
+    // Nothing here depends on the file after loading.
+    bool BytesGone(int, int) override { return false; }
     bool IsEditable() const override { return true; }
     void Insert(int pos, const uint8_t* bytes, int n) override { m_bytes.InsertAt(pos, bytes, n); }
     void Remove(int pos, int n) override { m_bytes.RemoveAt(pos, n); }
