@@ -109,7 +109,7 @@ TEST(EditDifferential, MillionRandomEditsUndoAndRedoExactly) {
     for (int i = 0; i < steps; ++i) {
         int records = d.m_data.m_undo.GetCount();
         if (!d.Step()) continue;
-        ASSERT_EQ(d.m_data.GetSize(), static_cast<int>(d.m_ref.size())) << "step " << i;
+        ASSERT_EQ(d.m_data.GetDataLength(), static_cast<int>(d.m_ref.size())) << "step " << i;
         current.resize(d.m_ref.size());
         d.m_data.CopyOut(0, d.m_data.GetSize(), current.data());
         ASSERT_EQ(current, d.m_ref) << "step " << i;
