@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/ByteStore.h"
 #include "engine/EditMode.h"
 #include "engine/JCodeTable.h"
 #include "engine/MarkList.h"
@@ -16,7 +18,9 @@ class CAtomicFile;
 
 // The data of one document: its bytes, loaded whole (on-memory) or seen through a window into
 // the file on disk (off-memory), with the caret, selection, registered range, marks, undo
-// history and the layout by which rows are formatted.
+// history and the layout by which rows are formatted. The bytes are reached only through the
+// store (CByteStore); the byte array this derives from is the memory the store keeps them in:
+// the whole data on-memory, one window off-memory.
 class CBinData : public CByteArray, public CRowSource {
 public:
     static constexpr int kRowBufferSize = 320;
@@ -34,15 +38,16 @@ public:
     // keep a backup or hard links (and then asks what it did), or through a plain CAtomicFile.
     int SaveFile(const std::string& path, CFileException* pError, CAtomicFile* pFile = nullptr);
     void UpdateLayout();
-    // Off-memory: makes bytes pos to pos + n - 1 present in the store. Throws CFileException
-    // when the file cannot be read or has become shorter than it was.
-    void EnsureWindow(int pos, int n);
-    // n consecutive bytes at data position pos; valid until the next read or edit.
-    const uint8_t* GetBytes(int pos, int n);
+    // Makes bytes pos to pos + n - 1 present in memory: off-memory it moves the window. Throws
+    // CFileException when the file cannot be read or has become shorter than it was.
+    void EnsureWindow(int pos, int n) { GetBytes(pos, n); }
+    // n consecutive bytes at data position pos, n no more than a window; valid until the next
+    // read or edit.
+    const uint8_t* GetBytes(int pos, int n) { return m_pStore->Read(pos, n); }
     uint8_t GetByte(int pos);
-    int GetDataLength() const { return m_bOffMemory ? m_nFileLength : GetSize(); }
-    // Off-memory: whether any of count bytes from first lie past the end the file has now.
-    bool BytesGone(int first, int count);
+    // The data's length. GetSize is the byte array's: the bytes held in memory.
+    int GetDataLength() const { return m_pStore->Length(); }
+    const CByteStore& GetStore() const { return *m_pStore; }
 
     // CRowSource
     int GetCaretLimit() override { return GetDataLength() + 1; }
@@ -114,36 +119,25 @@ public:
     CUndoLog m_undo;
     CUndoLog m_redo;
     int32_t m_nAllowedMode = kModeInsert;
-    bool m_bOffMemory = false;
-    CFile m_file;
-    int32_t m_nFileLength = 0;
-    int32_t m_nWindowStart = -1;
-    int32_t m_nWindowEnd = -1;
-    // The file became shorter than when it was opened: that is said once, and what can no
-    // longer be read shows as zeros, never as the bytes of an earlier window.
-    bool m_bFileShortened = false;
-    int64_t m_nDiskLength = 0; // the file's length on disk when last looked at
-    int32_t m_nWindowSize = 0x100000;
+    bool m_bOffMemory = false; // the bytes are seen through the window (CFileWindowStore)
+    CFile m_file;              // open only while off-memory
+    int32_t m_nFileLength = 0; // the file's length when last loaded
     bool m_bShowAddress = true;
     bool m_bShowChars = true;
     CMarkList m_marks;
     int32_t m_nSavePoint = 0; // -1 once no undo or redo can return to the saved state
 
 private:
-    void GoOffMemory(const char* message);
     // Steps of LoadFile: forget the old file, open and size the new one, then read it whole or
-    // show it through the window.
+    // show it through the window (with the message why).
     void ResetForLoad();
     bool OpenAndMeasure(const std::string& path, CFileException* pError);
-    uint8_t* ReserveStore(); // goes off-memory when memory runs out
-    bool LoadIntoStore(uint8_t* store, CFileException* pError);
-    bool StartOffMemory(CFileException* pError);
-    bool ReadWhole(uint8_t* store, CFileException* pError);
-    // Reads what follows the stated length: a file the system gives no true size for (under
-    // /proc, say) would otherwise read as empty.
-    void ReadPastStatedLength();
-    // Off-memory: the window is read again when the file's length changed since it was read.
-    void CheckDiskLength();
+    bool LoadOnMemory(CFileException* pError); // goes off-memory when memory runs out
+    bool LoadOffMemory(const char* message, CFileException* pError);
+    // False when the store takes no edits; otherwise the redo log goes (ClearRedo).
+    bool StartEdit();
+    bool WriteBytes(CAtomicFile& file, CFileException* pError);
+    uint8_t ByteAt(int pos) { return *m_pStore->Read(pos, 1); }
     // The selection starts on a caret position that still exists.
     bool SelectionIsLive() const;
     int SelectionLength() const { return m_nSelEnd - m_nSelStart + 1; }
@@ -158,6 +152,7 @@ private:
     void PlaceCaretIfValid(int64_t pos);
     int FindForward(int length, const uint8_t* pattern, bool first, bool cs, int low, int high);
     int FindBackward(int length, const uint8_t* pattern, bool first, bool cs, int low, int high);
+    int StartsPerSpan(int length) const;
     int ScanForward(int length, const uint8_t* pattern, bool cs, int from, int to);
     int ScanBackward(int length, const uint8_t* pattern, bool cs, int from, int to);
     int SetMatch(int pos, int length);
@@ -167,4 +162,8 @@ private:
                        const uint8_t* newBytes, int low, int& high, bool& wrapped);
     bool GetSearchRange(bool inRange, int& low, int& high) const;
     bool CheckClipboardLimit(int limit);
+    // The bytes of row, count of them (0 to 16), in one read.
+    const uint8_t* RowBytes(int row, int& count);
+
+    std::unique_ptr<CByteStore> m_pStore;
 };

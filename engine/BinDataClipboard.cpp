@@ -35,7 +35,7 @@ bool CBinData::CheckClipboardLimit(int limit) {
         return false;
     }
     // Bytes that are gone would be copied as zeros.
-    if (BytesGone(first, count)) {
+    if (m_pStore->BytesGone(first, count)) {
         CDocumentHost::Report(m_file.GetFilePath() + kGoneMessage, MB_ICONEXCLAMATION | MB_OK);
         return false;
     }
@@ -63,10 +63,11 @@ bool CBinData::CopyAsText() {
 bool CBinData::CopyAsEscapedText() {
     int first, count;
     if (!CheckClipboardLimit(kEscapedCopyLimit) || !ClippedSelection(first, count)) return true;
+    const uint8_t* bytes = GetBytes(first, count);
     std::vector<uint8_t> block;
     block.reserve(size_t(count) * 4 + 1);
     for (int i = 0; i < count; ++i) {
-        uint8_t b = GetByte(first + i);
+        uint8_t b = bytes[i];
         if (b >= 0x21 && b <= 0x7E) {
             block.push_back(b);
         } else {

@@ -4,33 +4,36 @@
 #include "engine/BinData.h"
 
 void CBinData::OverwriteAtCaret(uint8_t b) {
-    // Off-memory data is never edited; at the append position there is no byte to overwrite.
-    if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
-    ClearRedo();
+    // At the append position there is no byte to overwrite.
+    if (m_nCaret < 0 || m_nCaret >= GetDataLength() || !StartEdit()) return;
     int depth = m_undo.GetCount();
-    m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret, GetAt(m_nCaret));
+    m_undo.RecordByte(CUndoLog::kOverwrittenByte, m_nCaret, ByteAt(m_nCaret));
     // Merged into the record the saved state ends with: that state is gone from the history.
     if (m_undo.GetCount() == depth && depth == m_nSavePoint) m_nSavePoint = -1;
-    SetAt(m_nCaret, b);
+    m_pStore->Replace(m_nCaret, 1, &b, 1);
 }
 
 void CBinData::InsertAtCaret(uint8_t b) {
-    if (m_bOffMemory || m_nCaret < 0 || m_nCaret > GetSize()) return;
-    ClearRedo();
+    if (m_nCaret < 0 || m_nCaret > GetDataLength() || !StartEdit()) return;
     m_undo.RecordByte(CUndoLog::kInsertedByte, m_nCaret);
-    InsertAt(m_nCaret, b);
+    m_pStore->Insert(m_nCaret, &b, 1);
 }
 
 void CBinData::DeleteAtCaret() {
-    if (m_bOffMemory || m_nCaret < 0 || m_nCaret >= GetSize()) return;
-    ClearRedo();
+    if (m_nCaret < 0 || m_nCaret >= GetDataLength() || !StartEdit()) return;
     RemoveLogged(m_undo, m_nCaret, 1);
-    if (m_nCaret >= GetSize()) m_nCaret = GetSize();
+    m_nCaret = std::min(m_nCaret, GetDataLength());
 }
 
 void CBinData::ClearRedo() {
     if (m_nSavePoint > m_undo.GetCount()) m_nSavePoint = -1;
     m_redo.RemoveAll();
+}
+
+bool CBinData::StartEdit() {
+    if (!m_pStore->IsEditable()) return false;
+    ClearRedo();
+    return true;
 }
 
 bool CBinData::SelectionIsLive() const {
@@ -49,14 +52,13 @@ bool CBinData::ClippedSelection(int& first, int& count) {
 
 void CBinData::DeleteSelection() {
     int first, count;
-    if (m_bOffMemory || !ClippedSelection(first, count)) {
+    if (!ClippedSelection(first, count) || !StartEdit()) {
         m_bSelection = false;
         return;
     }
     int last = first + count - 1;
-    ClearRedo();
     RemoveLogged(m_undo, first, count);
-    int length = GetSize();
+    int length = GetDataLength();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
         m_nCaret = first;
         if (first >= length - 1) m_nCaret = length - 1;
@@ -69,16 +71,15 @@ void CBinData::DeleteSelection() {
 
 void CBinData::ReplaceSelection(int newCount, const uint8_t* newBytes) {
     newCount &= 0xFFFF;
-    int first, count;
-    if (m_bOffMemory || !SelectionIsLive()) {
+    if (!SelectionIsLive() || !StartEdit()) {
         m_bSelection = false;
         return;
     }
-    if (!ClippedSelection(first, count))
-        count = 0; // only the append position was selected: the new bytes go at the end
-    ClearRedo();
+    // Only the append position selected: none go, and the new bytes go at the end.
+    int first = m_nSelStart;
+    int count = std::max(std::min(m_nSelEnd, GetDataLength() - 1) - first + 1, 0);
     ReplaceLogged(m_undo, first, count, newCount, newBytes);
-    int length = GetSize();
+    int length = GetDataLength();
     if (m_nCaret >= first && m_nCaret <= m_nSelEnd) {
         m_nCaret = first + newCount;
         if (m_nCaret >= length - 1) m_nCaret = length - 1;
@@ -95,24 +96,24 @@ void CBinData::PlaceCaretIfValid(int64_t pos) {
 
 void CBinData::RemoveLogged(CUndoLog& log, int pos, int count) {
     if (count == 1)
-        log.RecordByte(CUndoLog::kRemovedByte, pos, GetAt(pos));
+        log.RecordByte(CUndoLog::kRemovedByte, pos, ByteAt(pos));
     else
-        CopyOut(pos, count, log.RecordRange(CUndoLog::kRemovedRange, pos, count, 0));
-    RemoveAt(pos, count);
+        m_pStore->Copy(pos, count, log.RecordRange(CUndoLog::kRemovedRange, pos, count, 0));
+    m_pStore->Remove(pos, count);
 }
 
 void CBinData::ReplaceLogged(CUndoLog& log, int pos, int oldCount, int newCount,
                              const uint8_t* newBytes) {
-    CopyOut(pos, oldCount, log.RecordRange(CUndoLog::kReplacedRange, pos, oldCount, newCount));
-    RemoveAt(pos, oldCount);
-    InsertAt(pos, newBytes, newCount);
+    m_pStore->Copy(pos, oldCount,
+                   log.RecordRange(CUndoLog::kReplacedRange, pos, oldCount, newCount));
+    m_pStore->Replace(pos, oldCount, newBytes, newCount);
 }
 
 void CBinData::InsertBlock(int pos, const uint8_t* bytes, int n) {
-    ClearRedo();
+    if (!StartEdit()) return;
     m_undo.RecordRange(CUndoLog::kInsertedRange, pos, n, 0);
     try {
-        InsertAt(pos, bytes, n);
+        m_pStore->Insert(pos, bytes, n);
     } catch (...) {
         // Without the bytes the record would take away others on undo.
         CUndoRecord dropped;
@@ -122,7 +123,7 @@ void CBinData::InsertBlock(int pos, const uint8_t* bytes, int n) {
 }
 
 void CBinData::OverwriteBlock(int pos, const uint8_t* bytes, int n) {
-    ClearRedo();
+    if (!StartEdit()) return;
     ReplaceLogged(m_undo, pos, n, n, bytes);
 }
 
@@ -141,14 +142,14 @@ void CBinData::ApplyInsertedRecord(CUndoLog& target, const CUndoRecord& record) 
 
 void CBinData::ApplyRemovedRecord(CUndoLog& target, const CUndoRecord& record) {
     target.RecordRange(CUndoLog::kInsertedRange, record.m_nPos, record.m_nSaved, 0);
-    InsertAt(record.m_nPos, record.m_saved.data(), record.m_nSaved);
+    m_pStore->Insert(record.m_nPos, record.m_saved.data(), record.m_nSaved);
     PlaceCaretIfValid(int64_t(record.m_nPos) + record.m_nSaved);
 }
 
 void CBinData::ApplyReplacedRecord(CUndoLog& target, const CUndoRecord& record) {
     if (record.m_nKind & CUndoLog::kOneByte) {
-        target.RecordByte(CUndoLog::kOverwrittenByte, record.m_nPos, GetAt(record.m_nPos));
-        SetAt(record.m_nPos, record.m_saved[0]);
+        target.RecordByte(CUndoLog::kOverwrittenByte, record.m_nPos, ByteAt(record.m_nPos));
+        m_pStore->Replace(record.m_nPos, 1, record.m_saved.data(), 1);
     } else {
         ReplaceLogged(target, record.m_nPos, record.m_nPresent, record.m_nSaved,
                       record.m_saved.data());

@@ -32,8 +32,8 @@ const char* CBinData::FormatRow(int row) {
         *p++ = ' ';
         *p++ = ' ';
     }
-    int count = std::min<int64_t>(kBytesPerRow, length - first);
-    const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+    int count;
+    const uint8_t* bytes = RowBytes(row, count);
     for (int j = 0; j < kBytesPerRow; ++j) {
         if (j < count) {
             p = PutHex2(p, bytes[j]);
@@ -48,16 +48,22 @@ const char* CBinData::FormatRow(int row) {
     return m_szRow;
 }
 
+const uint8_t* CBinData::RowBytes(int row, int& count) {
+    int64_t first = int64_t(row) * kBytesPerRow;
+    count = row < 0 ? 0
+                    : static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, kBytesPerRow));
+    return count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+}
+
 const char* CBinData::FormatCharArea(int row, JCode code) {
     if (!m_bShowChars) return nullptr;
     char* p = m_szChars;
     for (int i = 0; i < CRowLayout::kAreaGap; ++i)
         *p++ = ' ';
-    int64_t first = int64_t(row) * 16;
-    int count = row < 0 ? 0 : static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, 16));
-    const uint8_t* bytes = count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
+    int count;
+    const uint8_t* bytes = RowBytes(row, count);
     CJCodeTable::Of(code).m_pfnFormatChars(bytes, count, p);
-    p[16] = '\0';
+    p[kBytesPerRow] = '\0';
     return m_szChars;
 }
 

@@ -77,12 +77,17 @@ bool CBinData::MatchAt(int length, const uint8_t* pattern, const uint8_t* bytes,
     return true;
 }
 
-// First match starting at from .. to (inclusive), or -1. Off-memory the bytes come through the
-// window in pieces of half a window.
+// Match starts per span read from the store: a span holds its starts and the h - 1 bytes after
+// the last of them.
+int CBinData::StartsPerSpan(int h) const {
+    return std::max(m_pStore->SpanLimit() - h + 1, 1);
+}
+
+// First match starting at from .. to (inclusive), or -1.
 int CBinData::ScanForward(int h, const uint8_t* pattern, bool cs, int from, int to) {
     from = std::max(from, 0);
     to = std::min(to, GetDataLength() - h);
-    int chunk = m_bOffMemory ? m_nWindowSize / 2 : INT32_MAX;
+    int chunk = StartsPerSpan(h);
     for (int start = from; start <= to;) {
         int last = static_cast<int>(std::min<int64_t>(to, int64_t(start) + chunk - 1));
         size_t span = size_t(last - start) + size_t(h);
@@ -101,7 +106,7 @@ int CBinData::ScanForward(int h, const uint8_t* pattern, bool cs, int from, int 
 int CBinData::ScanBackward(int h, const uint8_t* pattern, bool cs, int from, int to) {
     to = std::max(to, 0);
     from = std::min(from, GetDataLength() - h);
-    int chunk = m_bOffMemory ? m_nWindowSize / 2 : INT32_MAX;
+    int chunk = StartsPerSpan(h);
     for (int top = from; top >= to;) {
         int bottom = static_cast<int>(std::max<int64_t>(to, int64_t(top) - chunk + 1));
         const uint8_t* base = GetBytes(bottom, top - bottom + h);
@@ -228,7 +233,8 @@ int CBinData::ReplaceAndScan(int h, const uint8_t* pattern, bool cs, int newLeng
 // Repeats replace and search forward as one undo group.
 int CBinData::ReplaceAll(int length, const uint8_t* pattern, int newLength, const uint8_t* newBytes,
                          bool caseSensitive, bool inRange) {
-    if (m_bOffMemory || Find(true, length, pattern, true, caseSensitive, inRange) < 0) return -1;
+    if (!m_pStore->IsEditable() || Find(true, length, pattern, true, caseSensitive, inRange) < 0)
+        return -1;
     newLength &= 0xFFFF;
     bool wrapped = g_bWrapped;
     int low, high;
@@ -259,7 +265,8 @@ bool CBinData::SelectionMatches(int length, const uint8_t* pattern, bool caseSen
 
 int CBinData::ReplaceMatch(int length, const uint8_t* pattern, int newLength,
                            const uint8_t* newBytes, bool caseSensitive, bool inRange) {
-    if (m_bOffMemory || !SelectionMatches(length, pattern, caseSensitive, inRange)) return -1;
+    if (!m_pStore->IsEditable() || !SelectionMatches(length, pattern, caseSensitive, inRange))
+        return -1;
     int low, high;
     GetSearchRange(inRange, low, high);
     bool wrapped = g_bWrapped;

@@ -88,10 +88,21 @@ uint8_t* CByteArray::GetRange(int i, int n) {
     return from < m_nGapStart ? m_pBuf.get() + from : m_pBuf.get() + from + GapLength();
 }
 
-void CByteArray::CopyOut(int i, int n, uint8_t* out) const {
+CByteArray::Pieces CByteArray::Locate(int i, int n) const {
     size_t from = static_cast<size_t>(i), count = static_cast<size_t>(std::max(n, 0));
     size_t before = from < m_nGapStart ? std::min(count, m_nGapStart - from) : 0;
-    if (before) std::memcpy(out, m_pBuf.get() + from, before);
-    if (count > before)
-        std::memcpy(out + before, m_pBuf.get() + from + before + GapLength(), count - before);
+    return {m_pBuf.get() + from, before, m_pBuf.get() + from + before + GapLength(),
+            count - before};
+}
+
+void CByteArray::CopyOut(int i, int n, uint8_t* out) const {
+    Pieces p = Locate(i, n);
+    if (p.nFirst) std::memcpy(out, p.pFirst, p.nFirst);
+    if (p.nSecond) std::memcpy(out + p.nFirst, p.pSecond, p.nSecond);
+}
+
+void CByteArray::CopyIn(int i, int n, const uint8_t* bytes) {
+    Pieces p = Locate(i, n);
+    if (p.nFirst) std::memcpy(p.pFirst, bytes, p.nFirst);
+    if (p.nSecond) std::memcpy(p.pSecond, bytes + p.nFirst, p.nSecond);
 }

@@ -41,9 +41,20 @@ public:
     uint8_t* GetData() { return GetRange(0, GetSize()); }
     // Copies bytes i to i + n - 1 without moving the gap.
     void CopyOut(int i, int n, uint8_t* out) const;
+    // Writes over bytes i to i + n - 1 without moving the gap.
+    void CopyIn(int i, int n, const uint8_t* bytes);
 
 private:
+    // Bytes i to i + n - 1 as they lie around the gap: nFirst before it, nSecond after it.
+    struct Pieces {
+        uint8_t* pFirst;
+        size_t nFirst;
+        uint8_t* pSecond;
+        size_t nSecond;
+    };
+
     size_t GapLength() const { return m_nGapEnd - m_nGapStart; }
+    Pieces Locate(int i, int n) const;
     void MoveGap(size_t pos);
     // Makes room for extra more bytes with the gap at pos.
     void Reserve(size_t extra, size_t pos);

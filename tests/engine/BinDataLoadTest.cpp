@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "engine/FileWindowStore.h"
 #include "platform/base/Afx.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "tests/StubHost.h"
@@ -14,6 +15,10 @@
 namespace {
 const char kOffMemoryMessage[] = "ファイルサイズがオンメモリ編集の上限を超えています。\n"
                                  "オフメモリでファイルを開きます。\nVIEWモードのみ有効です。";
+
+const CFileWindowStore& Window(const CBinData& data) {
+    return dynamic_cast<const CFileWindowStore&>(data.GetStore());
+}
 
 class LoadTest : public ::testing::Test {
 protected:
@@ -42,8 +47,8 @@ TEST_F(LoadTest, FileOfExactlyTheLimitLoadsWholeAndOneMoreByteDoesNot) {
     ASSERT_EQ(m_backend.m_messages.size(), 1u);
     EXPECT_EQ(m_backend.m_messages[0].m_strText, kOffMemoryMessage);
     EXPECT_EQ(m_backend.m_messages[0].m_nType, MB_ICONEXCLAMATION | MB_OK);
-    EXPECT_EQ(windowed.m_nWindowStart, 0);
-    EXPECT_EQ(windowed.m_nWindowEnd, 0xFFFFF);
+    EXPECT_EQ(Window(windowed).m_nWindowStart, 0);
+    EXPECT_EQ(Window(windowed).m_nWindowEnd, 0xFFFFF);
 }
 
 TEST_F(LoadTest, EmptyFileHasOneCaretPosition) {
@@ -79,16 +84,16 @@ TEST_F(LoadTest, WindowFollowsReadsAndNeverPassesTheEnd) {
     ASSERT_EQ(data.LoadFile(m_dir.Write("big.bin", bytes), nullptr), 0);
     ASSERT_TRUE(data.m_bOffMemory);
     EXPECT_EQ(data.GetByte(size - 1), bytes[size - 1]);
-    EXPECT_EQ(data.m_nWindowStart, size - (1 << 20));
-    EXPECT_EQ(data.m_nWindowEnd, size - 1);
+    EXPECT_EQ(Window(data).m_nWindowStart, size - (1 << 20));
+    EXPECT_EQ(Window(data).m_nWindowEnd, size - 1);
     EXPECT_EQ(data.GetByte(100), bytes[100]);
-    EXPECT_EQ(data.m_nWindowStart, 0);
+    EXPECT_EQ(Window(data).m_nWindowStart, 0);
     EXPECT_EQ(data.GetByte(1500000), bytes[1500000]);
-    EXPECT_EQ(data.m_nWindowStart, 1500000 - 524288);
+    EXPECT_EQ(Window(data).m_nWindowStart, 1500000 - 524288);
     // A multi-byte request that straddles the window's end moves it.
-    int straddle = data.m_nWindowEnd - 1;
+    int straddle = Window(data).m_nWindowEnd - 1;
     const uint8_t* p = data.GetBytes(straddle, 8);
-    EXPECT_EQ(data.m_nWindowStart, straddle - 524288);
+    EXPECT_EQ(Window(data).m_nWindowStart, straddle - 524288);
     EXPECT_TRUE(std::equal(p, p + 8, bytes.begin() + straddle));
     for (int pos : {0, 524287, 1048576, size - 16, 2000000, 17})
         ASSERT_EQ(data.GetByte(pos), bytes[static_cast<size_t>(pos)]) << pos;
@@ -107,6 +112,9 @@ TEST_F(LoadTest, WindowedFileIsHeldExclusivelyAndCannotBeEdited) {
     data.OverwriteAtCaret(static_cast<uint8_t>(before + 1));
     data.InsertAtCaret(1);
     data.DeleteAtCaret();
+    const uint8_t block[2] = {1, 2};
+    data.InsertBlock(0, block, 2);
+    data.OverwriteBlock(0, block, 2);
     EXPECT_EQ(data.GetByte(0), before);
     EXPECT_EQ(data.GetDataLength(), (1 << 20) + 10);
     EXPECT_TRUE(data.m_undo.IsEmpty());
@@ -119,8 +127,8 @@ TEST_F(LoadTest, FileShorterThanAWindowOffMemoryIsHeldWhole) {
     CBinData data(0);
     ASSERT_EQ(data.LoadFile(m_dir.Write("small.bin", bytes), nullptr), 0);
     ASSERT_TRUE(data.m_bOffMemory);
-    EXPECT_EQ(data.m_nWindowStart, 0);
-    EXPECT_EQ(data.m_nWindowEnd, 4999);
+    EXPECT_EQ(Window(data).m_nWindowStart, 0);
+    EXPECT_EQ(Window(data).m_nWindowEnd, 4999);
     for (int pos : {4999, 0, 2500})
         EXPECT_EQ(data.GetByte(pos), bytes[static_cast<size_t>(pos)]);
     EXPECT_EQ(std::string(data.FormatRow(312)),

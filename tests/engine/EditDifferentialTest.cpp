@@ -78,9 +78,7 @@ public:
         case 5: { // paste inserting a block
             Bytes block = RandomBlock(1 + Random(50));
             int n = static_cast<int>(block.size());
-            m_data.ClearRedo();
-            m_data.m_undo.RecordRange(0x14, m_data.m_nCaret, n, 0);
-            m_data.InsertAt(m_data.m_nCaret, block.data(), n);
+            m_data.InsertBlock(m_data.m_nCaret, block.data(), n);
             m_ref.insert(m_ref.begin() + static_cast<long>(caret), block.begin(), block.end());
             return true;
         }
@@ -88,11 +86,7 @@ public:
             int n = std::min(len - static_cast<int>(caret), 1 + Random(50));
             if (n <= 0) return false;
             Bytes block = RandomBlock(n);
-            m_data.ClearRedo();
-            m_data.CopyOut(m_data.m_nCaret, n,
-                           m_data.m_undo.RecordRange(0x18, m_data.m_nCaret, n, n));
-            m_data.RemoveAt(m_data.m_nCaret, n);
-            m_data.InsertAt(m_data.m_nCaret, block.data(), n);
+            m_data.OverwriteBlock(m_data.m_nCaret, block.data(), n);
             std::copy(block.begin(), block.end(), m_ref.begin() + static_cast<long>(caret));
             return true;
         }
@@ -115,7 +109,7 @@ TEST(EditDifferential, MillionRandomEditsUndoAndRedoExactly) {
     for (int i = 0; i < steps; ++i) {
         int records = d.m_data.m_undo.GetCount();
         if (!d.Step()) continue;
-        ASSERT_EQ(d.m_data.GetSize(), static_cast<int>(d.m_ref.size())) << "step " << i;
+        ASSERT_EQ(d.m_data.GetDataLength(), static_cast<int>(d.m_ref.size())) << "step " << i;
         current.resize(d.m_ref.size());
         d.m_data.CopyOut(0, d.m_data.GetSize(), current.data());
         ASSERT_EQ(current, d.m_ref) << "step " << i;

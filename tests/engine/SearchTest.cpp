@@ -160,7 +160,7 @@ TEST_F(SearchTest, EmptyDataNeverMovesTheCaretOutside) {
 TEST_F(SearchTest, ReplaceAllRemovesMatchesFormedByEarlierRemovals) {
     SetText("aabb");
     EXPECT_EQ(ReplaceAll("ab", ""), 2);
-    EXPECT_EQ(m_data.GetSize(), 0);
+    EXPECT_EQ(m_data.GetDataLength(), 0);
     m_data.ApplyUndoStep(true);
     EXPECT_EQ(Content(m_data), Str("aabb"));
 }
@@ -253,7 +253,7 @@ TEST_F(SearchTest, ContinuedSearchAfterRemovingTheMatchFindsTheNextOne) {
     EXPECT_EQ(Find("ab", false), 0);
     m_data.ReplaceSelection(0, nullptr);
     EXPECT_EQ(Find("ab", false), -1);
-    EXPECT_TRUE(m_data.GetSize() == 0);
+    EXPECT_TRUE(m_data.GetDataLength() == 0);
 }
 
 TEST_F(SearchTest, ReplacingEachMatchByNothingFromTheMiddleRemovesThemAll) {

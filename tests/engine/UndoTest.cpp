@@ -71,9 +71,9 @@ TEST_F(UndoTest, OverwritesOfOtherBytesBetweenDoNotMerge) {
 TEST_F(UndoTest, InsertAtAppendPositionUndoesToOldLength) {
     m_data.m_nCaret = 10;
     m_data.InsertAtCaret('!');
-    EXPECT_EQ(m_data.GetSize(), 11);
+    EXPECT_EQ(m_data.GetDataLength(), 11);
     m_data.ApplyUndoStep(true);
-    EXPECT_EQ(m_data.GetSize(), 10);
+    EXPECT_EQ(m_data.GetDataLength(), 10);
     EXPECT_EQ(m_data.m_nCaret, 10);
     EXPECT_TRUE(m_data.m_undo.IsEmpty());
     EXPECT_EQ(m_data.m_redo.GetCount(), 1);
@@ -108,7 +108,7 @@ TEST_F(UndoTest, DeletingSeventyThousandBytesUsesWideCountsAndBlocks) {
     Select(1000, 70999);
     m_data.m_nCaret = 71000;
     m_data.DeleteSelection();
-    EXPECT_EQ(m_data.GetSize(), 30000);
+    EXPECT_EQ(m_data.GetDataLength(), 30000);
     EXPECT_EQ(m_data.m_nCaret, 1000);
     Bytes log = Log();
     ASSERT_GE(log.size(), 9u + 70000u);

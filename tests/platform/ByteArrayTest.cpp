@@ -51,8 +51,15 @@ TEST(ByteArray, RandomEditsAgreeWithVector) {
             break;
         case 2:
             if (pos < size) {
-                a.SetAt(pos, static_cast<uint8_t>(step));
-                ref[static_cast<size_t>(pos)] = static_cast<uint8_t>(step);
+                // A run written in place may straddle the gap.
+                int n = std::min(size - pos, 1 + static_cast<int>(rng() % 30));
+                std::vector<uint8_t> run(static_cast<size_t>(n), static_cast<uint8_t>(step));
+                run[0] ^= 0xAA;
+                if (n == 1)
+                    a.SetAt(pos, run[0]);
+                else
+                    a.CopyIn(pos, n, run.data());
+                std::copy(run.begin(), run.end(), ref.begin() + pos);
             }
             break;
         default: {
