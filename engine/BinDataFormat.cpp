@@ -50,8 +50,9 @@ const char* CBinData::FormatRow(int row) {
 
 const uint8_t* CBinData::RowBytes(int row, int& count) {
     int64_t first = int64_t(row) * kBytesPerRow;
-    count = row < 0 ? 0
-                    : static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, kBytesPerRow));
+    count = row < 0
+                ? 0
+                : static_cast<int>(std::clamp<int64_t>(GetDataLength() - first, 0, kBytesPerRow));
     return count > 0 ? GetBytes(static_cast<int>(first), count) : nullptr;
 }
 
