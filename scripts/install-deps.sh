@@ -8,6 +8,7 @@ packages=(
     libwxgtk3.2-dev wx3.2-i18n libgtk-3-dev libgtk-3-common fonts-noto-cjk
     xvfb xauth xdotool openbox x11-utils xclip
     clang-format python3 poppler-utils desktop-file-utils
+    g++-mingw-w64-x86-64-posix wine wine64 zip googletest ccache
 )
 
 missing=()
