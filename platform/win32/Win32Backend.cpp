@@ -85,7 +85,10 @@ std::unique_ptr<CWindowPeer> CWin32Backend::CreateWindowPeer(CWnd* pOwner,
     CWin32WindowPeer* parent = CWin32WindowPeer::Of(request.m_pParent);
     std::unique_ptr<CWin32WindowPeer> peer = MakePeer(pOwner, request, parent);
     if (!peer || !peer->GetHwnd()) return nullptr;
-    if (parent) parent->AdoptChild(peer.get(), request.m_kind);
+    // Dialogs have an owner, not a place in the parent's layout.
+    bool dialog = request.m_kind == CWindowRequest::Dialog ||
+                  request.m_kind == CWindowRequest::PropertySheet;
+    if (parent && !dialog) parent->AdoptChild(peer.get(), request.m_kind);
     return peer;
 }
 

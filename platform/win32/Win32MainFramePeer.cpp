@@ -50,12 +50,21 @@ void CWin32MainFramePeer::Destroy() {
     m_hClient = nullptr;
 }
 
+void CWin32MainFramePeer::SetWindowText(const std::string& text) {
+    BOOL maximized = FALSE;
+    if (m_hClient) SendMessageW(m_hClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    size_t document = text.rfind(" - [");
+    bool named = !text.empty() && text.back() == ']' && document != std::string::npos;
+    CWin32WindowPeer::SetWindowText(maximized && named ? text.substr(0, document) : text);
+}
+
 void CWin32MainFramePeer::CreateClient() {
     CLIENTCREATESTRUCT ccs{};
-    ccs.hWindowMenu = m_pMenu ? m_pMenu->WindowMenu() : nullptr;
+    // No window list in a menu: the file-name bar lists the documents.
+    ccs.hWindowMenu = nullptr;
     ccs.idFirstChild = FrameworkIds::kFirstMDIChild;
     m_hClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
+                                WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE,
                                 0, 0, 0, 0, m_hWnd, nullptr, GetModuleHandleW(nullptr), &ccs);
 }
 

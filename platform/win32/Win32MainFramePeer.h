@@ -24,6 +24,8 @@ public:
     void ArrangeChildren(Arrangement how) override;
     void SetRecentFiles(const std::vector<std::string>& paths) override;
     void Destroy() override;
+    // The system adds the maximized document's title to the caption itself.
+    void SetWindowText(const std::string& text) override;
 
     HWND ChildParent(int kind) override;
     void AdoptChild(CWin32WindowPeer* child, int kind) override;

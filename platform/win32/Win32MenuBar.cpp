@@ -60,12 +60,6 @@ HMENU CWin32MenuBar::BuildPopup(const std::vector<CMenuItemDef>& items) {
     return menu;
 }
 
-HMENU CWin32MenuBar::WindowMenu() const {
-    // The window menu stands before the help menu at the end of the bar.
-    int count = GetMenuItemCount(m_hMenu);
-    return count >= 2 ? GetSubMenu(m_hMenu, count - 2) : nullptr;
-}
-
 void CWin32MenuBar::Update(HMENU popup, CWnd* pOwner) {
     if (!pOwner) return;
     int count = GetMenuItemCount(popup);

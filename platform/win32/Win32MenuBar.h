@@ -18,8 +18,6 @@ public:
     CWin32MenuBar& operator=(const CWin32MenuBar&) = delete;
 
     HMENU GetMenu() const { return m_hMenu; }
-    // The popup the document windows are listed in.
-    HMENU WindowMenu() const;
     void Update(HMENU popup, CWnd* pOwner);
     void SetRecentFiles(const std::vector<std::string>& paths);
     static std::string RecentFileLabel(int index, const std::string& path);
