@@ -86,8 +86,8 @@ std::unique_ptr<CWindowPeer> CWin32Backend::CreateWindowPeer(CWnd* pOwner,
     std::unique_ptr<CWin32WindowPeer> peer = MakePeer(pOwner, request, parent);
     if (!peer || !peer->GetHwnd()) return nullptr;
     // Dialogs have an owner, not a place in the parent's layout.
-    bool dialog = request.m_kind == CWindowRequest::Dialog ||
-                  request.m_kind == CWindowRequest::PropertySheet;
+    bool dialog =
+        request.m_kind == CWindowRequest::Dialog || request.m_kind == CWindowRequest::PropertySheet;
     if (parent && !dialog) parent->AdoptChild(peer.get(), request.m_kind);
     return peer;
 }

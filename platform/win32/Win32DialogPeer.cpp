@@ -238,7 +238,9 @@ int CWin32DialogPeer::RunModal() {
     CenterOnOwner();
     m_bPlaced = true;
     ShowWindow(m_hWnd, SW_SHOW);
-    if (HWND first = GetNextDlgTabItem(m_hWnd, nullptr, FALSE))
+    // A sheet starts in its first page, as the keyboard user expects.
+    HWND start = m_pages.empty() ? m_hWnd : m_pages.front();
+    if (HWND first = GetNextDlgTabItem(start, nullptr, FALSE))
         SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
     MSG msg{};
     while (!m_bEnded && m_hWnd) {

@@ -52,7 +52,8 @@ void CWin32MainFramePeer::Destroy() {
 
 void CWin32MainFramePeer::SetWindowText(const std::string& text) {
     BOOL maximized = FALSE;
-    if (m_hClient) SendMessageW(m_hClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    if (m_hClient)
+        SendMessageW(m_hClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
     size_t document = text.rfind(" - [");
     bool named = !text.empty() && text.back() == ']' && document != std::string::npos;
     CWin32WindowPeer::SetWindowText(maximized && named ? text.substr(0, document) : text);
@@ -64,8 +65,8 @@ void CWin32MainFramePeer::CreateClient() {
     ccs.hWindowMenu = nullptr;
     ccs.idFirstChild = FrameworkIds::kFirstMDIChild;
     m_hClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE,
-                                0, 0, 0, 0, m_hWnd, nullptr, GetModuleHandleW(nullptr), &ccs);
+                                WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0, m_hWnd,
+                                nullptr, GetModuleHandleW(nullptr), &ccs);
 }
 
 HWND CWin32MainFramePeer::ChildParent(int kind) {

@@ -4,8 +4,9 @@
 #include "platform/win32/Win32FontCache.h"
 
 CWin32ViewPeer::CWin32ViewPeer(CWnd* pOwner, HWND parent, UINT id) : CWin32WindowPeer(pOwner) {
-    CreateWindowExW(0, WindowClass(L"QuelmView", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW), nullptr,
-                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+    CreateWindowExW(0,
+                    WindowClass(L"QuelmView", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW),
+                    nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr),
                     static_cast<CWin32WindowPeer*>(this));
     StartDelivery();
