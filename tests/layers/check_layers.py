@@ -22,6 +22,7 @@ ALLOWED = {
     "platform/framework": FRAMEWORK,
     "platform/headless": FRAMEWORK + ["platform/headless"],
     "platform/wx": FRAMEWORK + ["platform/wx"],
+    "platform/win32": FRAMEWORK + ["platform/headless", "platform/win32"],
     "res": BASE + ["res"],
     "engine": ENGINE,
     "view": VIEW,
@@ -39,8 +40,10 @@ FORBIDDEN_HEADERS = {
 }
 
 # Only these folders may include the window system's headers.
-TOOLKIT_FOLDERS = ["platform/wx", "app"]
-TOOLKIT_HEADER = re.compile(r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b")
+TOOLKIT_FOLDERS = ["platform/wx", "platform/win32", "app"]
+TOOLKIT_HEADER = re.compile(
+    r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b"
+    r"|^(windows|commctrl|commdlg|imm|shellapi|winuser|wingdi|winspool|winver)\.h$")
 
 SOURCE_SUFFIXES = (".h", ".cpp", ".inc")
 SKIPPED_DIRS = {".git", "build", "docs", "scripts", "tools"}
