@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program and its tests with mingw-w64 into build-win/ (installs the
-# cross compiler, wine and zip when missing). With --test, runs the test programs under wine.
+# cross compiler, wine and zip when missing) and writes dist/quelm-win64.zip with quelm.exe, the
+# manual and Readme.htm. With --test, runs the test programs under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,19 @@ cmake -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_WX=OFF -DQUELM_BENCH=OFF -DQUELM_WERROR=ON \
     "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" -j"$jobs"
+
+# What a user unzips: the program (without its debugging information), the manual and the
+# read-me, in one folder.
+package=dist/quelm-win64.zip
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+mkdir -p "$stage/Quelm" dist
+x86_64-w64-mingw32-strip -o "$stage/Quelm/quelm.exe" "$build_dir/app/win32/quelm.exe"
+cp -r help/html "$stage/Quelm/html"
+cp help/Readme.htm "$stage/Quelm/Readme.htm"
+rm -f "$package"
+(cd "$stage" && zip -qr9 - Quelm) >"$package"
+echo "== $package"
 
 if [ "$run_tests" = 1 ]; then
     echo "== Windows tests under wine"

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Backend.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/framework/Font.h"
@@ -177,8 +178,12 @@ std::string CWin32Backend::ProgramFolder() {
 }
 
 bool CWin32Backend::ShellOpen(const std::string& target) {
-    auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
-        ActiveOwner(), L"open", CWin32Text::Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    std::wstring where = CWin32Text::Wide(target);
+    // A file's path takes the system's separators; an address keeps its own.
+    if (where.find(L"://") == std::wstring::npos)
+        std::replace(where.begin(), where.end(), L'/', L'\\');
+    auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(ActiveOwner(), L"open", where.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     constexpr INT_PTR kFirstSuccess = 33; // smaller results are errors
     return result >= kFirstSuccess;
 }
