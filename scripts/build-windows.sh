@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program and its tests with mingw-w64 into build-win/ (installs the
 # cross compiler, wine and zip when missing) and writes dist/quelm-win64.zip with quelm.exe, the
-# manual and Readme.htm. With --test, runs the test programs under wine.
+# manual and Readme.htm. With --test, runs the test programs under wine; with --bench, the
+# painting benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,7 +22,9 @@ fi
 build_dir=${QUELM_WIN_BUILD:-build-win}
 jobs=${QUELM_JOBS:-$(nproc)}
 run_tests=0
+run_bench=0
 [ "${1:-}" = "--test" ] && run_tests=1
+[ "${1:-}" = "--bench" ] && run_bench=1
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -48,4 +51,11 @@ echo "== $package"
 if [ "$run_tests" = 1 ]; then
     echo "== Windows tests under wine"
     (cd "$build_dir" && ctest --output-on-failure --timeout 600)
+fi
+
+if [ "$run_bench" = 1 ]; then
+    # A screen tall enough for a view of 60 rows.
+    echo "== Windows painting benchmark under wine"
+    WINEPREFIX="$PWD/$build_dir/wineprefix" WINEDEBUG=-all xvfb-run -a -s "-screen 0 1280x1600x24" \
+        wine "$build_dir/bench/win32/Win32PaintBench.exe"
 fi
