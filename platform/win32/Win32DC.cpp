@@ -110,7 +110,7 @@ void CWin32DC::PatBlt(const CRect& rect, COLORREF brush, uint32_t rop) {
 
 int CWin32DC::SetMapMode(int mode) {
     int old = CDC::SetMapMode(mode);
-    ::SetMapMode(m_hdc, mode);
+    ApplyMapMode(mode);
     m_bRealized = false;
     return old;
 }

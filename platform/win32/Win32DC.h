@@ -38,6 +38,10 @@ public:
     const std::wstring& LaidOutText() const { return m_wide; }
     const std::vector<INT>& Advances() const { return m_advances; }
 
+protected:
+    // Gives the context the mapping mode the program chose.
+    virtual void ApplyMapMode(int mode) { ::SetMapMode(m_hdc, mode); }
+
 private:
     void Realize();
     int CellWidth();

@@ -5,6 +5,7 @@
 #include "platform/framework/View.h"
 #include "platform/win32/Win32DC.h"
 #include "platform/win32/Win32MainFramePeer.h"
+#include "platform/win32/Win32PreviewWindow.h"
 #include "platform/win32/Win32Text.h"
 
 CWin32PrintService::~CWin32PrintService() {
@@ -71,10 +72,28 @@ bool CWin32PrintService::Print(CPrintJob& job, bool bDialog) {
     return ok;
 }
 
-bool CWin32PrintService::Preview(std::unique_ptr<CPrintJob> /*pJob*/) {
-    AfxMessageBox("印刷プレビューはこの版ではまだ使えません。印刷を使ってください。",
-                  MB_OK | MB_ICONINFORMATION);
-    return false;
+CSize CWin32PrintService::PageSize() {
+    // The printable area of the printer the jobs go to; A4 when there is none.
+    const CSize kA4(21000, 29700);
+    PRINTDLGW pd{};
+    pd.lStructSize = sizeof pd;
+    pd.hDevMode = m_hDevMode;
+    pd.hDevNames = m_hDevNames;
+    pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    if (m_hDevMode || !PrintDlgW(&pd) || !pd.hDC) return kA4;
+    constexpr int kHiMetricPerMm = 100;
+    CSize page(GetDeviceCaps(pd.hDC, HORZSIZE) * kHiMetricPerMm,
+               GetDeviceCaps(pd.hDC, VERTSIZE) * kHiMetricPerMm);
+    DeleteDC(pd.hDC);
+    m_hDevMode = pd.hDevMode;
+    m_hDevNames = pd.hDevNames;
+    return page.cx > 0 && page.cy > 0 ? page : kA4;
+}
+
+bool CWin32PrintService::Preview(std::unique_ptr<CPrintJob> pJob) {
+    if (!pJob) return false;
+    CWin32PreviewWindow window(std::move(pJob), PageSize());
+    return window.Run(Owner());
 }
 
 bool CWin32PrintService::PageSetup() {
