@@ -155,6 +155,9 @@ LRESULT CWin32MainFramePeer::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wp));
         return 0;
+    case WM_NOTIFY:
+        if (OnNotify(*reinterpret_cast<NMHDR*>(lp))) return 0;
+        return DefaultProc(msg, wp, lp);
     case WM_SETFOCUS:
         return DefaultProc(msg, wp, lp);
     default:
@@ -175,6 +178,23 @@ void CWin32MainFramePeer::OnCommand(WPARAM wp, LPARAM lp) {
         return;
     }
     m_pOwner->OnCommandFromUI(id);
+}
+
+bool CWin32MainFramePeer::OnNotify(NMHDR& nm) {
+    if (nm.code == TTN_GETDISPINFOW) {
+        m_strTip = CWin32ToolBarPeer::Tooltip(static_cast<UINT>(nm.idFrom));
+        reinterpret_cast<NMTTDISPINFOW&>(nm).lpszText = m_strTip.data();
+        return true;
+    }
+    if (nm.code == static_cast<UINT>(TBN_HOTITEMCHANGE)) {
+        // The prompt of the button under the pointer, as for a menu item.
+        const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(nm);
+        CWin32WindowPeer* bar = FromHwnd(nm.hwndFrom);
+        if (bar && bar->GetOwner())
+            bar->GetOwner()->OnMenuSelect(hot.dwFlags & HICF_LEAVING ? 0 : hot.idNew);
+        return true;
+    }
+    return false;
 }
 
 void CWin32MainFramePeer::OnDropFiles(HDROP drop) {

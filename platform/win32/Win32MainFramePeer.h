@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Api.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/framework/MainFramePeer.h"
@@ -45,10 +46,13 @@ private:
     void CreateClient();
     void OnCommand(WPARAM wp, LPARAM lp);
     void OnDropFiles(HDROP drop);
+    // Tips and prompts of the toolbar's buttons; false for other notifications.
+    bool OnNotify(NMHDR& nm);
 
     std::unique_ptr<CWin32MenuBar> m_pMenu;
     HACCEL m_hAccel = nullptr;
     HWND m_hClient = nullptr;
     CWin32BarLayout m_layout;
     std::vector<CWin32WindowPeer*> m_toolBars;
+    std::wstring m_strTip; // the tip the tooltip control is reading
 };

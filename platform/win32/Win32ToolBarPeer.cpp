@@ -1,5 +1,6 @@
 #include "platform/win32/Win32ToolBarPeer.h"
 
+#include "platform/base/ResourceSet.h"
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/CmdUI.h"
 #include "platform/framework/Wnd.h"
@@ -40,8 +41,8 @@ int StandardImage(CToolImageDef::Stock stock) {
 
 CWin32ToolBarPeer::CWin32ToolBarPeer(CWnd* pOwner, HWND parent, const CWindowRequest& request)
     : CWin32WindowPeer(pOwner), m_pDef(request.m_pToolBar) {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | CCS_NOPARENTALIGN |
-                  CCS_NODIVIDER | (m_pDef ? 0 : TBSTYLE_LIST);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                  CCS_NOPARENTALIGN | CCS_NODIVIDER | (m_pDef ? 0 : TBSTYLE_LIST);
     HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, 0, 0, parent,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(request.m_nID)),
                                GetModuleHandleW(nullptr), nullptr);
@@ -61,6 +62,12 @@ CWin32ToolBarPeer::CWin32ToolBarPeer(CWnd* pOwner, HWND parent, const CWindowReq
 
 CWin32ToolBarPeer::~CWin32ToolBarPeer() {
     Destroy();
+}
+
+std::wstring CWin32ToolBarPeer::Tooltip(UINT id) {
+    std::string text = CResourceSet::Current().LoadString(id);
+    size_t br = text.find('\n');
+    return br == std::string::npos ? std::wstring() : CWin32Text::Wide(text.substr(br + 1));
 }
 
 int CWin32ToolBarPeer::AddDrawing(const CToolImageDef& image) {

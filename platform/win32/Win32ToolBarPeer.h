@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Api.h"
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/framework/ToolBarPeer.h"
@@ -21,6 +22,8 @@ public:
     void SetButtonImage(int index, int image) override;
     // Buttons follow the owner's command states.
     void UpdateCommandUI();
+    // A button's tip: the second line of its command's prompt.
+    static std::wstring Tooltip(UINT id);
 
 private:
     int ImageFor(UINT id);
