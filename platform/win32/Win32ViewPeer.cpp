@@ -32,7 +32,20 @@ void CWin32ViewPeer::SetScrollInfo(int bar, const SCROLLINFO& si, bool bRedraw) 
     w.nPage = si.nPage;
     w.nPos = si.nPos;
     w.nTrackPos = si.nTrackPos;
-    if (m_hWnd) ::SetScrollInfo(m_hWnd, bar, &w, bRedraw);
+    if (!m_hWnd) return;
+    // Redrawing a bar costs more than repainting the view: it is drawn again only when its
+    // thumb moves by a pixel, which a one-row scroll of a long file seldom does.
+    LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
+    SCROLLBARINFO before{};
+    before.cbSize = sizeof before;
+    bool known = bRedraw && GetScrollBarInfo(m_hWnd, object, &before);
+    ::SetScrollInfo(m_hWnd, bar, &w, bRedraw && !known);
+    if (!known) return;
+    SCROLLBARINFO after{};
+    after.cbSize = sizeof after;
+    if (!GetScrollBarInfo(m_hWnd, object, &after) || after.xyThumbTop != before.xyThumbTop ||
+        after.xyThumbBottom != before.xyThumbBottom || after.rgstate[0] != before.rgstate[0])
+        ::SetScrollInfo(m_hWnd, bar, &w, TRUE);
 }
 
 bool CWin32ViewPeer::GetScrollInfo(int bar, SCROLLINFO& si) {
