@@ -1,6 +1,6 @@
 #pragma once
 // Macros of the Windows headers that the framework's headers declare under the same names, with
-// the same values where they are constants.
+// the same values where they are constants. Written by tools/gen_win32_undef.sh.
 #undef CF_TEXT
 #undef COLOR_BTNFACE
 #undef COLOR_HIGHLIGHT
