@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Win32TestSupport.h"
+#include "platform/win32/Win32PreviewDC.h"
 
 namespace {
 constexpr uint32_t kWhite = 0xFFFFFF;
@@ -87,4 +88,21 @@ TEST(Win32DCTest, HiMetricPageGrowsUpwards) {
     EXPECT_EQ(page.left, 0);
     EXPECT_GT(page.right, 0);
     EXPECT_LT(page.bottom, 0);
+}
+
+// The preview draws a page in 0.01 mm with y growing upwards into its rectangle of the window:
+// the page's corners land on the rectangle's, and nothing falls outside it.
+TEST(Win32DCTest, PreviewPageFillsItsRectangle) {
+    CPixelCanvas canvas(300, 400);
+    const RECT where{50, 40, 260, 337}; // A4's proportions
+    CWin32PreviewDC dc(canvas.Hdc(), CSize(21000, 29700), where);
+    dc.SetMapMode(MM_HIMETRIC);
+    CRect page = dc.GetPrintableRect();
+    EXPECT_EQ(page, CRect(0, 0, 21000, -29700));
+    dc.FillSolidRect(CRect(0, 0, 1000, -1000), RGB(0, 0, 255));            // top left
+    dc.FillSolidRect(CRect(20000, -28700, 21000, -29700), RGB(255, 0, 0)); // bottom right
+    EXPECT_EQ(canvas.At(where.left + 2, where.top + 2), kBlue);
+    EXPECT_EQ(canvas.At(where.right - 3, where.bottom - 3), 0xFF0000u);
+    EXPECT_FALSE(canvas.Differs(RECT{0, 0, where.left, 400}, kWhite));
+    EXPECT_FALSE(canvas.Differs(RECT{0, where.bottom + 1, 300, 400}, kWhite));
 }

@@ -4,6 +4,7 @@
 
 #include "Win32TestSupport.h"
 #include "platform/base/FrameworkIds.h"
+#include "platform/framework/CmdUI.h"
 #include "platform/framework/Wnd.h"
 #include "platform/win32/Win32MenuBar.h"
 #include "platform/win32/Win32ViewPeer.h"
@@ -176,4 +177,106 @@ TEST(Win32MenuBarTest, AcceleratorsKeepKeysAndCommands) {
     EXPECT_EQ(keys[0].cmd, 100);
     EXPECT_EQ(keys[1].key, VK_F3);
     DestroyAcceleratorTable(table);
+}
+
+namespace {
+// Records the input and menu messages a window gets.
+class CInputLog : public CTestWnd {
+public:
+    std::vector<UINT> m_chars, m_imeChars;
+    CPoint m_wheelAt;
+    int m_nWheel = 0;
+    void OnChar(UINT nChar, UINT, UINT) override { m_chars.push_back(nChar); }
+    void OnImeChar(UINT nChar, UINT) override { m_imeChars.push_back(nChar); }
+    void OnMouseWheel(UINT, int zDelta, CPoint pt) override {
+        m_nWheel = zDelta;
+        m_wheelAt = pt;
+    }
+    void OnUpdateFromUI(CCmdUI* pCmdUI) override {
+        if (pCmdUI->m_nID == 2) pCmdUI->Enable(false);
+        if (pCmdUI->m_nID == 3) pCmdUI->SetCheck(1);
+        if (pCmdUI->m_nID == 4) pCmdUI->SetText("新しい名前");
+    }
+};
+} // namespace
+
+// Typed and composed characters reach the view in the program's code page: ASCII as
+// characters, the rest as one byte or a lead and trail pair; a character the code page lacks
+// is dropped rather than turned into a question mark.
+TEST_F(Win32WindowTest, CharactersArriveInCodePage932) {
+    CTestWnd doc;
+    CInputLog view;
+    ASSERT_TRUE(doc.CreatePeer(Request(CWindowRequest::ChildFrame, &m_frame)));
+    ASSERT_TRUE(view.CreatePeer(Request(CWindowRequest::View, &doc)));
+    HWND hwnd = Hwnd(view);
+    SendMessageW(hwnd, WM_CHAR, 'A', 1);
+    SendMessageW(hwnd, WM_CHAR, 0x3042, 1);     // あ, typed
+    SendMessageW(hwnd, WM_IME_CHAR, 0x6F22, 1); // 漢, composed
+    SendMessageW(hwnd, WM_IME_CHAR, 0xFF71, 1); // half-width ｱ
+    SendMessageW(hwnd, WM_CHAR, 0x0E01, 1);     // Thai: not in the code page
+    EXPECT_EQ(view.m_chars, std::vector<UINT>{'A'});
+    EXPECT_EQ(view.m_imeChars, (std::vector<UINT>{0x82A0, 0x8ABF, 0xB1}));
+}
+
+// The wheel's position comes in screen coordinates and reaches the view in its own.
+TEST_F(Win32WindowTest, WheelPositionIsTheViewsOwn) {
+    CTestWnd doc;
+    CInputLog view;
+    ASSERT_TRUE(doc.CreatePeer(Request(CWindowRequest::ChildFrame, &m_frame)));
+    ASSERT_TRUE(view.CreatePeer(Request(CWindowRequest::View, &doc)));
+    Frame().MaximizeChild(&doc);
+    POINT origin{0, 0};
+    ClientToScreen(Hwnd(view), &origin);
+    SendMessageW(Hwnd(view), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA),
+                 MAKELPARAM(origin.x + 5, origin.y + 7));
+    EXPECT_EQ(view.m_nWheel, -WHEEL_DELTA);
+    EXPECT_EQ(view.m_wheelAt, CPoint(5, 7));
+}
+
+// A hidden status bar gives its room to the view; shown again, it takes it back.
+TEST_F(Win32WindowTest, HiddenBarGivesItsRoomToTheView) {
+    CTestWnd doc, view, statusBar;
+    ASSERT_TRUE(doc.CreatePeer(Request(CWindowRequest::ChildFrame, &m_frame)));
+    ASSERT_TRUE(view.CreatePeer(Request(CWindowRequest::View, &doc)));
+    ASSERT_TRUE(statusBar.CreatePeer(Request(CWindowRequest::StatusBar, &doc)));
+    Frame().MaximizeChild(&doc);
+    int withBar = view.GetClientRect().Height();
+    int bar = statusBar.GetWindowRect().Height();
+    ASSERT_GT(bar, 0);
+    statusBar.ShowWindow(false);
+    EXPECT_EQ(view.GetClientRect().Height(), withBar + bar);
+    statusBar.ShowWindow(true);
+    EXPECT_EQ(view.GetClientRect().Height(), withBar);
+}
+
+// The system adds a maximized document's title to the frame's caption itself: the program's
+// "Quelm - [name]" must not come out twice.
+TEST_F(Win32WindowTest, CaptionNamesTheMaximizedDocumentOnce) {
+    CTestWnd doc;
+    CWindowRequest r = Request(CWindowRequest::ChildFrame, &m_frame);
+    r.m_strTitle = "a.bin";
+    ASSERT_TRUE(doc.CreatePeer(r));
+    Frame().MaximizeChild(&doc);
+    m_frame.SetWindowText("Quelm - [a.bin]");
+    wchar_t caption[128] = {};
+    GetWindowTextW(Hwnd(m_frame), caption, 128);
+    EXPECT_EQ(std::wstring(caption), L"Quelm - [a.bin]");
+}
+
+// A menu about to open takes its items' states from the owner: enabled, checked and text.
+TEST(Win32MenuBarTest, OpeningMenuTakesTheOwnersStates) {
+    CMenuDef def;
+    def.m_popups.push_back(
+        CMenuItemDef::Sub("Edit", {CMenuItemDef::Item(1, "One"), CMenuItemDef::Item(2, "Two"),
+                                   CMenuItemDef::Item(3, "Three"), CMenuItemDef::Item(4, "Four")}));
+    CWin32MenuBar bar(def);
+    HMENU edit = GetSubMenu(bar.GetMenu(), 0);
+    CInputLog owner;
+    bar.Update(edit, &owner);
+    EXPECT_EQ(GetMenuState(edit, 1, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED), 0u);
+    EXPECT_EQ(GetMenuState(edit, 2, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(GetMenuState(edit, 3, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    wchar_t text[32] = {};
+    GetMenuStringW(edit, 4, text, 32, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text), L"新しい名前");
 }
