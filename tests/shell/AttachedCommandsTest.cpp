@@ -49,19 +49,21 @@ protected:
 
 TEST_F(AttachedCommandsTest, FrameSetAnswersThroughRoutingWhileADocumentWindowIsActive) {
     Start();
-    CHeadlessWindowPeer* find = nullptr;
-    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
-        if (peer->m_request.m_nID == IDD_FIND) find = peer;
-    ASSERT_NE(find, nullptr);
+    // No dialog window is built before the user asks for one.
+    EXPECT_TRUE(m_backend.WindowsOfKind(CWindowRequest::Dialog).empty());
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
     EXPECT_FALSE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));
     m_backend.PressKey(VK_F3, FALT);
-    EXPECT_FALSE(find->m_bVisible);
+    EXPECT_TRUE(m_backend.WindowsOfKind(CWindowRequest::Dialog).empty());
 
     m_app.OpenDocumentPath(File("a.bin"));
     m_app.OpenDocumentPath(File("b.bin"));
     EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
     m_backend.PressKey(VK_F3, FALT);
+    CHeadlessWindowPeer* find = nullptr;
+    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
+        if (peer->m_request.m_nID == IDD_FIND) find = peer;
+    ASSERT_NE(find, nullptr);
     EXPECT_TRUE(find->m_bVisible);
     EXPECT_EQ(find->m_strText, "検索 - [" + Doc(1)->GetTitle() + "]");
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
