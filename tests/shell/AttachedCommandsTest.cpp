@@ -8,6 +8,8 @@
 #include "platform/base/ResourceTypes.h"
 #include "platform/base/VirtualKeys.h"
 #include "tests/shell/ShellFixture.h"
+#include "view/KolvaView.h"
+#include "view/ViewCommandSet.h"
 
 namespace {
 // A second set after the program's own: records what reaches it, and takes over the link to
@@ -32,6 +34,18 @@ public:
         OnCommand(ID_OPTION_SETTINGS, [this] { m_owners.push_back(MainWindow()); });
     }
     std::vector<CMDIFrameWnd*> m_owners;
+};
+
+// A set attached after the view's own: it must not take the view's commands, and it reaches
+// the view's data.
+class RecordingViewSet : public CViewCommandSet {
+public:
+    explicit RecordingViewSet(CKolvaView& view) : CViewCommandSet(view) {
+        OnCommand(ID_JCODE_ASCII, [this] { m_bStoleJCode = true; });
+        OnCommand(ID_OPTION_SETTINGS, [this] { m_pData = Data(); });
+    }
+    CBinData* m_pData = nullptr;
+    bool m_bStoleJCode = false;
 };
 
 class AttachedCommandsTest : public ShellFixture {
@@ -99,6 +113,18 @@ TEST_F(AttachedCommandsTest, AppSetAnswersWithOrWithoutDocuments) {
     EXPECT_EQ(appSet->m_owners, (std::vector<CMDIFrameWnd*>(2, m_app.MainFrame())));
     // The application's own commands are untouched.
     EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+}
+
+TEST_F(AttachedCommandsTest, ViewSetAnswersForItsViewBeforeTheApplication) {
+    Start({File("a.bin")});
+    auto set = std::make_unique<RecordingViewSet>(*View(0));
+    RecordingViewSet* viewSet = set.get();
+    View(0)->AttachCommandSet(std::move(set));
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_JCODE_ASCII));
+    EXPECT_EQ(View(0)->m_nJCode, JCode::kAscii);
+    EXPECT_FALSE(viewSet->m_bStoleJCode);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_SETTINGS));
+    EXPECT_EQ(viewSet->m_pData, Doc(0)->m_pData.get());
 }
 
 TEST_F(AttachedCommandsTest, ChangedSettingReachesEveryDocumentWindow) {
