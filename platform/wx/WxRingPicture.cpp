@@ -7,6 +7,18 @@
 #include <wx/window.h>
 
 namespace {
+// An image of size in the X server's shared memory where display offers it: drawn there, the
+// pixels reach display without a staging buffer of their own. Else a plain image.
+cairo_surface_t* ImageBeside(cairo_surface_t* display, wxSize size) {
+    if (display) {
+        cairo_surface_t* shared =
+            cairo_surface_create_similar_image(display, CAIRO_FORMAT_RGB24, size.x, size.y);
+        if (cairo_surface_status(shared) == CAIRO_STATUS_SUCCESS) return shared;
+        cairo_surface_destroy(shared);
+    }
+    return cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.x, size.y);
+}
+
 void AddRect(cairo_t* cr, const wxRect& r) {
     cairo_rectangle(cr, r.x, r.y, r.width, r.height);
 }
@@ -36,12 +48,7 @@ bool CWxRingPicture::Prepare(wxWindow* window, wxSize size) {
     if (gdk)
         m_pDisplayCopy =
             gdk_window_create_similar_surface(gdk, CAIRO_CONTENT_COLOR, size.x, size.y);
-    // Like the display copy, the X server's shared memory when it has some: drawn there, the
-    // pixels reach the display copy without being copied into a buffer of its own first.
-    m_pImage =
-        m_pDisplayCopy
-            ? cairo_surface_create_similar_image(m_pDisplayCopy, CAIRO_FORMAT_RGB24, size.x, size.y)
-            : cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.x, size.y);
+    m_pImage = ImageBeside(m_pDisplayCopy, size);
     m_pDC = std::make_unique<CWxSurfaceDC>(m_pImage);
     m_size = size;
     m_nOrigin = 0;
