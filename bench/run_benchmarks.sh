@@ -13,7 +13,10 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUELM_BENCH=ON >/dev/n
 cmake --build "$build" --target benchmarks -j "$(nproc)"
 # The real program and the bare wx program for the memory and start-up scripts, when wx is built.
 reference="$build/bench/reference/MinimalWxFrame"
-cmake --build "$build" --target quelm MinimalWxFrame -j "$(nproc)" >/dev/null 2>&1 || reference=""
+if ! cmake --build "$build" --target quelm MinimalWxFrame -j "$(nproc)" >/dev/null 2>&1; then
+    echo "quelm or MinimalWxFrame did not build: memory.py and startup.py are left out" >&2
+    reference=""
+fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # Every program the benchmarks target built, so a new one cannot be left out of the run.
