@@ -85,7 +85,7 @@ std::unique_ptr<CWindowPeer> CWin32Backend::CreateWindowPeer(CWnd* pOwner,
                                                              const CWindowRequest& request) {
     CWin32WindowPeer* parent = CWin32WindowPeer::Of(request.m_pParent);
     std::unique_ptr<CWin32WindowPeer> peer = MakePeer(pOwner, request, parent);
-    if (!peer || !peer->IsMade()) return nullptr;
+    if (!peer || !peer->GetHwnd()) return nullptr;
     // Dialogs have an owner, not a place in the parent's layout.
     bool dialog =
         request.m_kind == CWindowRequest::Dialog || request.m_kind == CWindowRequest::PropertySheet;

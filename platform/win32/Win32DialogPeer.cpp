@@ -5,7 +5,6 @@
 #include "platform/framework/Dialog.h"
 #include "platform/framework/ExceptionBoundary.h"
 #include "platform/framework/PropertySheet.h"
-#include "platform/win32/Win32DialogState.h"
 #include "platform/win32/Win32DialogTemplate.h"
 #include "platform/win32/Win32MainFramePeer.h"
 #include "platform/win32/Win32Text.h"
@@ -39,47 +38,18 @@ CWin32DialogPeer::CWin32DialogPeer(CWnd* pOwner, HWND parent, const CWindowReque
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (request.m_kind == CWindowRequest::PropertySheet) {
         BuildSheet(request, TopLevel(parent));
-    } else if (request.m_kind == CWindowRequest::DialogBar && request.m_pDialog) {
-        Remember(*request.m_pDialog);
-        CWin32DialogTemplate tpl(*request.m_pDialog, CWin32DialogTemplate::Child);
-        CreateDialogIndirectParamW(instance, tpl.Get(), parent, DialogProc,
-                                   reinterpret_cast<LPARAM>(this));
-        if (m_hWnd) ShowWindow(m_hWnd, SW_SHOW);
     } else if (request.m_pDialog) {
-        // The window waits until the dialog is first shown or run.
+        bool bar = request.m_kind == CWindowRequest::DialogBar;
         Remember(*request.m_pDialog);
-        m_pDef = request.m_pDialog;
-        m_hOwnerWindow = TopLevel(parent);
-        m_strTitle = request.m_strTitle;
-        m_pState = std::make_unique<CWin32DialogState>(*request.m_pDialog);
+        CWin32DialogTemplate tpl(*request.m_pDialog,
+                                 bar ? CWin32DialogTemplate::Child : CWin32DialogTemplate::Popup);
+        CreateDialogIndirectParamW(instance, tpl.Get(), bar ? parent : TopLevel(parent), DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+        if (bar && m_hWnd) ShowWindow(m_hWnd, SW_SHOW);
+        if (!bar && m_hWnd && !request.m_strTitle.empty())
+            SetWindowTextW(m_hWnd, CWin32Text::Wide(request.m_strTitle).c_str());
     }
     StartDelivery();
-}
-
-bool CWin32DialogPeer::IsMade() const {
-    return m_hWnd != nullptr || m_pState != nullptr;
-}
-
-bool CWin32DialogPeer::Materialize() {
-    if (m_hWnd || !m_pState) return m_hWnd != nullptr;
-    CWin32DialogTemplate tpl(*m_pDef, CWin32DialogTemplate::Popup);
-    HWND owner = IsWindow(m_hOwnerWindow) ? m_hOwnerWindow : TopLevel(nullptr);
-    CreateDialogIndirectParamW(GetModuleHandleW(nullptr), tpl.Get(), owner, DialogProc,
-                               reinterpret_cast<LPARAM>(this));
-    if (!m_hWnd) return false;
-    if (!m_strTitle.empty()) SetWindowTextW(m_hWnd, CWin32Text::Wide(m_strTitle).c_str());
-    std::unique_ptr<CWin32DialogState> state = std::move(m_pState);
-    state->Replay(*this);
-    return true;
-}
-
-void CWin32DialogPeer::SetWindowText(const std::string& text) {
-    m_strTitle = text;
-    CWin32WindowPeer::SetWindowText(text);
-}
-
-std::string CWin32DialogPeer::GetWindowText() {
-    return m_hWnd ? CWin32WindowPeer::GetWindowText() : m_strTitle;
 }
 
 CWin32DialogPeer::~CWin32DialogPeer() {
@@ -251,7 +221,6 @@ void CWin32DialogPeer::CenterOnOwner() {
 }
 
 void CWin32DialogPeer::Show(bool bShow) {
-    if (bShow && !Materialize()) return;
     if (bShow && !m_bPlaced && m_hWnd && !(GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD)) {
         m_bPlaced = true;
         CenterOnOwner();
@@ -260,7 +229,7 @@ void CWin32DialogPeer::Show(bool bShow) {
 }
 
 int CWin32DialogPeer::RunModal() {
-    if (!Materialize()) return 0;
+    if (!m_hWnd) return 0;
     m_bModal = true;
     m_bEnded = false;
     m_nResult = 0;
@@ -302,7 +271,6 @@ void CWin32DialogPeer::Destroy() {
     if (m_bModal && m_hOwnerWindow) EnableWindow(m_hOwnerWindow, TRUE);
     m_bEnded = true;
     m_pages.clear();
-    m_pState.reset();
     CWin32WindowPeer::Destroy();
 }
 
@@ -320,7 +288,6 @@ CControlDef::Kind CWin32DialogPeer::KindOf(UINT id) const {
 }
 
 void CWin32DialogPeer::SetItemText(UINT id, const std::string& text) {
-    if (m_pState) return m_pState->SetText(id, text);
     HWND item = Item(id);
     if (!item) return;
     std::wstring wide = CWin32Text::Wide(text);
@@ -340,7 +307,6 @@ void CWin32DialogPeer::SetItemText(UINT id, const std::string& text) {
 }
 
 std::string CWin32DialogPeer::GetItemText(UINT id) {
-    if (m_pState) return m_pState->GetText(id);
     HWND item = Item(id);
     if (!item) return std::string();
     switch (KindOf(id)) {
@@ -368,23 +334,19 @@ std::string CWin32DialogPeer::GetItemText(UINT id) {
 }
 
 void CWin32DialogPeer::SetItemCheck(UINT id, int state) {
-    if (m_pState) return m_pState->SetCheck(id, state);
     if (HWND item = Item(id)) SendMessageW(item, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 int CWin32DialogPeer::GetItemCheck(UINT id) {
-    if (m_pState) return m_pState->GetCheck(id);
     HWND item = Item(id);
     return item ? static_cast<int>(SendMessageW(item, BM_GETCHECK, 0, 0)) : 0;
 }
 
 void CWin32DialogPeer::EnableItem(UINT id, bool bEnable) {
-    if (m_pState) return m_pState->Enable(id, bEnable);
     if (HWND item = Item(id)) EnableWindow(item, bEnable);
 }
 
 void CWin32DialogPeer::SetComboItems(UINT id, const std::vector<std::string>& items) {
-    if (m_pState) return m_pState->SetItems(id, items);
     HWND item = Item(id);
     if (!item) return;
     CControlDef::Kind kind = KindOf(id);
@@ -419,12 +381,10 @@ void CWin32DialogPeer::SetComboItems(UINT id, const std::vector<std::string>& it
 }
 
 void CWin32DialogPeer::SetSpinRange(UINT id, int low, int high) {
-    if (m_pState) return m_pState->SetRange(id, low, high);
     if (HWND item = Item(id)) SendMessageW(item, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
 }
 
 void CWin32DialogPeer::FocusItem(UINT id) {
-    if (m_pState) return m_pState->Focus(id);
     HWND item = Item(id);
     if (!item || !m_hWnd) return;
     SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);

@@ -3,11 +3,9 @@
 #include "platform/win32/Win32Api.h"
 
 #include <map>
-#include <memory>
 #include <vector>
 
 #include "platform/framework/DialogPeer.h"
-#include "platform/win32/Win32DialogState.h"
 #include "platform/win32/Win32WindowPeer.h"
 
 // A dialog from an in-memory template, modal or modeless; a property sheet (the pages'
@@ -19,10 +17,7 @@ public:
     CWin32DialogPeer(CWnd* pOwner, HWND parent, const CWindowRequest& request);
     ~CWin32DialogPeer() override;
 
-    bool IsMade() const override;
     void Show(bool bShow) override;
-    void SetWindowText(const std::string& text) override;
-    std::string GetWindowText() override;
     int RunModal() override;
     void EndModal(int result) override;
     void SetItemText(UINT id, const std::string& text) override;
@@ -44,8 +39,6 @@ public:
     static constexpr UINT kPostedCommand = WM_APP + 1;
 
 private:
-    // Makes the window of a dialog that waited for it; false when it could not.
-    bool Materialize();
     INT_PTR HandleDialogMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void BuildSheet(const CWindowRequest& request, HWND parent);
     void ShowPage(int index);
@@ -56,9 +49,6 @@ private:
     void CenterOnOwner();
 
     std::map<UINT, CControlDef::Kind> m_kinds;
-    const CDialogDef* m_pDef = nullptr;
-    std::unique_ptr<CWin32DialogState> m_pState; // until the window is made
-    std::string m_strTitle;
     std::vector<HWND> m_pages;
     HWND m_hTabs = nullptr;
     HWND m_hOwnerWindow = nullptr;

@@ -35,8 +35,6 @@ public:
     void Destroy() override;
 
     HWND GetHwnd() const { return m_hWnd; }
-    // Whether the peer is usable: its window made, or one that comes when first shown.
-    virtual bool IsMade() const { return m_hWnd != nullptr; }
     CWnd* GetOwner() const { return m_pOwner; }
     // The window that child windows of the given kind are made in.
     virtual HWND ChildParent(int /*kind*/) { return m_hWnd; }

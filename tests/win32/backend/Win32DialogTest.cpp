@@ -71,7 +71,6 @@ TEST(Win32DialogTest, TemplateMakesTheSystemsControls) {
     CCommandLog dialog;
     ASSERT_TRUE(dialog.CreatePeer(DialogRequest(def)));
     auto* peer = dynamic_cast<CDialogPeer*>(dialog.GetPeer());
-    dialog.ShowWindow(true);
 
     EXPECT_EQ(GetWindowLongW(Item(dialog, kFind), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
     EXPECT_EQ(GetWindowLongW(Item(dialog, kCheck), GWL_STYLE) & 0xF, BS_AUTOCHECKBOX);
@@ -89,32 +88,6 @@ TEST(Win32DialogTest, TemplateMakesTheSystemsControls) {
     peer->SetItemCheck(kCheck, 1);
     EXPECT_EQ(peer->GetItemCheck(kCheck), 1);
     peer->EnableItem(kFind, false);
-    EXPECT_FALSE(IsWindowEnabled(Item(dialog, kFind)));
-}
-
-// A dialog's window is made when it is first shown, not when the program makes the dialog at
-// start-up; what was set before is in its controls then.
-TEST(Win32DialogTest, WindowComesWhenFirstShown) {
-    CTestBackend backend;
-    CDialogDef def = FindLike();
-    CCommandLog dialog;
-    ASSERT_TRUE(dialog.CreatePeer(DialogRequest(def)));
-    auto* peer = dynamic_cast<CDialogPeer*>(dialog.GetPeer());
-    EXPECT_EQ(CWin32WindowPeer::Of(&dialog)->GetHwnd(), nullptr);
-    peer->SetComboItems(kCombo, {"one", "two"});
-    peer->SetItemText(kCombo, "two");
-    peer->SetItemText(kEdit, "AB");
-    peer->SetItemCheck(kCheck, 1);
-    peer->EnableItem(kFind, false);
-    EXPECT_EQ(peer->GetItemText(kEdit), "AB");
-    EXPECT_EQ(peer->GetItemText(kFind), "次を検索");
-
-    dialog.ShowWindow(true);
-    ASSERT_NE(CWin32WindowPeer::Of(&dialog)->GetHwnd(), nullptr);
-    EXPECT_TRUE(dialog.IsWindowVisible());
-    EXPECT_EQ(peer->GetItemText(kEdit), "AB");
-    EXPECT_EQ(peer->GetItemText(kCombo), "two");
-    EXPECT_EQ(peer->GetItemCheck(kCheck), 1);
     EXPECT_FALSE(IsWindowEnabled(Item(dialog, kFind)));
 }
 
