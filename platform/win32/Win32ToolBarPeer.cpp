@@ -1,5 +1,7 @@
 #include "platform/win32/Win32ToolBarPeer.h"
 
+#include <string>
+
 #include "platform/base/ResourceSet.h"
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/CmdUI.h"
@@ -7,6 +9,17 @@
 #include "platform/win32/Win32Text.h"
 
 namespace {
+constexpr int kHex = 16;
+constexpr int kFullCover = 255;
+
+COLORREF Blend(COLORREF ink, COLORREF face, int cover) {
+    auto mix = [cover](int a, int b) {
+        return (a * cover + b * (kFullCover - cover)) / kFullCover;
+    };
+    return RGB(mix(GetRValue(ink), GetRValue(face)), mix(GetGValue(ink), GetGValue(face)),
+               mix(GetBValue(ink), GetBValue(face)));
+}
+
 int StandardImage(CToolImageDef::Stock stock) {
     switch (stock) {
     case CToolImageDef::New:
@@ -82,11 +95,14 @@ int CWin32ToolBarPeer::AddDrawing(const CToolImageDef& image) {
         for (int x = 0; x < w && x < static_cast<int>(image.m_rows[y].size()); ++x)
             for (const CPaletteEntry& p : m_pDef->m_palette)
                 if (p.m_letter == image.m_rows[y][x]) SetPixel(memory, x, y, p.m_colour);
-    if (!image.m_glyph.empty()) {
-        std::wstring glyph = CWin32Text::Wide(image.m_glyph);
-        SetBkMode(memory, TRANSPARENT);
-        DrawTextW(memory, glyph.c_str(), static_cast<int>(glyph.size()), &all,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // A letter: each pixel the ink over the button's face by its coverage.
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int y = 0; y < h && y < static_cast<int>(image.m_coverage.size()); ++y) {
+        const std::string& row = image.m_coverage[static_cast<size_t>(y)];
+        for (int x = 0; x < w && 2 * x + 1 < static_cast<int>(row.size()); ++x) {
+            int cover = std::stoi(row.substr(2 * static_cast<size_t>(x), 2), nullptr, kHex);
+            if (cover > 0) SetPixel(memory, x, y, Blend(image.m_ink, face, cover));
+        }
     }
     SelectObject(memory, old);
     DeleteDC(memory);
