@@ -22,7 +22,7 @@ ALLOWED = {
     "platform/framework": FRAMEWORK,
     "platform/headless": FRAMEWORK + ["platform/headless"],
     "platform/wx": FRAMEWORK + ["platform/wx"],
-    "platform/win32": FRAMEWORK + ["platform/win32"],
+    "platform/win32": FRAMEWORK + ["platform/headless", "platform/win32"],
     "res": BASE + ["res"],
     "engine": ENGINE,
     "view": VIEW,
@@ -49,7 +49,7 @@ TOOLKIT_HEADER = re.compile(r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b")
 WIN32_FOLDERS = ["platform/base/win32", "platform/win32", "app", "tests", "bench"]
 WIN32_HEADER = re.compile(
     r"^(windows|winbase|winuser|wingdi|winreg|winnt|windef|winspool|commctrl|commdlg|shellapi|"
-    r"shlobj|shlwapi|imm|objbase|ole2|richedit|uxtheme|dwmapi|mmsystem)\.h$",
+    r"shlobj|shlwapi|imm|objbase|ole2|richedit|uxtheme|dwmapi|mmsystem|winver)\.h$",
     re.IGNORECASE)
 
 SOURCE_SUFFIXES = (".h", ".cpp", ".inc")

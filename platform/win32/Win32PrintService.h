@@ -1,0 +1,29 @@
+#pragma once
+// First: the system's headers must come before the framework's.
+#include "platform/win32/Win32Api.h"
+
+#include <memory>
+
+#include "platform/framework/PrintService.h"
+
+// Printing through the system: the print and page-setup dialogs, the pages drawn with
+// StartDocW and StartPage on the printer's context (the job chooses MM_HIMETRIC), and the
+// preview drawing the same pages into a window of ours.
+class CWin32PrintService : public CPrintService {
+public:
+    ~CWin32PrintService() override;
+
+    bool Print(CPrintJob& job, bool bDialog) override;
+    bool Preview(std::unique_ptr<CPrintJob> pJob) override;
+    bool PageSetup() override;
+
+private:
+    // The printer's context from the dialog (or the default printer); null when cancelled.
+    HDC PrinterDC(bool bDialog, CPrintJob& job, UINT& from, UINT& to);
+    static HWND Owner();
+    // The printable size of the page in 0.01 mm.
+    CSize PageSize();
+
+    HGLOBAL m_hDevMode = nullptr; // the paper and orientation page setup chose
+    HGLOBAL m_hDevNames = nullptr;
+};

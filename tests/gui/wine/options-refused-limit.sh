@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Types a refused on-memory limit in the options sheet, presses OK (the range message), then
+# cancels: the sheet is native, its pages' controls are reached from the keyboard, and the
+# message comes over it.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+active_title() {
+    xdotool getwindowname "$(xdotool getactivewindow)"
+}
+has_exactly() {
+    [ "$(window_count)" -eq "$1" ]
+}
+
+start_program
+keys alt+o Return
+wait_for has_windows 2 || fail "the options sheet did not open"
+expect_eq "$(active_title)" "基本設定" "sheet title"
+# From the checked VIEW radio: the allowed-mode radios, then the limit field.
+keys Tab Tab
+xdotool type --delay 20 "0"
+keys Return
+wait_for has_windows 3 || fail "OK with a limit of 0 showed no message"
+expect_eq "$(active_title)" "Quelm" "message title"
+keys Return
+wait_for has_exactly 2 || fail "the message did not close"
+expect_eq "$(active_title)" "基本設定" "the sheet after the message"
+keys Escape
+wait_for has_only_main || fail "Cancel did not close the options sheet"
+expect_alive
+quit_program
