@@ -6,6 +6,7 @@
 // first pass tries starts up to anchor - h and the wrap pass those after.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -67,6 +68,17 @@ const uint8_t* FindFoldedForward(const uint8_t* p, size_t n, const uint8_t* pat,
         if (q == lastStart) return nullptr;
     }
 }
+
+// The first exact occurrence of the pattern in the span, or null.
+const uint8_t* FindExactForward(const uint8_t* base, size_t span, const uint8_t* pat, size_t h) {
+#if defined(__GLIBC__)
+    return static_cast<const uint8_t*>(memmem(base, span, pat, h));
+#else
+    const uint8_t* end = base + span;
+    const uint8_t* hit = std::search(base, end, std::boyer_moore_horspool_searcher(pat, pat + h));
+    return hit == end ? nullptr : hit;
+#endif
+}
 } // namespace
 
 bool CBinData::MatchAt(int length, const uint8_t* pattern, const uint8_t* bytes,
@@ -92,9 +104,8 @@ int CBinData::ScanForward(int h, const uint8_t* pattern, bool cs, int from, int 
         int last = static_cast<int>(std::min<int64_t>(to, int64_t(start) + chunk - 1));
         size_t span = size_t(last - start) + size_t(h);
         const uint8_t* base = GetBytes(start, static_cast<int>(span));
-        const uint8_t* hit =
-            cs ? static_cast<const uint8_t*>(memmem(base, span, pattern, size_t(h)))
-               : FindFoldedForward(base, span, pattern, size_t(h));
+        const uint8_t* hit = cs ? FindExactForward(base, span, pattern, size_t(h))
+                                : FindFoldedForward(base, span, pattern, size_t(h));
         if (hit) return start + static_cast<int>(hit - base);
         if (last == to) break;
         start = last + 1;

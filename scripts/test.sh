@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal build and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then cross-builds the Windows program and its
+# tests and runs them under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -22,5 +23,8 @@ echo "== tests under sanitizers"
 
 echo "== tests"
 # The window-system tests need a display: give them a virtual one.
-cd build && xvfb-run -a -s "-screen 0 1280x800x24" \
-    ctest --output-on-failure -j"$jobs" --timeout 600
+(cd build && xvfb-run -a -s "-screen 0 1280x800x24" \
+    ctest --output-on-failure -j"$jobs" --timeout 600)
+
+echo "== Windows build, tests under wine"
+bash scripts/build-windows.sh --test

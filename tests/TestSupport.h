@@ -2,8 +2,10 @@
 // Helpers shared by the tests: data built from byte lists and files in a temporary folder.
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -11,6 +13,26 @@
 #include "tests/TempDir.h"
 
 using Bytes = std::vector<uint8_t>;
+
+// What separates the parts of a path: a slash, and on Windows also a backslash.
+#ifdef _WIN32
+inline constexpr const char* kSeparators = "/\\";
+#else
+inline constexpr const char* kSeparators = "/";
+#endif
+
+// A second name for the file: a symbolic link, or on Windows (where links need privileges) a
+// hard link.
+inline bool MakeSecondName(const std::string& target, const std::string& name) {
+    std::error_code error;
+#ifdef _WIN32
+    std::filesystem::create_hard_link(std::filesystem::u8path(target),
+                                      std::filesystem::u8path(name), error);
+#else
+    std::filesystem::create_symlink(target, name, error);
+#endif
+    return !error;
+}
 
 inline void Fill(CBinData& data, const Bytes& bytes) {
     data.SetSize(0);

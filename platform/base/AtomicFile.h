@@ -1,6 +1,6 @@
 #pragma once
+#include <cstddef>
 #include <string>
-#include <sys/types.h>
 
 #include "platform/base/FileException.h"
 
@@ -14,7 +14,8 @@
 // temporary name; then the temporary file is renamed over the target, the backup takes its
 // name and the folder is flushed. Any failure leaves the target and an older backup exactly as
 // they were and removes every temporary file; a writer that is never committed removes its
-// temporary file too.
+// temporary file too. On Windows the replacement is ReplaceFileW, which keeps the old file's
+// attributes, ACL and streams, and a file with the read-only attribute is refused.
 class CAtomicFile {
 public:
     CAtomicFile() = default;
@@ -56,9 +57,19 @@ private:
     bool ReadOldFile(OldFile& old, CFileException* pError);
     bool MakeBackupCopy(bool bLinkAllowed, std::string& made, CFileException* pError);
     bool ReplaceTarget(const std::string& backup, CFileException* pError);
+#ifdef _WIN32
+    bool ReplaceOld(const OldFile& old, const std::string& backup, CFileException* pError);
+#endif
     bool RewriteInPlace(const OldFile& old, const std::string& made, CFileException* pError);
 
-    int m_fd = -1;
+#ifdef _WIN32
+    using Native = void*;                                              // a HANDLE
+    static inline Native const kNoFile = reinterpret_cast<Native>(-1); // INVALID_HANDLE_VALUE
+#else
+    using Native = int; // a file descriptor
+    static constexpr Native kNoFile = -1;
+#endif
+    Native m_fd = kNoFile;
     std::string m_strPath;   // the path the user named
     std::string m_strTarget; // the file replaced: the path, symbolic links resolved when followed
     std::string m_strTemp;

@@ -37,7 +37,7 @@ public:
 
     bool Open(const std::string& path, unsigned flags, CFileException* pError = nullptr);
     void Close();
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_fd != kNoFile; }
     const std::string& GetFilePath() const { return m_strPath; }
 
     // Reads up to n bytes at the current position; returns how many were read (0 at the end).
@@ -55,6 +55,8 @@ public:
     // The full path name: relative to the current folder made absolute, "." and ".." and
     // repeated slashes taken out by the text alone (the file need not exist).
     static std::string GetFullPath(const std::string& path);
+    // The last part of a path name (after the last separator: on Windows also '\' and ':').
+    static std::string GetFileName(const std::string& path);
     // Whether two paths name one file: the same full path, or the same file on disk.
     static bool IsSameFile(const std::string& a, const std::string& b);
     static bool Rename(const std::string& from, const std::string& to);
@@ -67,6 +69,13 @@ public:
 private:
     [[noreturn]] void Throw(int err) const;
 
-    int m_fd = -1;
+#ifdef _WIN32
+    using Native = void*;                                              // a HANDLE
+    static inline Native const kNoFile = reinterpret_cast<Native>(-1); // INVALID_HANDLE_VALUE
+#else
+    using Native = int; // a file descriptor
+    static constexpr Native kNoFile = -1;
+#endif
+    Native m_fd = kNoFile;
     std::string m_strPath;
 };

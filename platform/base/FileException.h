@@ -27,14 +27,15 @@ public:
         backupNotCreated, // the backup of the file to be replaced cannot be made
         sizeUnknown,      // a file whose size is not known in advance outgrew what is read whole
         fileExists,       // a file that must be new already exists
+        reservedName,     // a device name of Windows (CON, NUL, AUX.BIN...), never a file
     };
 
     CFileException() = default;
     CFileException(Cause cause, int osError, std::string fileName)
         : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
 
-    // The cause that matches a system error number.
-    static Cause CauseFromErrno(int err);
+    // The cause that matches a system error number: errno, or GetLastError() on Windows.
+    static Cause CauseFromOsError(int err);
     // The text shown to the user; empty when the cause is none.
     std::string GetErrorMessage() const;
 
@@ -44,5 +45,6 @@ public:
 
 private:
     // Why a backup could not be made, from the system's error number; empty when unknown.
+    // The error numbers are the system's, so this and CauseFromOsError live in posix/ or win32/.
     std::string BackupProblem() const;
 };

@@ -78,7 +78,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const std::string& given, bool bM
     if (path.empty())
         doc->SetTitle(NextUntitledTitle());
     else
-        doc->SetTitle(path.substr(path.find_last_of('/') + 1));
+        doc->SetTitle(CFile::GetFileName(path));
     std::unique_ptr<CMDIChildWnd> frame = CreateFrame(doc);
     if (!frame) {
         RemoveDocument(doc);

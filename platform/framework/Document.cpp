@@ -45,8 +45,7 @@ void CDocument::StorePathName(const std::string& path, bool bAddToMRU) {
 }
 
 std::string CDocument::FileTitleOf(const std::string& path) {
-    std::string::size_type slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return CFile::GetFileName(path);
 }
 
 void CDocument::SetTitle(const std::string& title) {

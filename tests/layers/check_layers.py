@@ -41,10 +41,16 @@ FORBIDDEN_HEADERS = {
 
 # Only these folders may include the window system's headers; bench/reference holds the bare
 # wx program the editor's memory and start-up are measured against.
-TOOLKIT_FOLDERS = ["platform/wx", "platform/win32", "app", "bench/reference"]
-TOOLKIT_HEADER = re.compile(
-    r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b"
-    r"|^(windows|commctrl|commdlg|imm|shellapi|winuser|wingdi|winspool|winver)\.h$")
+TOOLKIT_FOLDERS = ["platform/wx", "app", "bench/reference"]
+TOOLKIT_HEADER = re.compile(r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b")
+
+# Only these folders may include the Win32 API's headers: the Windows halves of the plain
+# services, the Win32 backend, the program's entry point and the tests.
+WIN32_FOLDERS = ["platform/base/win32", "platform/win32", "app", "tests", "bench"]
+WIN32_HEADER = re.compile(
+    r"^(windows|winbase|winuser|wingdi|winreg|winnt|windef|winspool|commctrl|commdlg|shellapi|"
+    r"shlobj|shlwapi|imm|objbase|ole2|richedit|uxtheme|dwmapi|mmsystem|winver)\.h$",
+    re.IGNORECASE)
 
 SOURCE_SUFFIXES = (".h", ".cpp", ".inc")
 SKIPPED_DIRS = {".git", "build", "docs", "scripts", "tools"}
@@ -83,6 +89,7 @@ def violations(root, path):
     layer = folder_of(path, ALLOWED)
     allowed = ALLOWED.get(layer) if layer else EVERYTHING
     toolkit_ok = folder_of(path, TOOLKIT_FOLDERS) is not None
+    win32_ok = folder_of(path, WIN32_FOLDERS) is not None
     with open(os.path.join(root, path), encoding="utf-8", errors="replace") as source:
         for number, line in enumerate(source, 1):
             match = INCLUDE.match(line)
@@ -92,6 +99,9 @@ def violations(root, path):
             where = f"{path}:{number}: "
             if TOOLKIT_HEADER.match(header) and not toolkit_ok:
                 yield where + f"window-system header <{header}> outside {', '.join(TOOLKIT_FOLDERS)}"
+                continue
+            if WIN32_HEADER.match(header) and not win32_ok:
+                yield where + f"Win32 header <{header}> outside {', '.join(WIN32_FOLDERS)}"
                 continue
             if delimiter != '"' or allowed is None:
                 continue

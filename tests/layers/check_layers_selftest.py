@@ -33,6 +33,12 @@ FORBIDDEN = [
     ("tests/engine/A.cpp", toolkit("wx/string.h")),
     ("tests/wx/A.cpp", toolkit("gtk/gtk.h")),
     ("bench/A.cpp", toolkit("wx/wx.h")),
+    ("engine/F.cpp", toolkit("windows.h")),
+    ("shell/B.cpp", toolkit("Windows.h")),
+    ("platform/framework/D.cpp", toolkit("commdlg.h")),
+    ("platform/base/C.cpp", toolkit("windows.h")),
+    ("platform/win32/A.cpp", '#include "engine/BinData.h"'),
+    ("platform/win32/B.cpp", toolkit("wx/wx.h")),
 ]
 
 ALLOWED = [
@@ -44,6 +50,10 @@ ALLOWED = [
     ("platform/wx/Z.cpp", toolkit("wx/wx.h")),
     ("app/Z.cpp", toolkit("wx/wx.h")),
     ("tests/wx/Z.cpp", '#include "platform/wx/probe/WxProbe.h"'),
+    ("platform/base/win32/Z.cpp", toolkit("windows.h")),
+    ("platform/win32/Z.cpp", toolkit("windows.h")),
+    ("platform/win32/Y.cpp", '#include "platform/framework/Wnd.h"'),
+    ("tests/win32/Z.cpp", toolkit("windows.h")),
 ]
 
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/base/Afx.h"
+#include "platform/base/File.h"
 #include "platform/base/FileException.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/base/VirtualKeys.h"
@@ -64,7 +65,7 @@ public:
         OnCommand(kUpdateElsewhere, [] { Log("doc elsewhere"); });
     }
     bool OnOpenDocument(const std::string& path) override {
-        return path != "/refused.bin" && CDocument::OnOpenDocument(path);
+        return path != CFile::GetFullPath("/refused.bin") && CDocument::OnOpenDocument(path);
     }
     Alive m_alive{"doc"};
 };

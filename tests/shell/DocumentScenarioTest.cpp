@@ -112,7 +112,7 @@ TEST_F(DocumentScenarioTest, FailedOpenLeavesNoWindowAndNoButton) {
     EXPECT_NE(error.GetErrorMessage().find("使用中"), std::string::npos);
     // A folder is not a file: refused with a message.
     m_backend.m_messages.clear();
-    std::string folder = path.substr(0, path.find_last_of('/'));
+    std::string folder = path.substr(0, path.find_last_of(kSeparators));
     EXPECT_EQ(m_app.OpenDocumentPath(folder), nullptr);
     ASSERT_EQ(m_backend.m_messages.size(), 1u);
     EXPECT_EQ(m_backend.m_messages[0].m_strText, folder + " はファイルではありません。");

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,6 +129,7 @@ TEST_F(DumpTest, AnOldDumpIsReplacedWhole) {
     EXPECT_EQ(Dump(view).size(), size_t(view->GetLastColumn()) + 2);
 }
 
+#ifndef _WIN32 // symbolic links are the POSIX way; Windows needs privileges for them
 TEST_F(DumpTest, ALinkAtTheDumpNameIsReplacedNeverWrittenThrough) {
     std::string victim = m_dir.Write("victim.bin", Str("precious"));
     ASSERT_EQ(symlink(victim.c_str(), m_dir.Path("f.bin.dmp").c_str()), 0);
@@ -139,15 +141,14 @@ TEST_F(DumpTest, ALinkAtTheDumpNameIsReplacedNeverWrittenThrough) {
     EXPECT_TRUE(S_ISREG(st.st_mode));
     EXPECT_TRUE(m_backend.m_messages.empty());
 }
+#endif
 
 TEST_F(DumpTest, AnUnwritableDumpIsReportedAndNothingChanges) {
     CKolvaView* view = Open(Str("A"));
-    mkdir(m_dir.Path("f.bin.dmp").c_str(), 0700);
+    std::filesystem::create_directory(std::filesystem::u8path(m_dir.Path("f.bin.dmp")));
     view->RunCommand(ID_FILE_DUMP);
     EXPECT_EQ(m_backend.m_messages.size(), 1u);
-    struct stat st {};
-    ASSERT_EQ(stat(m_dir.Path("f.bin.dmp").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::u8path(m_dir.Path("f.bin.dmp"))));
 }
 
 TEST_F(DumpTest, EnabledForDataWithAPathName) {

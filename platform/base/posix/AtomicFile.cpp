@@ -57,7 +57,7 @@ CFileException::Cause ReplaceCause(const std::string& path, int err) {
     if ((err == EPERM || err == EACCES) && ::lstat(path.c_str(), &st) == 0 &&
         StickyForbids(path, st.st_uid))
         return CFileException::stickyFolder;
-    return CFileException::CauseFromErrno(err);
+    return CFileException::CauseFromOsError(err);
 }
 
 // A fresh name in dir for a file of our own, short so that it fits wherever the target does.
@@ -168,7 +168,7 @@ CAtomicFile::~CAtomicFile() {
 }
 
 bool CAtomicFile::Fail(int err, CFileException* pError) {
-    return Fail(CFileException::CauseFromErrno(err), err, pError);
+    return Fail(CFileException::CauseFromOsError(err), err, pError);
 }
 
 bool CAtomicFile::Fail(CFileException::Cause cause, int err, CFileException* pError) {

@@ -23,7 +23,7 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* pError
         oflags |= O_RDONLY;
     if (flags & modeCreate) oflags |= O_CREAT;
     auto fail = [&](int err) {
-        if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, path);
+        if (pError) *pError = CFileException(CFileException::CauseFromOsError(err), err, path);
         return false;
     };
     // Non-blocking until fstat has shown a regular file: opening a FIFO would wait for a writer.
@@ -64,7 +64,7 @@ void CFile::Close() {
 }
 
 void CFile::Throw(int err) const {
-    throw CFileException(CFileException::CauseFromErrno(err), err, m_strPath);
+    throw CFileException(CFileException::CauseFromOsError(err), err, m_strPath);
 }
 
 namespace {
@@ -125,7 +125,7 @@ bool CFile::GetStatus(const std::string& path, CFileStatus& status, CFileExcepti
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         int err = errno;
-        if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, path);
+        if (pError) *pError = CFileException(CFileException::CauseFromOsError(err), err, path);
         return false;
     }
     status.m_size = st.st_size;
@@ -153,7 +153,7 @@ bool CFile::CopyToNew(const std::string& from, const std::string& to, CFileExcep
     int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         int err = errno;
-        if (pError) *pError = CFileException(CFileException::CauseFromErrno(err), err, to);
+        if (pError) *pError = CFileException(CFileException::CauseFromOsError(err), err, to);
         return false;
     }
     CFile out;
@@ -198,6 +198,10 @@ std::string CFile::GetFullPath(const std::string& path) {
     for (const std::string& part : parts)
         result += "/" + part;
     return result.empty() ? "/" : result;
+}
+
+std::string CFile::GetFileName(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
 }
 
 bool CFile::IsSameFile(const std::string& a, const std::string& b) {
