@@ -9,14 +9,16 @@
 
 #include "platform/framework/ExceptionBoundary.h"
 #include "platform/framework/WinApp.h"
-#include "platform/headless/MemoryClipboard.h"
-#include "platform/headless/MemoryProfileStore.h"
 #include "platform/win32/Win32Backend.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32DialogPeer.h"
 #include "platform/win32/Win32MainFramePeer.h"
+#include "platform/win32/Win32ProfileStore.h"
 #include "platform/win32/Win32Text.h"
 
 namespace {
+const char kVendor[] = "Marlox";
+
 std::vector<std::string> CommandLineArguments() {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -68,8 +70,9 @@ int RunLoop(CWinApp& app) {
 
 int RunWin32Application(CWinApp& app) {
     app.m_argv = CommandLineArguments();
-    CWin32Backend backend(std::make_unique<CMemoryProfileStore>(),
-                          std::make_unique<CMemoryClipboard>());
+    CWin32Backend backend(std::make_unique<CWin32ProfileStore>(
+                              CWin32ProfileStore::DefaultKey(kVendor, app.m_pszAppName)),
+                          std::make_unique<CWin32Clipboard>());
     bool started = false;
     CExceptionBoundary::Run([&] { started = app.InitInstance(); });
     int loopCode = 0;

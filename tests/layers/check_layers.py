@@ -22,7 +22,7 @@ ALLOWED = {
     "platform/framework": FRAMEWORK,
     "platform/headless": FRAMEWORK + ["platform/headless"],
     "platform/wx": FRAMEWORK + ["platform/wx"],
-    "platform/win32": FRAMEWORK + ["platform/headless", "platform/win32"],
+    "platform/win32": FRAMEWORK + ["platform/win32"],
     "res": BASE + ["res"],
     "engine": ENGINE,
     "view": VIEW,
