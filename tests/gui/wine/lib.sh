@@ -36,6 +36,8 @@ windows_path() {
 
 launch_program() {
     prepare_prefix
+    # Each scenario starts from a new user's settings.
+    wine reg delete 'HKCU\Software\Marlox\Quelm' /f >>"$wine_log" 2>&1 || true
     local args=() a
     for a in "$@"; do args+=("$(windows_path "$a")"); done
     wine "$program" "${args[@]}" 2>"$work/stderr" >/dev/null &
