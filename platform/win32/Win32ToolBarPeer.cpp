@@ -1,5 +1,8 @@
 #include "platform/win32/Win32ToolBarPeer.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "platform/base/ResourceSet.h"
 #include "platform/base/ResourceTypes.h"
 #include "platform/framework/CmdUI.h"
@@ -7,6 +10,20 @@
 #include "platform/win32/Win32Text.h"
 
 namespace {
+constexpr size_t kDigitsPerPixel = 2; // a coverage pixel: two hex digits, 00 to ff
+constexpr int kHex = 16;
+constexpr unsigned kFullCover = 0xFF;
+
+// The ink over the background, as much as it covers (0 to 255).
+::COLORREF Blend(::COLORREF back, unsigned ink, unsigned cover) {
+    ::COLORREF out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        unsigned b = (back >> shift) & 0xFF, i = (ink >> shift) & 0xFF;
+        out |= ((b * (kFullCover - cover) + i * cover) / kFullCover) << shift;
+    }
+    return out;
+}
+
 int StandardImage(CToolImageDef::Stock stock) {
     switch (stock) {
     case CToolImageDef::New:
@@ -82,11 +99,14 @@ int CWin32ToolBarPeer::AddDrawing(const CToolImageDef& image) {
         for (int x = 0; x < w && x < static_cast<int>(image.m_rows[y].size()); ++x)
             for (const CPaletteEntry& p : m_pDef->m_palette)
                 if (p.m_letter == image.m_rows[y][x]) SetPixel(memory, x, y, p.m_colour);
-    if (!image.m_glyph.empty()) {
-        std::wstring glyph = CWin32Text::Wide(image.m_glyph);
-        SetBkMode(memory, TRANSPARENT);
-        DrawTextW(memory, glyph.c_str(), static_cast<int>(glyph.size()), &all,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ::COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int y = 0; y < h && y < static_cast<int>(image.m_coverage.size()); ++y) {
+        const std::string& row = image.m_coverage[y];
+        for (int x = 0; x < w && (x + 1) * kDigitsPerPixel <= row.size(); ++x) {
+            std::string digits = row.substr(x * kDigitsPerPixel, kDigitsPerPixel);
+            unsigned cover = static_cast<unsigned>(std::strtoul(digits.c_str(), nullptr, kHex));
+            if (cover) SetPixel(memory, x, y, Blend(face, image.m_ink, cover));
+        }
     }
     SelectObject(memory, old);
     DeleteDC(memory);
