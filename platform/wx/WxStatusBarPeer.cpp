@@ -21,6 +21,7 @@ protected:
 
 CWxStatusBarPeer::CWxStatusBarPeer(CWnd* pOwner, wxWindow* parent) : CWxWindowPeer(pOwner) {
     auto* bar = new CQuietStatusBar(parent, wxID_ANY, wxSTB_SHOW_TIPS);
+    FixAttributes(bar);
     Attach(bar);
     // A new theme or resolution brings another font.
     auto remeasure = [this](wxEvent& event) {
