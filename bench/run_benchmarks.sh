@@ -11,6 +11,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUELM_BENCH=ON >/dev/null
 cmake --build "$build" --target benchmarks -j "$(nproc)"
+# The real program and the bare wx program for the memory and start-up scripts, when wx is built.
+reference="$build/bench/reference/MinimalWxFrame"
+if ! cmake --build "$build" --target quelm MinimalWxFrame -j "$(nproc)" >/dev/null 2>&1; then
+    echo "quelm or MinimalWxFrame did not build: memory.py and startup.py are left out" >&2
+    reference=""
+fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # Every program the benchmarks target built, so a new one cannot be left out of the run.
@@ -20,6 +26,15 @@ for program in "$build"/bench/*Bench; do
     echo "#### $(basename "$program")"
     "$program" "$@" | tee -a "$log"
 done
+# Each starts its own virtual display.
+if [ -n "$reference" ]; then
+    for script in memory startup; do
+        echo
+        echo "#### $script.py"
+        python3 "$root/bench/$script.py" --reference "$reference" --program "$build/app/quelm" |
+            tee -a "$log"
+    done
+fi
 echo
 echo "#### Summary"
 grep '^RESULT' "$log"

@@ -7,7 +7,8 @@
 class CFindReplaceDlg;
 
 // The main frame's find, replace, find-again and insert-string commands. It owns the Find and
-// Replace dialogs, made hidden with it and only shown and hidden afterwards.
+// Replace dialogs, made with it (their windows when first shown) and only shown and hidden
+// afterwards.
 class CFindReplaceCommands : public CFrameCommandSet, public CSearchDialogs {
 public:
     explicit CFindReplaceCommands(CMDIFrameWnd& frame);

@@ -18,11 +18,15 @@ Image Drawing(UINT id, std::vector<std::string> rows) {
     return image;
 }
 
-// The edit modes show the letter the status bar uses for them.
-Image Glyph(UINT id, const char* text) {
+// The edit modes show the letter the status bar uses for them, in dark blue. Each is kept as
+// the bold screen face drew it, so the program need not load a bold face for three buttons.
+constexpr COLORREF kLetterInk = RGB(0, 0, 140);
+
+Image Letter(UINT id, std::vector<std::string> coverage) {
     Image image;
     image.m_nID = id;
-    image.m_glyph = text;
+    image.m_coverage = std::move(coverage);
+    image.m_ink = kLetterInk;
     return image;
 }
 } // namespace
@@ -61,9 +65,63 @@ std::vector<CToolImageDef> BuildToolImages() {
                  "...kyyyyyyyyy...", "...kyyyyyyyy....", "...kyyyyyyy.....", "...kk...........",
                  "...kk...........", "...kk...........", "...kk...........", "...kk...........",
                  "..kkkk..........", ".kkkkkk.........", "................"}),
-        Glyph(ID_MODE_VIEW, "V"),
-        Glyph(ID_MODE_OVERWRITE, "\u4E0A"),
-        Glyph(ID_MODE_INSERT, "\u633F"),
+        // V (view)
+        Letter(ID_MODE_VIEW,
+               {
+                   "00000000000000000000000000000000",
+                   "00000000000000000000000000000000",
+                   "00000000000000000000000000000000",
+                   "00000000000000000000000000000000",
+                   "00000000c8ff3300a8ff420000000000",
+                   "0000000097ff5500c9ff130000000000",
+                   "0000000066ff7600e9e1000000000000",
+                   "0000000035ff970affb0000000000000",
+                   "0000000008fcb92aff7f000000000000",
+                   "0000000000d4db4cff4e000000000000",
+                   "0000000000a3fb75ff1e000000000000",
+                   "000000000072ffb7ed00000000000000",
+                   "000000000041fff8bc00000000000000",
+                   "000000000011ffff8b00000000000000",
+                   "00000000000000000000000000000000",
+               }),
+        // 上 (overwrite)
+        Letter(ID_MODE_OVERWRITE,
+               {
+                   "00000000000000000000000000000000",
+                   "00000000000000000000000000000000",
+                   "00000000000000000000000000000000",
+                   "000000000000b1d20000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3ffffffffff87000000",
+                   "000000000000c3f5939393934e000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "000000000000c3e70000000000000000",
+                   "0073ffffffffffffffffffffff730000",
+               }),
+        // 挿 (insert)
+        Letter(ID_MODE_INSERT,
+               {
+                   "00000000000000000000000000000000",
+                   "00000000000000000000000000000000",
+                   "0000000c080000000000000000000000",
+                   "000000f38b0534475b7394be7d000000",
+                   "000000f38b05eff2ecffca9870010000",
+                   "00326bf9bc52535371ff815353290000",
+                   "0077ffffffd3ffffffffffffff7f0000",
+                   "000000f38b0000002bff430000000000",
+                   "000000f38b03fbffffffffffff2f0000",
+                   "000943f8f194fb9364ff757bff2f0000",
+                   "00a4ffffe05ffbffffffffffff2f0000",
+                   "005172f78b00fb8e5dff7076ff2f0000",
+                   "000000f38b00fbffffffffffff2f0000",
+                   "000000f38b00ec8c64ff756ed3270000",
+                   "002883fc820000002bff430000000000",
+               }),
     };
 }
 

@@ -71,7 +71,9 @@ struct CToolImageDef {
     UINT m_nID = 0;
     Stock m_stock = NoStock;
     std::vector<std::string> m_rows; // a drawing: one palette letter per pixel, '.' transparent
-    std::string m_glyph;             // UTF-8
+    // A letter in one ink: two hex digits a pixel, how much of it the ink covers (00 to ff).
+    std::vector<std::string> m_coverage;
+    COLORREF m_ink = 0;
 };
 
 struct CPaletteEntry {

@@ -118,7 +118,14 @@ int CDialog::DoModal() {
 
 bool CDialog::Create() {
     m_bModal = false;
-    return CreateDialogPeer();
+    // Building controls loads the toolkit's image loaders and styles: a dialog the user may
+    // never open should not cost that at start-up.
+    m_bDeferred = CResourceSet::Current().FindDialog(m_nTemplateID) != nullptr;
+    return m_bDeferred;
+}
+
+bool CDialog::MakeDeferredWindow() {
+    return m_bDeferred && !m_bModal && CreateDialogPeer();
 }
 
 void CDialog::EndDialog(int result) {
@@ -132,6 +139,8 @@ void CDialog::EndDialog(int result) {
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
+    // Without controls the fields are the dialog's state; reading would empty them.
+    if (!ControlPeer()) return true;
     CDataExchange dx(this, bSaveAndValidate);
     DoDataExchange(&dx);
     return !dx.m_bFailed;
@@ -185,6 +194,7 @@ void CDialog::GotoDlgCtrl(UINT id) {
 }
 
 void CDialog::PostCommand(UINT id) {
+    if (!IsCreated()) MakeDeferredWindow();
     if (CDialogPeer* peer = GetDialogPeer()) peer->PostCommand(id);
 }
 

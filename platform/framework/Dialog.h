@@ -27,7 +27,9 @@ void DDX_CBString(CDataExchange* pDX, UINT id, std::string& value);
 // the control exchanged last.
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high);
 
-// A dialog from a template: modal (DoModal) or modeless (Create).
+// A dialog from a template: modal (DoModal) or modeless (Create). A modeless dialog's window is
+// built when it is first shown (or posted a command), from what its fields hold then; until
+// then, and across hiding, the fields are its state.
 class CDialog : public CWnd {
 public:
     CDialog(UINT templateId, CWnd* pParent) : m_nTemplateID(templateId), m_pParentWnd(pParent) {}
@@ -65,11 +67,13 @@ public:
 protected:
     bool CreateDialogPeer();
     bool PeerFitsKind() const override { return GetDialogPeer() != nullptr; }
+    bool MakeDeferredWindow() override;
     // The window whose controls this dialog's items are.
     virtual CDialogPeer* ControlPeer() { return GetDialogPeer(); }
 
     UINT m_nTemplateID;
     CWnd* m_pParentWnd;
     bool m_bModal = false;
+    bool m_bDeferred = false; // Create was called: the window comes when it is needed
     int m_nResult = 0;
 };

@@ -42,7 +42,7 @@ void CWnd::MoveWindow(const CRect& rect) {
 }
 
 void CWnd::ShowWindow(bool bShow) {
-    if (!m_pPeer) return;
+    if (!m_pPeer && !(bShow && MakeDeferredWindow())) return;
     m_pPeer->Show(bShow);
     OnShowWindow(bShow);
 }

@@ -88,6 +88,9 @@ protected:
     // Kinds with an interface of their own refuse a peer without it, so that a backend's mistake
     // fails creation instead of dropping every call.
     virtual bool PeerFitsKind() const { return true; }
+    // Called by ShowWindow(true) on a window without a peer: a kind that builds its window only
+    // when it is needed makes it here. False leaves the window unmade.
+    virtual bool MakeDeferredWindow() { return false; }
 
     CWnd* m_pParent = nullptr;
     UINT m_nID = 0;

@@ -4,13 +4,19 @@
 
 #include <cairo.h>
 #include <gtk/gtk.h>
-#include <wx/dcmemory.h>
 #include <wx/window.h>
 
 namespace {
-cairo_surface_t* TargetOf(wxDC& dc) {
-    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
-    return cr ? cairo_get_target(cr) : nullptr;
+// An image of size in the X server's shared memory where display offers it: drawn there, the
+// pixels reach display without a staging buffer of their own. Else a plain image.
+cairo_surface_t* ImageBeside(cairo_surface_t* display, wxSize size) {
+    if (display) {
+        cairo_surface_t* shared =
+            cairo_surface_create_similar_image(display, CAIRO_FORMAT_RGB24, size.x, size.y);
+        if (cairo_surface_status(shared) == CAIRO_STATUS_SUCCESS) return shared;
+        cairo_surface_destroy(shared);
+    }
+    return cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.x, size.y);
 }
 
 void AddRect(cairo_t* cr, const wxRect& r) {
@@ -21,28 +27,29 @@ void AddRect(cairo_t* cr, const wxRect& r) {
 CWxRingPicture::CWxRingPicture() = default;
 
 CWxRingPicture::~CWxRingPicture() {
-    DropDisplayCopy();
+    Drop();
 }
 
-void CWxRingPicture::DropDisplayCopy() {
-    if (m_pDisplayCopy) cairo_surface_destroy(m_pDisplayCopy);
-    m_pDisplayCopy = nullptr;
+void CWxRingPicture::Drop() {
+    m_pDC.reset();
+    for (cairo_surface_t* surface : {m_pImage, m_pDisplayCopy})
+        if (surface) cairo_surface_destroy(surface);
+    m_pImage = m_pDisplayCopy = nullptr;
 }
 
 cairo_surface_t* CWxRingPicture::Image() const {
-    return m_pDC ? TargetOf(*m_pDC) : nullptr;
+    return m_pImage;
 }
 
 bool CWxRingPicture::Prepare(wxWindow* window, wxSize size) {
     if (m_pDC && size == m_size) return false;
-    m_pDC.reset();
-    DropDisplayCopy();
-    m_bitmap.Create(size, 24);
-    m_pDC = std::make_unique<wxMemoryDC>(m_bitmap);
+    Drop();
     GdkWindow* gdk = window ? window->GTKGetDrawingWindow() : nullptr;
     if (gdk)
         m_pDisplayCopy =
             gdk_window_create_similar_surface(gdk, CAIRO_CONTENT_COLOR, size.x, size.y);
+    m_pImage = ImageBeside(m_pDisplayCopy, size);
+    m_pDC = std::make_unique<CWxSurfaceDC>(m_pImage);
     m_size = size;
     m_nOrigin = 0;
     return true;

@@ -1,13 +1,11 @@
 #pragma once
 #include <memory>
 
-#include <wx/bitmap.h>
 #include <wx/region.h>
 
 #include "platform/base/Types.h"
+#include "platform/wx/WxSurfaceDC.h"
 
-class wxDC;
-class wxMemoryDC;
 class wxWindow;
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
@@ -15,7 +13,9 @@ typedef struct _cairo_surface cairo_surface_t;
 // What a window the program paints itself shows, kept between paints as a window keeps its
 // pixels. Its rows are a ring: a vertical scroll moves where the window's first row lies
 // instead of the pixels, so it costs the uncovered strip only. A copy of the ring is kept
-// beside the window as the display likes it, so a paint of the window sends only what changed.
+// beside the window as the display likes it (on the X server under X11), so a paint of the
+// window sends only what changed. The program's own copy is memory it shares with the display
+// where the display offers that, so sending it needs no third copy in between.
 class CWxRingPicture {
 public:
     CWxRingPicture();
@@ -48,12 +48,12 @@ private:
     void Fill(cairo_surface_t* ring, const wxRegion& region, COLORREF colour);
     // Moves a ring's pixels sideways through a copy, into a ring that starts at row 0.
     void MoveThroughCopy(cairo_surface_t* ring, int dx, int dy);
-    void DropDisplayCopy();
+    void Drop();
     void SetDrawingShift(int shift);
 
-    wxBitmap m_bitmap;
-    // Kept with the bitmap: a DC is costly to make.
-    std::unique_ptr<wxMemoryDC> m_pDC;
+    cairo_surface_t* m_pImage = nullptr;
+    // Kept with the image: a DC is costly to make.
+    std::unique_ptr<CWxSurfaceDC> m_pDC;
     cairo_surface_t* m_pDisplayCopy = nullptr;
     wxSize m_size;
     int m_nOrigin = 0; // the ring row that holds the window's first row

@@ -1,10 +1,9 @@
 #include "platform/wx/WxToolImages.h"
 
-#include <wx/artprov.h>
-#include <wx/dcmemory.h>
-#include <wx/image.h>
+#include <cstdlib>
 
-#include "platform/wx/WxFontMapper.h"
+#include <wx/artprov.h>
+#include <wx/image.h>
 
 namespace {
 const char* StockArt(CToolImageDef::Stock stock) {
@@ -38,14 +37,33 @@ const char* StockArt(CToolImageDef::Stock stock) {
     }
 }
 
+wxColour Colour(COLORREF colour) {
+    return wxColour(static_cast<unsigned char>(GetRValue(colour)),
+                    static_cast<unsigned char>(GetGValue(colour)),
+                    static_cast<unsigned char>(GetBValue(colour)));
+}
+
 // Letters missing from the palette are black.
 wxColour PixelColour(const std::vector<CPaletteEntry>& palette, char c) {
     for (const CPaletteEntry& entry : palette)
-        if (entry.m_letter == c)
-            return wxColour(static_cast<unsigned char>(GetRValue(entry.m_colour)),
-                            static_cast<unsigned char>(GetGValue(entry.m_colour)),
-                            static_cast<unsigned char>(GetBValue(entry.m_colour)));
+        if (entry.m_letter == c) return Colour(entry.m_colour);
     return wxColour(0, 0, 0);
+}
+
+constexpr unsigned char kOpaque = 255;
+
+// A picture of size whose pixel (x, y) is pixel(x, y, colour): the colour and its opacity.
+template <typename F> wxBitmap Picture(wxSize size, F pixel) {
+    wxImage image(size);
+    image.InitAlpha();
+    for (int y = 0; y < size.y; ++y)
+        for (int x = 0; x < size.x; ++x) {
+            wxColour colour;
+            unsigned char alpha = pixel(x, y, colour);
+            image.SetRGB(x, y, colour.Red(), colour.Green(), colour.Blue());
+            image.SetAlpha(x, y, alpha);
+        }
+    return wxBitmap(image);
 }
 
 // A plain square for a command nobody drew.
@@ -63,7 +81,7 @@ wxBitmap CWxToolImages::ForCommand(const CToolBarDef& bar, UINT id) {
         if (art.IsOk()) return art;
     }
     if (image && !image->m_rows.empty()) return FromPixels(image->m_rows, bar.m_palette);
-    if (image && !image->m_glyph.empty()) return FromGlyph(wxString::FromUTF8(image->m_glyph));
+    if (image && !image->m_coverage.empty()) return FromCoverage(image->m_coverage, image->m_ink);
     return FromPixels(kUnknown, bar.m_palette);
 }
 
@@ -74,51 +92,30 @@ wxBitmap CWxToolImages::FromArt(CToolImageDef::Stock stock) {
 
 wxBitmap CWxToolImages::FromPixels(const std::vector<std::string>& rows,
                                    const std::vector<CPaletteEntry>& palette) {
-    wxImage image(kWidth, kHeight);
-    image.InitAlpha();
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const std::string& row = rows[static_cast<size_t>(y) % rows.size()];
-            char c = static_cast<size_t>(x) < row.size() ? row[static_cast<size_t>(x)] : '.';
-            wxColour colour = PixelColour(palette, c);
-            image.SetRGB(x, y, colour.Red(), colour.Green(), colour.Blue());
-            image.SetAlpha(x, y, c == '.' ? 0 : 255);
-        }
-    return wxBitmap(image);
+    return Picture(wxSize(kWidth, kHeight), [&](int x, int y, wxColour& colour) -> unsigned char {
+        const std::string& row = rows[static_cast<size_t>(y) % rows.size()];
+        char c = static_cast<size_t>(x) < row.size() ? row[static_cast<size_t>(x)] : '.';
+        colour = PixelColour(palette, c);
+        return c == '.' ? 0 : kOpaque;
+    });
 }
 
-wxBitmap CWxToolImages::FromGlyph(const wxString& text) {
-    // Black on white, then white becomes transparent and ink the glyph's colour.
-    wxBitmap canvas(kWidth, kHeight, 24);
-    {
-        wxMemoryDC dc(canvas);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        CLogFont lf;
-        lf.m_nHeight = -13;
-        lf.m_nWeight = 700;
-        dc.SetFont(CWxFontMapper::Realize(lf));
-        dc.SetTextForeground(*wxBLACK);
-        wxSize extent = dc.GetTextExtent(text);
-        dc.DrawText(text, (kWidth - extent.x) / 2, (kHeight - extent.y) / 2);
-    }
-    wxImage image = canvas.ConvertToImage();
-    image.InitAlpha();
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            image.SetAlpha(x, y, static_cast<unsigned char>(255 - image.GetRed(x, y)));
-            image.SetRGB(x, y, 0, 0, 140);
-        }
-    return wxBitmap(image);
+wxBitmap CWxToolImages::FromCoverage(const std::vector<std::string>& rows, COLORREF ink) {
+    constexpr size_t kDigitsPerPixel = 2;
+    constexpr int kHex = 16;
+    return Picture(wxSize(kWidth, kHeight), [&](int x, int y, wxColour& colour) -> unsigned char {
+        const std::string& row = rows[static_cast<size_t>(y) % rows.size()];
+        size_t at = static_cast<size_t>(x) * kDigitsPerPixel;
+        std::string digits = at + kDigitsPerPixel <= row.size() ? row.substr(at, kDigitsPerPixel)
+                                                                : std::string("00");
+        colour = Colour(ink);
+        return static_cast<unsigned char>(std::strtoul(digits.c_str(), nullptr, kHex));
+    });
 }
 
 wxBitmap CWxToolImages::Marker(int image) {
-    wxImage picture(MarkerSize());
-    picture.InitAlpha();
-    for (int y = 0; y < picture.GetHeight(); ++y)
-        for (int x = 0; x < picture.GetWidth(); ++x) {
-            picture.SetRGB(x, y, 255, 0, 0);
-            picture.SetAlpha(x, y, image == 1 ? 255 : 0);
-        }
-    return wxBitmap(picture);
+    return Picture(MarkerSize(), [&](int, int, wxColour& colour) -> unsigned char {
+        colour = *wxRED;
+        return image == 1 ? kOpaque : 0;
+    });
 }

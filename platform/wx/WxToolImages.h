@@ -24,5 +24,5 @@ private:
     static wxBitmap FromArt(CToolImageDef::Stock stock);
     static wxBitmap FromPixels(const std::vector<std::string>& rows,
                                const std::vector<CPaletteEntry>& palette);
-    static wxBitmap FromGlyph(const wxString& text);
+    static wxBitmap FromCoverage(const std::vector<std::string>& rows, COLORREF ink);
 };

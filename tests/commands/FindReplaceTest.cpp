@@ -22,10 +22,15 @@ protected:
     }
     CFindReplaceDlg& FindDlg() { return m_pSet->FindDialog(); }
     CFindReplaceDlg& ReplaceDlg() { return m_pSet->ReplaceDialog(); }
-    CHeadlessWindowPeer& DlgPeer(CFindReplaceDlg& dlg) { return *Peer(&dlg); }
-    // Types into the dialog's controls and presses one of its buttons.
+    // The dialog's window; a dialog never opened is opened first, as a user would.
+    CHeadlessWindowPeer& DlgPeer(CFindReplaceDlg& dlg) {
+        if (!dlg.IsCreated()) dlg.ShowWindow(true);
+        return *Peer(&dlg);
+    }
+    // Opens the dialog if it is hidden, types into its controls and presses one of its buttons.
     void Press(CFindReplaceDlg& dlg, UINT button, const std::string& find,
                const std::string& replace = "") {
+        if (!dlg.IsWindowVisible()) dlg.ShowWindow(true);
         DlgPeer(dlg).SetItemText(IDC_FIND_TEXT, find);
         DlgPeer(dlg).SetItemText(IDC_REPLACE_TEXT, replace);
         dlg.OnCommandFromUI(button);
@@ -78,6 +83,29 @@ TEST_F(FindReplaceTest, DropDownListsTheHistoryOfItsOwnBox) {
     // Showing fills the list too: an empty list may never drop down.
     m_frame->OnCommandFromUI(ID_EDIT_FIND);
     EXPECT_EQ(DlgPeer(FindDlg()).m_items[IDC_FIND_TEXT].m_list.at(0), "ab");
+}
+
+TEST_F(FindReplaceTest, WindowsComeWhenFirstShownAndKeepWhatWasTypedAcrossHiding) {
+    Open(Bytes{'a', 'b'});
+    EXPECT_FALSE(FindDlg().IsCreated());
+    EXPECT_FALSE(ReplaceDlg().IsCreated());
+    m_pSet->Hide();
+    m_frame->OnCommandFromUI(ID_EDIT_REPLACE);
+    EXPECT_FALSE(FindDlg().IsCreated());
+    CHeadlessWindowPeer& peer = DlgPeer(ReplaceDlg());
+    peer.SetItemText(IDC_FIND_TEXT, "ab");
+    peer.SetItemText(IDC_REPLACE_TEXT, "cd");
+    peer.SetItemCheck(IDC_MATCH_CASE, 0);
+    peer.SetItemCheck(IDC_UNICODE, 1);
+    ReplaceDlg().OnCommandFromUI(IDCANCEL);
+    EXPECT_FALSE(peer.m_bVisible);
+    m_frame->OnCommandFromUI(ID_EDIT_REPLACE);
+    EXPECT_EQ(&DlgPeer(ReplaceDlg()), &peer);
+    EXPECT_EQ(peer.GetItemText(IDC_FIND_TEXT), "ab");
+    EXPECT_EQ(peer.GetItemText(IDC_REPLACE_TEXT), "cd");
+    EXPECT_EQ(peer.GetItemCheck(IDC_MATCH_CASE), 0);
+    EXPECT_EQ(peer.GetItemCheck(IDC_UNICODE), 1);
+    EXPECT_EQ(ReplaceDlg().m_strReplace, "cd");
 }
 
 TEST_F(FindReplaceTest, FindHidesOnSuccessAndStaysAfterFailure) {
@@ -150,8 +178,8 @@ TEST_F(FindReplaceTest, EmptyTextDoesNothingAndClipboardOptionSearchesItsBytes) 
 
 TEST_F(FindReplaceTest, RangeRadiosFollowTheRegisteredRange) {
     CKolvaView* view = Open(Bytes(64, 'a'));
-    CHeadlessWindowPeer& peer = DlgPeer(ReplaceDlg());
     m_frame->OnCommandFromUI(ID_EDIT_REPLACE);
+    CHeadlessWindowPeer& peer = DlgPeer(ReplaceDlg());
     EXPECT_FALSE(peer.m_items[IDC_RANGE_REGISTERED].m_bEnabled);
     EXPECT_EQ(peer.m_items[IDC_RANGE_WHOLE].m_nCheck, 1);
 

@@ -110,24 +110,59 @@ TEST_F(DialogTest, CancelLeavesTheFieldsAlone) {
     EXPECT_EQ(dlg.DoModal(), IDCANCEL); // no script: the user closes it
 }
 
+TEST_F(DialogTest, ModelessWindowIsBuiltWhenFirstShownFromTheFields) {
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    EXPECT_FALSE(dlg.IsCreated());
+    EXPECT_EQ(m_backend.PeerOf(&dlg), nullptr);
+    // Without a window the fields are the state: reading them back must not empty them.
+    dlg.m_strText = "表示前";
+    dlg.m_nRadio = 1;
+    EXPECT_TRUE(dlg.UpdateData(true));
+    EXPECT_EQ(dlg.m_strText, "表示前");
+    dlg.ShowWindow(false);
+    EXPECT_FALSE(dlg.IsCreated()); // hiding builds nothing
+
+    dlg.ShowWindow(true);
+    CHeadlessWindowPeer* peer = m_backend.PeerOf(&dlg);
+    ASSERT_NE(peer, nullptr);
+    EXPECT_TRUE(peer->m_bVisible);
+    EXPECT_EQ(peer->m_strText, "テスト");
+    EXPECT_EQ(peer->GetItemText(kEdit), "表示前");
+    EXPECT_EQ(peer->GetItemCheck(kCheck), 1);
+    EXPECT_EQ(peer->GetItemCheck(kRadioB), 1);
+}
+
 TEST_F(DialogTest, ModelessDialogHidesOnCancelAndKeepsItsWindow) {
     TestDialog dlg;
     ASSERT_TRUE(dlg.Create());
+    dlg.ShowWindow(true);
     CHeadlessWindowPeer* peer = m_backend.PeerOf(&dlg);
     ASSERT_NE(peer, nullptr);
-    dlg.ShowWindow(true);
     peer->SetItemText(kEdit, "残る");
     dlg.OnCommandFromUI(IDCANCEL);
     EXPECT_FALSE(peer->m_bVisible);
-    EXPECT_TRUE(dlg.IsCreated());
+    EXPECT_EQ(m_backend.PeerOf(&dlg), peer);
+    dlg.ShowWindow(true);
+    EXPECT_EQ(m_backend.PeerOf(&dlg), peer);
     EXPECT_EQ(dlg.GetDlgItemText(kEdit), "残る");
+}
+
+TEST_F(DialogTest, ModelessDialogWithoutTemplateIsRefused) {
+    CDialog dlg(999, nullptr);
+    EXPECT_FALSE(dlg.Create());
+    dlg.ShowWindow(true);
+    EXPECT_FALSE(dlg.IsCreated());
 }
 
 TEST_F(DialogTest, PostedCommandsWaitForThePumpAndGoWithTheirWindow) {
     TestDialog dlg;
     ASSERT_TRUE(dlg.Create());
-    m_backend.PeerOf(&dlg)->SetItemCheck(kCheck, 0);
+    // A command posted to a dialog never shown builds its window, hidden, to run in.
     dlg.PostCommand(IDOK);
+    ASSERT_TRUE(dlg.IsCreated());
+    EXPECT_FALSE(m_backend.PeerOf(&dlg)->m_bVisible);
+    m_backend.PeerOf(&dlg)->SetItemCheck(kCheck, 0);
     EXPECT_EQ(dlg.m_nCheck, 1);
     EXPECT_EQ(m_backend.PumpMessages(), 1);
     EXPECT_EQ(dlg.m_nCheck, 0);

@@ -271,7 +271,7 @@ TEST(ResourceToolBar, ButtonsInOrderWithSeparators) {
     EXPECT_EQ(bar->m_cyImage, 15);
 }
 
-TEST(ResourceToolBar, EveryButtonHasAPictureInTheBarsPalette) {
+TEST(ResourceToolBar, EveryButtonHasAPictureInTheBarsPaletteOrInk) {
     const CToolBarDef* bar = Find(Res().m_toolbars, 128);
     ASSERT_NE(bar, nullptr);
     std::set<char> letters = {'.'};
@@ -282,8 +282,15 @@ TEST(ResourceToolBar, EveryButtonHasAPictureInTheBarsPalette) {
         const CToolImageDef* image = bar->FindImage(id);
         ASSERT_NE(image, nullptr) << id;
         int kinds = (image->m_stock != CToolImageDef::NoStock) + !image->m_rows.empty() +
-                    !image->m_glyph.empty();
+                    !image->m_coverage.empty();
         EXPECT_EQ(kinds, 1) << id;
+        if (!image->m_coverage.empty()) {
+            ASSERT_EQ(image->m_coverage.size(), size_t(bar->m_cyImage)) << id;
+            for (const std::string& row : image->m_coverage) {
+                EXPECT_EQ(row.size(), 2 * size_t(bar->m_cxImage)) << id; // two digits a pixel
+                EXPECT_EQ(row.find_first_not_of("0123456789abcdef"), std::string::npos) << id;
+            }
+        }
         if (image->m_rows.empty()) continue;
         ASSERT_EQ(image->m_rows.size(), size_t(bar->m_cyImage)) << id;
         for (const std::string& row : image->m_rows) {

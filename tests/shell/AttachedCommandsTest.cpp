@@ -8,6 +8,8 @@
 #include "platform/base/ResourceTypes.h"
 #include "platform/base/VirtualKeys.h"
 #include "tests/shell/ShellFixture.h"
+#include "view/KolvaView.h"
+#include "view/ViewCommandSet.h"
 
 namespace {
 // A second set after the program's own: records what reaches it, and takes over the link to
@@ -34,6 +36,18 @@ public:
     std::vector<CMDIFrameWnd*> m_owners;
 };
 
+// A set attached after the view's own: it must not take the view's commands, and it reaches
+// the view's data.
+class RecordingViewSet : public CViewCommandSet {
+public:
+    explicit RecordingViewSet(CKolvaView& view) : CViewCommandSet(view) {
+        OnCommand(ID_JCODE_ASCII, [this] { m_bStoleJCode = true; });
+        OnCommand(ID_OPTION_SETTINGS, [this] { m_pData = Data(); });
+    }
+    CBinData* m_pData = nullptr;
+    bool m_bStoleJCode = false;
+};
+
 class AttachedCommandsTest : public ShellFixture {
 protected:
     void Start(std::vector<std::string> args = {}) {
@@ -49,19 +63,21 @@ protected:
 
 TEST_F(AttachedCommandsTest, FrameSetAnswersThroughRoutingWhileADocumentWindowIsActive) {
     Start();
-    CHeadlessWindowPeer* find = nullptr;
-    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
-        if (peer->m_request.m_nID == IDD_FIND) find = peer;
-    ASSERT_NE(find, nullptr);
+    // No dialog window is built before the user asks for one.
+    EXPECT_TRUE(m_backend.WindowsOfKind(CWindowRequest::Dialog).empty());
     EXPECT_FALSE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
     EXPECT_FALSE(m_app.MainFrame()->SendCommand(ID_EDIT_FIND));
     m_backend.PressKey(VK_F3, FALT);
-    EXPECT_FALSE(find->m_bVisible);
+    EXPECT_TRUE(m_backend.WindowsOfKind(CWindowRequest::Dialog).empty());
 
     m_app.OpenDocumentPath(File("a.bin"));
     m_app.OpenDocumentPath(File("b.bin"));
     EXPECT_TRUE(m_app.MainFrame()->QueryCommand(ID_EDIT_FIND).m_bEnabled);
     m_backend.PressKey(VK_F3, FALT);
+    CHeadlessWindowPeer* find = nullptr;
+    for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
+        if (peer->m_request.m_nID == IDD_FIND) find = peer;
+    ASSERT_NE(find, nullptr);
     EXPECT_TRUE(find->m_bVisible);
     EXPECT_EQ(find->m_strText, "検索 - [" + Doc(1)->GetTitle() + "]");
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_FILEBAR_FIRST));
@@ -97,6 +113,18 @@ TEST_F(AttachedCommandsTest, AppSetAnswersWithOrWithoutDocuments) {
     EXPECT_EQ(appSet->m_owners, (std::vector<CMDIFrameWnd*>(2, m_app.MainFrame())));
     // The application's own commands are untouched.
     EXPECT_TRUE(m_app.MainFrame()->SendCommand(ID_FILE_NEW));
+}
+
+TEST_F(AttachedCommandsTest, ViewSetAnswersForItsViewBeforeTheApplication) {
+    Start({File("a.bin")});
+    auto set = std::make_unique<RecordingViewSet>(*View(0));
+    RecordingViewSet* viewSet = set.get();
+    View(0)->AttachCommandSet(std::move(set));
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_JCODE_ASCII));
+    EXPECT_EQ(View(0)->m_nJCode, JCode::kAscii);
+    EXPECT_FALSE(viewSet->m_bStoleJCode);
+    ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_OPTION_SETTINGS));
+    EXPECT_EQ(viewSet->m_pData, Doc(0)->m_pData.get());
 }
 
 TEST_F(AttachedCommandsTest, ChangedSettingReachesEveryDocumentWindow) {

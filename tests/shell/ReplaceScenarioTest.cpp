@@ -14,10 +14,10 @@ protected:
         m_backend.m_profile.WriteInt("Settings", "InitialMode", 2);
         m_backend.m_profile.WriteInt("Settings", "nMaxOnMemoryFileSize", 1);
         ShellFixture::Start(std::move(args));
+        ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_EDIT_REPLACE));
         for (CHeadlessWindowPeer* peer : m_backend.WindowsOfKind(CWindowRequest::Dialog))
             if (peer->m_request.m_nID == IDD_REPLACE) m_pDialog = peer;
         ASSERT_NE(m_pDialog, nullptr);
-        ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_EDIT_REPLACE));
         m_pDialog->SetItemText(IDC_FIND_TEXT, "ab");
         m_pDialog->SetItemText(IDC_REPLACE_TEXT, "xy");
     }

@@ -1,4 +1,10 @@
 // The caret, keyboard and input-method entry, and selection by keys and by the mouse.
+#include <memory>
+
+#include "commands/ViewCommands.h"
+#include "platform/base/FrameworkIds.h"
+#include "platform/framework/MDIChildWnd.h"
+#include "platform/framework/WindowRequest.h"
 #include "tests/view/ViewFixture.h"
 #include "view/HexSelection.h"
 
@@ -262,14 +268,38 @@ TEST_F(CaretInputTest, ClosingTheActiveDocumentActivatesTheNextView) {
 }
 
 TEST_F(CaretInputTest, EditsReachEveryViewOfTheDocument) {
-    CKolvaView* view = OpenInMode(Bytes(20), 2);
-    CKolvaView other; // a second view of the document, without a window
-    view->GetDocument()->AddView(&other);
+    CKolvaView* view = OpenInMode(Bytes(20), 1);
+    // A second window on the document, made as the template makes the first.
+    auto frame = std::make_unique<CMDIChildWnd>();
+    ASSERT_TRUE(frame->Create(m_frame.get(), "second"));
+    auto* other = static_cast<CKolvaView*>(frame->AttachView(std::make_unique<CKolvaView>()));
+    CViewCommands::Install(*other);
+    view->GetDocument()->AddView(other);
+    CWindowRequest request;
+    request.m_kind = CWindowRequest::View;
+    request.m_pParent = frame.get();
+    request.m_nID = FrameworkIds::kFirstPane;
+    ASSERT_TRUE(other->CreatePeer(request));
+    other->OnInitialUpdate();
+    Peer(other)->Resize(80 * 8, 30 * 16);
+    Activate(view);
+
+    Data(view).m_nCaret = 17;
+    Peer(other)->Paint();
+    Type("A"); // overwritten in place: only the caret's row repaints
+    EXPECT_EQ(Peer(other)->m_invalidRects, std::vector<CRect>{CRect(0, 16, 79 * 8, 32)});
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+
+    view->GetDocument()->m_nEditMode = 2;
+    view->OnModeChanged();
     Data(view).m_nCaret = 20;
+    Data(view).SetSelection(0, 3);
     Type("0123456789ABCDEF0123456789"); // 13 more bytes: a row more
-    EXPECT_EQ(other.m_nTotalRows, 3);
-    EXPECT_TRUE(m_frame->SendCommand(ID_EDIT_UNDO_ALL));
-    EXPECT_EQ(other.m_nTotalRows, 2);
+    EXPECT_EQ(other->m_nTotalRows, 3);
+    EXPECT_TRUE(Peer(other)->m_bAllInvalid);
+    ASSERT_TRUE(m_frame->SendCommand(ID_EDIT_UNDO_ALL));
+    EXPECT_EQ(other->m_nTotalRows, 2);
+    EXPECT_FALSE(Data(view).m_bSelection);
     EXPECT_FALSE(view->GetDocument()->IsModified());
-    view->GetDocument()->RemoveView(&other);
+    frame->DestroyWindow(); // takes its view away from the document
 }

@@ -86,6 +86,7 @@ protected:
 
 TEST_F(WxDialogTest, ControlsAreMadeWhereTheTemplateSaysInDialogUnits) {
     ASSERT_TRUE(m_dialog.Create());
+    m_dialog.ShowWindow(true);
     CSize base = CWxProbe::DialogBaseUnits(m_dialog);
     ASSERT_GT(base.cx, 3);
     EXPECT_EQ(m_dialog.GetClientRect(), CRect(0, 0, 200 * base.cx / 4, 120 * base.cy / 8));
@@ -103,6 +104,7 @@ TEST_F(WxDialogTest, ControlsAreMadeWhereTheTemplateSaysInDialogUnits) {
 
 TEST_F(WxDialogTest, ItemsKeepTextsChecksAndLists) {
     ASSERT_TRUE(m_dialog.Create());
+    m_dialog.ShowWindow(true);
     m_dialog.SetDlgItemText(kEdit, "\\x0A日本語");
     EXPECT_EQ(m_dialog.GetDlgItemText(kEdit), "\\x0A日本語");
     m_dialog.SetDlgItemText(kCombo, "typed");
@@ -124,6 +126,7 @@ TEST_F(WxDialogTest, ItemsKeepTextsChecksAndLists) {
 
 TEST_F(WxDialogTest, TheSpinButtonSetsTheNumberBeforeItWithinItsRange) {
     ASSERT_TRUE(m_dialog.Create());
+    m_dialog.ShowWindow(true);
     m_dialog.GetDialogPeer()->SetSpinRange(kSpin, 1, 256);
     m_dialog.SetDlgItemText(kNumber, "255");
     EXPECT_TRUE(CWxProbe::StepSpin(m_dialog, kSpin, 1));
@@ -164,6 +167,39 @@ TEST_F(WxDialogTest, PostedCommandsComeAfterTheCurrentMessage) {
     // Cancel hides through the same hook as ShowWindow.
     CWxProbe::DialogKey(m_dialog, VK_ESCAPE);
     EXPECT_EQ(m_dialog.m_shown, (std::vector<bool>{true, false}));
+}
+
+// A dialog whose edit box and radios follow its fields.
+class FieldDialog : public TestDialog {
+public:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Text(pDX, kEdit, m_strText);
+        DDX_Radio(pDX, kRadio1, m_nRadio);
+    }
+    std::string m_strText;
+    int m_nRadio = 0;
+};
+
+TEST_F(WxDialogTest, ModelessWindowIsBuiltWhenShownFromWhatWasSetBefore) {
+    FieldDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_FALSE(dialog.IsCreated());
+    dialog.m_strText = "前に設定";
+    dialog.m_nRadio = 1;
+    dialog.ShowWindow(true);
+    ASSERT_TRUE(dialog.IsCreated());
+    EXPECT_TRUE(dialog.IsWindowVisible());
+    EXPECT_EQ(dialog.GetDlgItemText(kEdit), "前に設定");
+    EXPECT_EQ(dialog.IsDlgButtonChecked(kRadio2), 1);
+    EXPECT_EQ(dialog.m_shown, std::vector<bool>{true});
+    // What the user typed outlives hiding.
+    dialog.SetDlgItemText(kEdit, "入力");
+    CWxProbe::DialogKey(dialog, VK_ESCAPE);
+    EXPECT_FALSE(dialog.IsWindowVisible());
+    dialog.ShowWindow(true);
+    EXPECT_EQ(dialog.GetDlgItemText(kEdit), "入力");
+    dialog.DestroyWindow();
+    CWxProbe::Pump(30);
 }
 
 // Its own timer ends the dialog while it runs modally; the timer is killed in its own tick.
