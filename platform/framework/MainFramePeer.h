@@ -7,7 +7,7 @@
 // The main frame: menu bar, accelerators and the document windows.
 class CMainFramePeer : public CFramePeer {
 public:
-    // The menu and the bars follow the owner's command states.
+    // The bars follow the owner's command states; a menu may wait until it opens.
     virtual void UpdateCommandUI() = 0;
     virtual void ActivateChild(CWnd* pChild) = 0;
     virtual void MaximizeChild(CWnd* pChild) = 0;

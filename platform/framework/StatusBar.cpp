@@ -15,7 +15,10 @@ void CStatusBar::SetPanes(const std::vector<int>& widths) {
 
 void CStatusBar::SetPaneText(int index, const std::string& text) {
     if (index < 0 || static_cast<size_t>(index) >= m_texts.size()) return;
-    m_texts[static_cast<size_t>(index)] = text;
+    std::string& shown = m_texts[static_cast<size_t>(index)];
+    // The indicators are set after every key; the toolkit hears only of a change.
+    if (shown == text) return;
+    shown = text;
     if (CStatusBarPeer* peer = GetStatusBarPeer()) peer->SetPaneText(index, text);
 }
 

@@ -76,6 +76,7 @@ bool CWinApp::DeleteProfileSection(const std::string& section) {
 void CWinApp::LoadStdProfileSettings(int nMaxMRU) {
     m_nMaxMRU = nMaxMRU;
     m_recentFiles.clear();
+    m_bRecentFilesShown = false;
     for (int i = 1; i <= nMaxMRU; ++i) {
         std::string path = GetProfileString(kRecentSection, "File" + std::to_string(i));
         if (path.empty()) break;
@@ -85,13 +86,17 @@ void CWinApp::LoadStdProfileSettings(int nMaxMRU) {
 
 void CWinApp::AddToRecentFileList(const std::string& path) {
     if (m_nMaxMRU <= 0 || path.empty()) return;
+    // A save of the file at the top keeps the list as it is: the menu is not rebuilt.
+    if (m_bRecentFilesShown && !m_recentFiles.empty() && m_recentFiles[0] == path) return;
     m_recentFiles.erase(std::remove(m_recentFiles.begin(), m_recentFiles.end(), path),
                         m_recentFiles.end());
     m_recentFiles.insert(m_recentFiles.begin(), path);
     if (static_cast<int>(m_recentFiles.size()) > m_nMaxMRU)
         m_recentFiles.resize(static_cast<size_t>(m_nMaxMRU));
-    if (CMainFramePeer* peer = m_pMainWnd ? m_pMainWnd->GetMainFramePeer() : nullptr)
+    if (CMainFramePeer* peer = m_pMainWnd ? m_pMainWnd->GetMainFramePeer() : nullptr) {
         peer->SetRecentFiles(m_recentFiles);
+        m_bRecentFilesShown = true;
+    }
 }
 
 void CWinApp::SaveStdProfileSettings() {

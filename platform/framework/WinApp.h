@@ -51,6 +51,7 @@ protected:
     std::unique_ptr<CMultiDocTemplate> m_pDocTemplate;
     std::string m_strRegistryKey;
     std::vector<std::string> m_recentFiles;
+    bool m_bRecentFilesShown = false; // the main frame's menu lists m_recentFiles
     int m_nMaxMRU = 0;
 };
 

@@ -148,6 +148,7 @@ void CHeadlessWindowPeer::SetPanes(const std::vector<int>& widths) {
 void CHeadlessWindowPeer::SetPaneText(int index, const std::string& text) {
     if (index >= 0 && static_cast<size_t>(index) < m_paneTexts.size())
         m_paneTexts[static_cast<size_t>(index)] = text;
+    ++m_nPaneTextsSet;
 }
 
 int CHeadlessWindowPeer::RunModal() {

@@ -66,8 +66,14 @@ public:
     void ActivateChild(CWnd* pChild) override { m_pActiveChild = pChild; }
     void MaximizeChild(CWnd* pChild) override { m_pMaximizedChild = pChild; }
     void ArrangeChildren(Arrangement how) override { m_nArrangement = how; }
-    void SetRecentFiles(const std::vector<std::string>& paths) override { m_recent = paths; }
-    void SetButtons(const std::vector<Button>& buttons) override { m_buttons = buttons; }
+    void SetRecentFiles(const std::vector<std::string>& paths) override {
+        m_recent = paths;
+        ++m_nRecentSet;
+    }
+    void SetButtons(const std::vector<Button>& buttons) override {
+        m_buttons = buttons;
+        ++m_nButtonsSet;
+    }
     void SetButtonImage(int index, int image) override;
     void SetPanes(const std::vector<int>& widths) override;
     void SetPaneText(int index, const std::string& text) override;
@@ -126,10 +132,13 @@ public:
     CWnd* m_pMaximizedChild = nullptr;
     int m_nArrangement = -1;
     std::vector<std::string> m_recent;
+    int m_nRecentSet = 0; // how often the recent files were given
     std::vector<Button> m_buttons;
+    int m_nButtonsSet = 0;
     std::map<int, int> m_buttonImages;
     std::vector<int> m_paneWidths;
     std::vector<std::string> m_paneTexts;
+    int m_nPaneTextsSet = 0; // every text given to a pane
     // Menu items and buttons as the last command-state refresh left them.
     std::map<UINT, CCmdUI> m_commandStates;
     struct Item {

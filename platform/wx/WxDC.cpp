@@ -77,6 +77,7 @@ void CWxDC::Realize() {
     m_bRealized = true;
     m_pMetrics = &CWxGlyphMetrics::Select(m_dc, m_pFont ? m_pFont->GetLogFont() : CLogFont(),
                                           m_scaleY / m_fontEnlargement, m_bPrinting);
+    m_layout.FontChanged();
 }
 
 const CWxGlyphMetrics::Cells& CWxDC::CellMetrics() {
@@ -204,7 +205,7 @@ bool CWxDC::FitsCells(char16_t unit, int cells) {
 void CWxDC::FlushRun(wxPoint origin) {
     m_run.Trim(true);
     if (m_run.empty()) return;
-    m_dc.DrawText(m_run, origin.x + m_nRunCell * CellMetrics().width, origin.y);
+    DrawString(m_run, origin.x + m_nRunCell * CellMetrics().width, origin.y);
     m_run.clear();
 }
 
@@ -218,7 +219,11 @@ void CWxDC::DrawAlone(wxPoint origin, int cell, int cells, char16_t unit) {
     std::optional<ClipTo> clip;
     if (slack < 0 || y < origin.y || y + glyph.height > origin.y + c.height)
         clip.emplace(m_dc, wxRect(x, origin.y, cells * c.width, c.height));
-    m_dc.DrawText(wxString(static_cast<wchar_t>(unit)), x + slack / 2, y);
+    DrawString(wxString(static_cast<wchar_t>(unit)), x + slack / 2, y);
+}
+
+void CWxDC::DrawString(const wxString& text, int x, int y) {
+    if (!m_layout.Draw(m_dc, text, x, y)) m_dc.DrawText(text, x, y);
 }
 
 void CWxDC::DrawDot(wxPoint origin, int cell) {

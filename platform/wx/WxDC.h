@@ -8,6 +8,7 @@
 #include "platform/framework/DC.h"
 #include "platform/wx/WxGlyphMetrics.h"
 #include "platform/wx/WxRasterOp.h"
+#include "platform/wx/WxTextLayout.h"
 
 // A device context on a wx DC. Text is code page 932 drawn on an exact cell grid: one byte
 // per cell of the font's half-width advance, a double-byte character across two cells, an
@@ -66,6 +67,8 @@ private:
     // A glyph that does not fit its cells: centred on them and cut at their edges.
     void DrawAlone(wxPoint origin, int cell, int cells, char16_t unit);
     void DrawDot(wxPoint origin, int cell);
+    // Text at a device point in the DC's font and text colour.
+    void DrawString(const wxString& text, int x, int y);
 
     std::unique_ptr<wxDC> m_pOwned;
     wxDC& m_dc;
@@ -75,6 +78,7 @@ private:
     double m_scaleX = 1.0, m_scaleY = 1.0; // device pixels per logical unit
     wxRealPoint m_devicePPI;               // 0: the context's own
     double m_fontEnlargement = 1.0;
+    CWxTextLayout m_layout;
     wxString m_run; // the glyphs being drawn, reused so drawing does not allocate per cell
     int m_nRunCell = 0;
     bool m_bClipped = false;

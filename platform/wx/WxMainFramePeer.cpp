@@ -75,7 +75,9 @@ void CWxMainFramePeer::AdoptChild(wxWindow* child, int kind) {
 }
 
 void CWxMainFramePeer::UpdateCommandUI() {
-    if (m_pMenu) m_pMenu->Update(m_pOwner);
+    // Called after every key: the menus, which nobody sees until they open, are brought up to
+    // date as they open (OnMenuOpen). A command is enabled or not by its route, whatever its
+    // menu item shows.
     if (!m_pWindow) return;
     for (wxWindow* child : m_pWindow->GetChildren())
         if (auto* bar = child->IsShown() ? dynamic_cast<CWxToolBarPeer*>(OfWindow(child)) : nullptr)
@@ -117,6 +119,7 @@ void CWxMainFramePeer::OnMenu(wxCommandEvent& event) {
 
 void CWxMainFramePeer::OnMenuOpen(wxMenuEvent& event) {
     event.Skip();
+    if (m_pMenu) m_pMenu->Update(m_pOwner);
     UpdateCommandUI();
 }
 

@@ -4,10 +4,32 @@
 
 namespace {
 constexpr int kTextMargin = 10; // room for the pane's border and padding
-}
+
+// wx's bar repaints a pane the moment its text is set; a held key then paints the bar once a
+// key. This one leaves the pane to the next paint with the rest of the window.
+class CQuietStatusBar : public wxStatusBar {
+public:
+    using wxStatusBar::wxStatusBar;
+
+protected:
+    void DoUpdateStatusText(int number) override {
+        wxRect rect;
+        if (GetFieldRect(number, rect)) Refresh(true, &rect);
+    }
+};
+} // namespace
 
 CWxStatusBarPeer::CWxStatusBarPeer(CWnd* pOwner, wxWindow* parent) : CWxWindowPeer(pOwner) {
-    Attach(new wxStatusBar(parent, wxID_ANY, wxSTB_SHOW_TIPS));
+    auto* bar = new CQuietStatusBar(parent, wxID_ANY, wxSTB_SHOW_TIPS);
+    FixAttributes(bar);
+    Attach(bar);
+    // A new theme or resolution brings another font.
+    auto remeasure = [this](wxEvent& event) {
+        event.Skip();
+        m_advances.clear();
+    };
+    bar->Bind(wxEVT_SYS_COLOUR_CHANGED, remeasure);
+    bar->Bind(wxEVT_DPI_CHANGED, remeasure);
     StartDelivery();
 }
 
@@ -26,13 +48,22 @@ void CWxStatusBarPeer::ApplyWidths() {
         Bar()->SetFieldsCount(static_cast<int>(m_widths.size()), m_widths.data());
 }
 
+int CWxStatusBarPeer::TextWidth(const wxString& text) {
+    int width = 0;
+    for (wxUniChar c : text) {
+        auto [it, fresh] = m_advances.try_emplace(c.GetValue(), 0);
+        if (fresh) it->second = Bar()->GetTextExtent(wxString(c)).x;
+        width += it->second;
+    }
+    return width;
+}
+
 void CWxStatusBarPeer::SetPaneText(int index, const std::string& text) {
     if (!Bar() || index < 0 || static_cast<size_t>(index) >= m_widths.size()) return;
     wxString value = Utf8(text);
     int& width = m_widths[static_cast<size_t>(index)];
-    int needed = Bar()->GetTextExtent(value).x + kTextMargin;
-    if (width >= 0 && needed > width) {
-        width = needed;
+    if (width >= 0 && TextWidth(value) + kTextMargin > width) {
+        width = TextWidth(value) + kTextMargin;
         ApplyWidths();
     }
     Bar()->SetStatusText(value, index);

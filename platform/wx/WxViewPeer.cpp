@@ -81,11 +81,42 @@ void CWxViewPeer::ApplyScrollBar(int bar, bool bRedraw) {
     const SCROLLINFO& s = m_scroll[bar];
     long long range = static_cast<long long>(s.nMax) - s.nMin + 1;
     if (!m_bScrollShown[bar] || range <= 0) {
-        m_pWindow->SetScrollbar(Orientation(bar), 0, 0, 0, bRedraw);
+        SetBar(bar, 0, 0, 0, bRedraw);
         return;
     }
-    m_pWindow->SetScrollbar(Orientation(bar), s.nPos - s.nMin, static_cast<int>(s.nPage),
-                            static_cast<int>(std::min<long long>(range, INT_MAX)), bRedraw);
+    SetBar(bar, s.nPos - s.nMin, static_cast<int>(s.nPage),
+           static_cast<int>(std::min<long long>(range, INT_MAX)), bRedraw);
+}
+
+void CWxViewPeer::SetBar(int bar, int pos, int page, int range, bool bRedraw) {
+    // Setting the page and range again makes GTK hide the bar and show it again, resizing the
+    // view twice: a scroll by a key would repaint the whole view.
+    BarShape& shape = m_barShape[bar];
+    int orientation = Orientation(bar);
+    if (shape.page == page && shape.range == range) {
+        if (m_pWindow->GetScrollPos(orientation) != pos)
+            m_pWindow->SetScrollPos(orientation, pos, bRedraw);
+        return;
+    }
+    shape.page = page;
+    shape.range = range;
+    m_pWindow->SetScrollbar(orientation, pos, page, range, bRedraw);
+    KeepBarShown(bar, range > page);
+}
+
+void CWxViewPeer::KeepBarShown(int bar, bool bShown) {
+    // Left to decide whether a bar is needed, GTK allocates the view without its bar and then
+    // with it every time the thumb moves; each is a resize, and a resize repaints the view.
+    auto* scrolled = GTK_IS_SCROLLED_WINDOW(m_pWindow->GetHandle())
+                         ? GTK_SCROLLED_WINDOW(m_pWindow->GetHandle())
+                         : nullptr;
+    if (!scrolled) return;
+    GtkPolicyType policy[2];
+    gtk_scrolled_window_get_policy(scrolled, &policy[SB_HORZ], &policy[SB_VERT]);
+    GtkPolicyType wanted = bShown ? GTK_POLICY_ALWAYS : GTK_POLICY_NEVER;
+    if (policy[bar] == wanted) return;
+    policy[bar] = wanted;
+    gtk_scrolled_window_set_policy(scrolled, policy[SB_HORZ], policy[SB_VERT]);
 }
 
 void CWxViewPeer::OnScroll(wxScrollWinEvent& event) {

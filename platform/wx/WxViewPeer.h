@@ -36,10 +36,17 @@ private:
     // Applies a caret change: repaints where the caret was and where it is now.
     template <typename F> void ChangeCaret(F change, bool bRestartBlink);
     void ApplyScrollBar(int bar, bool bRedraw);
+    // Gives wx the bar's thumb, page and range; a change of the thumb alone moves only the thumb.
+    void SetBar(int bar, int pos, int page, int range, bool bRedraw);
+    void KeepBarShown(int bar, bool bShown);
     void OnScroll(wxScrollWinEvent& event);
 
     SCROLLINFO m_scroll[2];
     bool m_bScrollShown[2] = {true, true};
+    struct BarShape {
+        int page = -1, range = -1;
+    };
+    BarShape m_barShape[2]; // as last given to wx
     CWxCaret m_caret;
     std::unique_ptr<CWxTimer> m_pBlink;
     int m_nBlinks = 0; // since the caret last changed

@@ -19,6 +19,11 @@ std::unordered_map<const wxWindow*, CWxWindowPeer*>& Peers() {
 }
 } // namespace
 
+void CWxWindowPeer::FixAttributes(wxWindow* window) {
+    window->SetOwnFont(window->GetFont());
+    window->SetOwnForegroundColour(window->GetForegroundColour());
+}
+
 wxString CWxWindowPeer::Utf8(const std::string& s) {
     wxString text = wxString::FromUTF8(s.data(), s.size());
     if (!text.empty() || s.empty()) return text;

@@ -68,6 +68,10 @@ protected:
     virtual void Detach() {}
     // Clicks of buttons, check boxes and radio buttons in host reach the owner as commands.
     void ForwardControlCommands(wxWindow* host);
+    // Gives the window its theme's font and text colour as its own: every paint DC takes them,
+    // and a window without its own asks the GTK theme for each at every paint. (Its own
+    // background would paint differently from the theme's.)
+    static void FixAttributes(wxWindow* window);
     // Messages reach the owner once the peer is made: constructors end with this.
     void StartDelivery() { m_pOwner = m_pCreator; }
 

@@ -151,8 +151,15 @@ TEST_F(DocumentScenarioTest, ASaveNamesTheDocumentOnlyWhenItsNameChanges) {
     EXPECT_EQ(captions.back(), a);
     Edit(Doc(0), 'x');
     captions.clear();
+    CHeadlessWindowPeer* main = m_backend.PeerOf(m_app.MainFrame());
+    CHeadlessWindowPeer* fileBar = m_backend.PeerOf(&m_app.MainFrame()->m_wndFileBar);
+    int recentSet = main->m_nRecentSet, buttonsSet = fileBar->m_nButtonsSet;
     ASSERT_TRUE(Save(Doc(0)));
     EXPECT_TRUE(captions.empty());
+    // Nothing else a window shows changed: the recent files keep their order, the bar its button.
+    EXPECT_EQ(main->m_nRecentSet, recentSet);
+    EXPECT_EQ(fileBar->m_nButtonsSet, buttonsSet);
+    EXPECT_EQ(main->m_recent.front(), a);
     // Save As: the caption goes straight to the new full path, the button to the file name.
     std::string b = m_dir.Path("b.bin");
     m_backend.QueueFileName(b);
@@ -239,6 +246,22 @@ TEST_F(DocumentScenarioTest, StatusPaneShowsTheCharacterCodeOfTheView) {
     EXPECT_EQ(pane(), "ASCII");
     ASSERT_TRUE(m_app.MainFrame()->SendCommand(ID_JCODE_SJIS));
     EXPECT_EQ(pane(), "SJIS");
+}
+
+TEST_F(DocumentScenarioTest, IndicatorsReachTheStatusBarOnlyWhenTheyChange) {
+    Start({m_dir.Write("a.bin", Str("0123456789abcdef0123"))});
+    auto* child = dynamic_cast<CChildFrame*>(m_app.MainFrame()->MDIGetActive());
+    ASSERT_NE(child, nullptr);
+    CHeadlessWindowPeer* bar = m_backend.PeerOf(&child->m_wndStatusBar);
+    child->UpdateIndicators();
+    int set = bar->m_nPaneTextsSet;
+    child->UpdateIndicators();
+    EXPECT_EQ(bar->m_nPaneTextsSet, set);
+    // A caret that moves changes the address alone.
+    Doc(0)->m_pData->SetCaret(17);
+    child->UpdateIndicators();
+    EXPECT_EQ(bar->m_nPaneTextsSet, set + 1);
+    EXPECT_EQ(bar->m_paneTexts[CChildFrame::kPaneAddress], "0011/0014");
 }
 
 namespace {
