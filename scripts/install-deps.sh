@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, skipping those present.
+# Installs the Debian packages the build, the tests and the program need, skipping those present;
+# given package names, installs those instead.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,8 @@ packages=(
     clang-format python3 poppler-utils desktop-file-utils
     g++-mingw-w64-x86-64-posix wine wine64 zip googletest ccache
 )
+
+[ "$#" -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/base/FileException.h"
+#include "platform/base/NativeFile.h"
 
 // Writes a file so that the file at the path is either the old one or the complete new one,
 // in one sequence: a symbolic link is resolved to the file it points at (or, for a file whose
@@ -62,13 +63,8 @@ private:
 #endif
     bool RewriteInPlace(const OldFile& old, const std::string& made, CFileException* pError);
 
-#ifdef _WIN32
-    using Native = void*;                                              // a HANDLE
-    static inline Native const kNoFile = reinterpret_cast<Native>(-1); // INVALID_HANDLE_VALUE
-#else
-    using Native = int; // a file descriptor
-    static constexpr Native kNoFile = -1;
-#endif
+    using Native = NativeFile::Handle;
+    static inline const Native kNoFile = NativeFile::kNone;
     Native m_fd = kNoFile;
     std::string m_strPath;   // the path the user named
     std::string m_strTarget; // the file replaced: the path, symbolic links resolved when followed

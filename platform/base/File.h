@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/base/FileException.h"
+#include "platform/base/NativeFile.h"
 
 struct CFileStatus {
     int64_t m_size = 0;
@@ -69,13 +70,8 @@ public:
 private:
     [[noreturn]] void Throw(int err) const;
 
-#ifdef _WIN32
-    using Native = void*;                                              // a HANDLE
-    static inline Native const kNoFile = reinterpret_cast<Native>(-1); // INVALID_HANDLE_VALUE
-#else
-    using Native = int; // a file descriptor
-    static constexpr Native kNoFile = -1;
-#endif
+    using Native = NativeFile::Handle;
+    static inline const Native kNoFile = NativeFile::kNone;
     Native m_fd = kNoFile;
     std::string m_strPath;
 };

@@ -163,25 +163,6 @@ struct CAtomicFile::OldFile {
     struct stat m_stat {};
 };
 
-CAtomicFile::~CAtomicFile() {
-    Abandon();
-}
-
-bool CAtomicFile::Fail(int err, CFileException* pError) {
-    return Fail(CFileException::CauseFromOsError(err), err, pError);
-}
-
-bool CAtomicFile::Fail(CFileException::Cause cause, int err, CFileException* pError) {
-    return FailOn(m_strPath, cause, err, pError);
-}
-
-bool CAtomicFile::FailOn(const std::string& file, CFileException::Cause cause, int err,
-                         CFileException* pError) {
-    if (pError) *pError = CFileException(cause, err, file);
-    Abandon();
-    return false;
-}
-
 bool CAtomicFile::NameFits(const std::string& path) {
     std::string dir = DirOf(path);
     long max = ::pathconf(FolderName(dir), _PC_NAME_MAX);

@@ -94,25 +94,6 @@ struct CAtomicFile::OldFile {
     BY_HANDLE_FILE_INFORMATION m_info{};
 };
 
-CAtomicFile::~CAtomicFile() {
-    Abandon();
-}
-
-bool CAtomicFile::Fail(int err, CFileException* pError) {
-    return Fail(CFileException::CauseFromOsError(err), err, pError);
-}
-
-bool CAtomicFile::Fail(CFileException::Cause cause, int err, CFileException* pError) {
-    return FailOn(m_strPath, cause, err, pError);
-}
-
-bool CAtomicFile::FailOn(const std::string& file, CFileException::Cause cause, int err,
-                         CFileException* pError) {
-    if (pError) *pError = CFileException(cause, err, file);
-    Abandon();
-    return false;
-}
-
 bool CAtomicFile::NameFits(const std::string& path) {
     std::string dir = CWinPath::FolderOf(path);
     return CWinPath::ToWide(path.substr(dir.size())).size() <= kMaxNameLength;
