@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Resident memory (VmRSS) of the editor beside the bare wx program, once both are quiet.
 
-Usage: memory.py --reference build/bench/reference/MinimalWxFrame
+Usage: memory.py --reference build/platform/wx/reference/MinimalWxFrame
                  --program [NAME=]build/app/quelm [--program NAME=other/quelm ...] [--runs N]
 
 Each run starts the reference once and every program on no file, a 16 MiB file (held in

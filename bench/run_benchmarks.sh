@@ -12,7 +12,7 @@ build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUELM_BENCH=ON >/dev/null
 cmake --build "$build" --target benchmarks -j "$(nproc)"
 # The real program and the bare wx program for the memory and start-up scripts, when wx is built.
-reference="$build/bench/reference/MinimalWxFrame"
+reference="$build/platform/wx/reference/MinimalWxFrame"
 if ! cmake --build "$build" --target quelm MinimalWxFrame -j "$(nproc)" >/dev/null 2>&1; then
     echo "quelm or MinimalWxFrame did not build: memory.py and startup.py are left out" >&2
     reference=""

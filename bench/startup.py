@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """CPU time the editor takes to a quiet empty window, beside the bare wx program.
 
-Usage: startup.py --reference build/bench/reference/MinimalWxFrame
+Usage: startup.py --reference build/platform/wx/reference/MinimalWxFrame
                   --program [NAME=]build/app/quelm [--program NAME=other/quelm ...] [--runs N]
 
 The CPU time of every thread is read from the scheduler when the program's window is shown

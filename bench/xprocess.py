@@ -1,7 +1,7 @@
 """What memory.py and startup.py share: one virtual display, programs started on it with a
 private home, waiting until a program is quiet, and reading its CPU time and memory.
 
-Every figure is compared with the bare wx program (bench/reference) measured on the same
+Every figure is compared with the bare wx program (platform/wx/reference) measured on the same
 display in the same run, runs interleaved, medians reported.
 """
 import contextlib

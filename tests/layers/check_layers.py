@@ -39,9 +39,8 @@ FORBIDDEN_HEADERS = {
     "engine": ["platform/framework/SystemServices.h"],
 }
 
-# Only these folders may include the window system's headers; bench/reference holds the bare
-# wx program the editor's memory and start-up are measured against.
-TOOLKIT_FOLDERS = ["platform/wx", "app", "bench/reference"]
+# Only these folders may include the window system's headers.
+TOOLKIT_FOLDERS = ["platform/wx", "app"]
 TOOLKIT_HEADER = re.compile(r"^(wx|gtk|gdk|glib|gio|gobject|pango|cairo|X11)\b")
 
 # Only these folders may include the Win32 API's headers: the Windows halves of the plain
