@@ -1,6 +1,8 @@
 // The half of the atomic save that is the same on every system.
 #include "platform/base/AtomicFile.h"
 
+#include <random>
+
 CAtomicFile::~CAtomicFile() {
     Abandon();
 }
@@ -18,4 +20,14 @@ bool CAtomicFile::FailOn(const std::string& file, CFileException::Cause cause, i
     if (pError) *pError = CFileException(cause, err, file);
     Abandon();
     return false;
+}
+
+std::string CAtomicFile::TemporaryName(const std::string& dir) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const int kLength = 6;
+    static std::mt19937 random{std::random_device{}()};
+    std::string name = dir + ".quelm-";
+    for (int i = 0; i < kLength; ++i)
+        name += kLetters[random() % (sizeof kLetters - 1)];
+    return name;
 }

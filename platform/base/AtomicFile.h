@@ -45,6 +45,8 @@ public:
 
     // Whether a file of this name can exist: its last part is no longer than its folder allows.
     static bool NameFits(const std::string& path);
+    // A fresh name in dir for a file of our own, short so that it fits wherever the target does.
+    static std::string TemporaryName(const std::string& dir);
 
 private:
     struct OldFile;

@@ -4,7 +4,6 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,16 +59,6 @@ CFileException::Cause ReplaceCause(const std::string& path, int err) {
     return CFileException::CauseFromOsError(err);
 }
 
-// A fresh name in dir for a file of our own, short so that it fits wherever the target does.
-std::string TemporaryName(const std::string& dir) {
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::mt19937 random{std::random_device{}()};
-    std::string name = dir + ".quelm-";
-    for (int i = 0; i < 6; ++i)
-        name += kLetters[random() % (sizeof kLetters - 1)];
-    return name;
-}
-
 void SyncFolder(const std::string& path) {
     int dfd = ::open(FolderName(DirOf(path)), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
@@ -113,7 +102,7 @@ int CopyContent(int in, int out) {
 // A new hard link to from under a fresh name in dir: 0, or the errno of the failure.
 int LinkToNew(const std::string& from, const std::string& dir, std::string& made) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        made = TemporaryName(dir);
+        made = CAtomicFile::TemporaryName(dir);
         if (::link(from.c_str(), made.c_str()) == 0) return 0;
         if (errno != EEXIST) break;
     }
@@ -131,7 +120,7 @@ int CopyToNew(const std::string& from, const std::string& dir, std::string& made
     int out = -1;
     if (::fstat(in, &st) == 0)
         for (int attempt = 0; attempt < kNameAttempts && out < 0; ++attempt) {
-            made = TemporaryName(dir);
+            made = CAtomicFile::TemporaryName(dir);
             out = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
             if (out < 0 && errno != EEXIST) break;
         }

@@ -1,6 +1,5 @@
 #include "platform/base/AtomicFile.h"
 
-#include <random>
 #include <vector>
 #include <windows.h>
 
@@ -23,20 +22,10 @@ DWORD Attributes(const std::string& path) {
     return GetFileAttributesW(Api(path).c_str());
 }
 
-// A fresh name in dir for a file of our own, short so that it fits wherever the target does.
-std::string TemporaryName(const std::string& dir) {
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::mt19937 random{std::random_device{}()};
-    std::string name = dir + ".quelm-";
-    for (int i = 0; i < 6; ++i)
-        name += kLetters[random() % (sizeof kLetters - 1)];
-    return name;
-}
-
 // A new file under a fresh name in dir: the handle, or INVALID_HANDLE_VALUE with the error.
 HANDLE CreateFresh(const std::string& dir, std::string& made) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        made = TemporaryName(dir);
+        made = CAtomicFile::TemporaryName(dir);
         HANDLE h = CreateFileW(Api(made).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
                                CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) return h;
@@ -74,7 +63,7 @@ DWORD CopyContent(HANDLE in, HANDLE out) {
 // (which keeps the attributes and the ACL). 0, or the error of the failure.
 DWORD BackupToNew(const std::string& from, const std::string& dir, bool bLink, std::string& made) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        made = TemporaryName(dir);
+        made = CAtomicFile::TemporaryName(dir);
         BOOL ok = bLink ? CreateHardLinkW(Api(made).c_str(), Api(from).c_str(), nullptr)
                         : CopyFileW(Api(from).c_str(), Api(made).c_str(), TRUE);
         if (ok) return 0;
