@@ -12,7 +12,6 @@ with Return), on one virtual display; the medians are compared with the referenc
   16 MiB file  VmRSS - 16 MiB <= 1.25x the reference
 Several --program entries (a build of main and a branch, say) are measured interleaved.
 """
-import argparse
 import os
 import sys
 import tempfile
@@ -40,12 +39,7 @@ def rss_mib(argv, title_part=None):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--reference", required=True)
-    parser.add_argument("--program", action="append", required=True)
-    parser.add_argument("--runs", type=int, default=5)
-    args = parser.parse_args()
-    programs = xprocess.parse_programs(args.program)
+    args, programs = xprocess.arguments(__doc__, runs=5)
 
     with tempfile.TemporaryDirectory(prefix="quelm-memory-") as folder, \
             xprocess.display([args.reference]):

@@ -8,7 +8,6 @@ The CPU time of every thread is read from the scheduler when the program's windo
 and it has then been quiet for a second; what the quiet second cost is left out. Runs are
 interleaved on one virtual display; target: the median <= 1.3x the reference's median.
 """
-import argparse
 import sys
 
 import xprocess
@@ -21,12 +20,7 @@ def cpu_to_quiet(argv):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--reference", required=True)
-    parser.add_argument("--program", action="append", required=True)
-    parser.add_argument("--runs", type=int, default=9)
-    args = parser.parse_args()
-    programs = xprocess.parse_programs(args.program)
+    args, programs = xprocess.arguments(__doc__, runs=9)
 
     reference = []
     results = {name: [] for name, _ in programs}

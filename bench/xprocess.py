@@ -4,6 +4,7 @@ private home, waiting until a program is quiet, and reading its CPU time and mem
 Every figure is compared with the bare wx program (platform/wx/reference) measured on the same
 display in the same run, runs interleaved, medians reported.
 """
+import argparse
 import contextlib
 import os
 import shutil
@@ -159,6 +160,17 @@ def verdict(what, ratio, target):
     state = "PASS" if ratio <= target else "FAIL"
     print(f"RESULT {what}: {ratio:.3f}x (target <= {target:g}x) {state}", flush=True)
     return ratio <= target
+
+
+def arguments(doc, runs):
+    """The command line of a comparison with the bare wx program: --reference, one or more
+    --program NAME=PATH and --runs. Returns the arguments and the programs in order."""
+    parser = argparse.ArgumentParser(description=doc.split("\n")[0])
+    parser.add_argument("--reference", required=True)
+    parser.add_argument("--program", action="append", required=True)
+    parser.add_argument("--runs", type=int, default=runs)
+    args = parser.parse_args()
+    return args, parse_programs(args.program)
 
 
 def parse_programs(entries):

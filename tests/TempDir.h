@@ -1,5 +1,6 @@
 #pragma once
 // A temporary folder for tests that write files.
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -44,6 +45,18 @@ public:
         std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
         return std::vector<uint8_t>(std::istreambuf_iterator<char>(in),
                                     std::istreambuf_iterator<char>());
+    }
+    // The names in a folder, sorted, each followed by a space: what a save left behind.
+    static std::string Names(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::u8path(folder)))
+            names.push_back(entry.path().filename().u8string());
+        std::sort(names.begin(), names.end());
+        std::string out;
+        for (const std::string& name : names)
+            out += name + " ";
+        return out;
     }
 
 private:

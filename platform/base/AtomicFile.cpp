@@ -22,6 +22,14 @@ bool CAtomicFile::FailOn(const std::string& file, CFileException::Cause cause, i
     return false;
 }
 
+void CAtomicFile::Restart(const std::string& path, bool bFollowLinks) {
+    Abandon();
+    m_strPath = path;
+    m_bFollowLinks = bFollowLinks;
+    m_bBackupMade = false;
+    m_nLost = 0;
+}
+
 std::string CAtomicFile::TemporaryName(const std::string& dir) {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const int kLength = 6;

@@ -51,6 +51,8 @@ public:
 private:
     struct OldFile;
 
+    // Drops a save in progress and starts a new one for path.
+    void Restart(const std::string& path, bool bFollowLinks);
     bool Fail(int err, CFileException* pError);
     bool Fail(CFileException::Cause cause, int err, CFileException* pError);
     bool FailOn(const std::string& file, CFileException::Cause cause, int err,

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Bytes copied in one document are pasted into another, a second paste is undone, and the save
 # writes exactly the first paste; Ctrl+Tab moves between the documents as a user would.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 start_display
 
 source_file=$work/a.bin
@@ -9,20 +9,6 @@ target=$work/b.bin
 printf "$(printf '\\x%02x' $(seq 0 255))" >"$source_file"
 head -c 32 /dev/zero >"$target"
 cp "$target" "$work/original"
-
-# Shift stays down for the whole run of keys, as a user holds it while selecting.
-select_right() {
-    xdotool keydown shift
-    local i
-    for ((i = 0; i < $1; i++)); do xdotool key Right; done
-    xdotool keyup shift
-    settle
-}
-
-insert_mode() {
-    keys alt+o
-    keys End Return
-}
 
 start_program "$source_file" "$target"
 # The document opened last is active; Ctrl+Tab goes round to the first.

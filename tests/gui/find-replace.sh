@@ -21,17 +21,17 @@ keys 3 0
 keys alt+s Down Down Down Return
 wait_for has_windows 2 || fail "the Replace dialog did not open"
 xdotool type --delay 40 '\x41B'
-# Each combo box is its edit field and the button that opens its history.
-keys Tab Tab
+tab_past_combo
 xdotool type --delay 40 '\x5a\x5A'
-# Past the history button, the check boxes, the range and the first two buttons.
-keys Tab Tab Tab Tab Tab Tab Tab space
+# Past the case and Unicode boxes, the range, Find Next and Replace to Replace All.
+tab_past_combo
+keys Tab Tab Tab Tab Tab space
 wait_for has_windows 3 || fail "no message after replace all"
 keys Return
 wait_for has_windows 2 || fail "the message stayed open"
-# The keyboard is back in the view, with the dialog still open beside it.
 
 cp "$file" "$work/original"
+keys_back_in_view
 keys ctrl+s
 wait_changed "$work/original" "$file" || fail "the file was not saved"
 expect_eq "$(cat "$file")" "..ZZ..ZZ0.ZZ.." "bytes after find, typing and replace all"

@@ -164,6 +164,31 @@ overwrite_mode() {
     keys End Up Return
 }
 
+# The insert mode: the last item of the settings menu.
+insert_mode() {
+    keys alt+o
+    keys End Return
+}
+
+# Shift stays down for the whole run of keys, as a user holds it while selecting.
+select_right() {
+    xdotool keydown shift
+    local i
+    for ((i = 0; i < $1; i++)); do xdotool key Right; done
+    xdotool keyup shift
+    settle
+}
+
+# Tab from a combo box's field to the next control: its list button is a tab stop of its own.
+tab_past_combo() {
+    keys Tab Tab
+}
+
+# After a message over a modeless dialog the program gives the keyboard back to the view.
+keys_back_in_view() {
+    :
+}
+
 # Files open in insert mode: the initial mode in the settings the program starts with.
 open_in_insert_mode() {
     mkdir -p "$(dirname "$(settings_file)")"
@@ -200,14 +225,23 @@ settings_file() {
 
 # Ends the program as a user does (File, Exit), answering "No" to save prompts.
 quit_program() {
-    keys alt+f x
+    exit_command
     # Settings are written and windows taken down: give a loaded machine time for it.
-    WAIT_TIMEOUT=15 wait_for sh -c '! kill -0 "$1" 2>/dev/null' _ "$app" ||
+    WAIT_TIMEOUT=20 wait_for sh -c '! kill -0 "$1" 2>/dev/null' _ "$app" ||
         fail "the program did not end after the exit command"
     local code=0
     wait "$app" || code=$?
     app=""
     [ "$code" -eq 0 ] || fail "the program exited with code $code"
+}
+exit_command() {
+    keys alt+f x
+}
+
+# A value the program stored in a section of its settings when it ended.
+stored_setting() {
+    awk -F= -v section="[$1]" -v key="$2" \
+        '/^\[/ { inside = ($0 == section) } inside && $1 == key { print $2 }' "$(settings_file)"
 }
 
 # A scenario that cannot run here ends with this code, which ctest counts as skipped.
@@ -227,3 +261,8 @@ make_other_user() {
     done
     skip "useradd could not create a second user"
 }
+
+# quelm.exe runs under wine: the same steps through wine's windows.
+case $program in
+*.exe) source "$(dirname "${BASH_SOURCE[0]}")/wine/lib.sh" ;;
+esac

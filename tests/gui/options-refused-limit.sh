@@ -36,5 +36,5 @@ expect_eq "$(active_title)" "基本設定" "the sheet opened again without a mes
 keys Escape
 wait_for has_only_main || fail "the options sheet did not close again"
 quit_program
-grep -qx "nMaxOnMemoryFileSize=16" "$(settings_file)" || fail "the refused limit was stored"
+expect_eq "$(stored_setting Settings nMaxOnMemoryFileSize)" 16 "the limit kept at exit"
 expect_quiet

@@ -160,11 +160,7 @@ bool CAtomicFile::NameFits(const std::string& path) {
 }
 
 bool CAtomicFile::Open(const std::string& path, CFileException* pError, bool bFollowLinks) {
-    Abandon();
-    m_strPath = path;
-    m_bFollowLinks = bFollowLinks;
-    m_bBackupMade = false;
-    m_nLost = 0;
+    Restart(path, bFollowLinks);
     // Saving through a symbolic link the user named must replace the file it points at.
     m_strTarget = bFollowLinks ? Resolve(path) : path;
     if (!CheckTarget(pError)) return false;

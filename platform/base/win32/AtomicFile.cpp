@@ -89,11 +89,7 @@ bool CAtomicFile::NameFits(const std::string& path) {
 }
 
 bool CAtomicFile::Open(const std::string& path, CFileException* pError, bool bFollowLinks) {
-    Abandon();
-    m_strPath = path;
-    m_bFollowLinks = bFollowLinks;
-    m_bBackupMade = false;
-    m_nLost = 0;
+    Restart(path, bFollowLinks);
     m_strTarget = path;
     if (!CheckTarget(pError)) return false;
     HANDLE h = CreateFresh(CWinPath::FolderOf(m_strTarget), m_strTemp);

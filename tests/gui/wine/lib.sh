@@ -1,9 +1,8 @@
-# Shared part of the scenarios of quelm.exe under wine: the Linux scenarios' display, waiting
-# and key helpers, with the program started through wine in a prefix of the build tree.
-#
-# A scenario sources this file with quelm.exe's path as its first argument; QUELM_WINEPREFIX
-# names the prefix (made on first use with fonts that have the Japanese characters).
-source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
+# What differs when a scenario drives quelm.exe under wine: the program started through wine in
+# a prefix of the build tree, its windows found by class, the system's keys for its menus and
+# dialogs, and its settings in the registry. ../lib.sh reads this file after its own steps when
+# the program is an .exe; QUELM_WINEPREFIX names the prefix (made on first use with fonts that
+# have the Japanese characters).
 
 command -v wine >/dev/null || skip "wine is missing (scripts/build-windows.sh installs it)"
 export WINEPREFIX=${QUELM_WINEPREFIX:?the wine prefix is not set}
@@ -58,18 +57,28 @@ expect_quiet() {
     :
 }
 
-# Exits from the File menu (the last item), answering "No" to save prompts.
-quit_program() {
+# Exit is the File menu's last item.
+exit_command() {
     keys alt+f Up Return
-    WAIT_TIMEOUT=20 wait_for sh -c '! kill -0 "$1" 2>/dev/null' _ "$app" ||
-        fail "the program did not end after the exit command"
-    local code=0
-    wait "$app" || code=$?
-    app=""
-    [ "$code" -eq 0 ] || fail "the program exited with code $code"
 }
 
-# The insert mode: the last item of the settings menu.
-insert_mode() {
-    keys alt+o End Return
+# A combo box is one tab stop on this system.
+tab_past_combo() {
+    keys Tab
+}
+
+# The system gives the keyboard back to the dialog the message came from: click the main window.
+keys_back_in_view() {
+    xdotool windowactivate "$main" 2>/dev/null || true
+    settle
+}
+
+stored_setting() {
+    local type value
+    read -r _ type value < <(wine reg query "HKCU\\Software\\Marlox\\Quelm\\$1" /v "$2" 2>>"$wine_log" |
+        tr -d '\r' | grep -w "$2")
+    case $type in
+    REG_DWORD) echo $((value)) ;;
+    *) echo "$value" ;;
+    esac
 }
