@@ -1,5 +1,6 @@
 // The file service on Windows, run under wine: names in UTF-16, the save sequence, share modes
 // and locks, read-only files, device names.
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -221,4 +222,21 @@ TEST(Win32AtomicFile, AFileWithSeveralNamesIsRewrittenInPlaceWithACopyAsBackup) 
     ASSERT_TRUE(CFile::GetStatus(path + ".bak", status));
     EXPECT_EQ(status.m_nLinks, 1u); // a file of its own, not a third name
     EXPECT_EQ(TempDir::Names(dir.Path("")), "a.bin a.bin.bak other.bin ");
+}
+
+TEST(Win32AtomicFile, AFullDiskFailsTheSaveAndLeavesTheFileAndNoTemporary) {
+    const char* disk = std::getenv("QUELM_SMALL_DISK");
+    if (!disk ||
+        !std::filesystem::exists(std::filesystem::u8path(disk + std::string("/.small-disk"))))
+        GTEST_SKIP() << "no small file system to fill (it is mounted when the tests run as root)";
+    std::string path = std::string(disk) + "/full.bin";
+    std::string backup = path + ".bak";
+    { std::ofstream(std::filesystem::u8path(path), std::ios::binary) << "old"; }
+    const std::string big(256 * 1024, 'x');
+    CFileException err;
+    EXPECT_FALSE(Save(path, big, &err, backup));
+    EXPECT_EQ(err.m_cause, CFileException::diskFull) << err.GetErrorMessage();
+    EXPECT_EQ(TempDir::Read(path), Str("old"));
+    EXPECT_EQ(TempDir::Names(disk), ".small-disk full.bin ");
+    std::filesystem::remove(std::filesystem::u8path(path));
 }

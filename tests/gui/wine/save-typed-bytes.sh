@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Opens a file, types two bytes in insert mode and saves: the bytes land in the file and the
 # one-time backup holds the original.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../lib.sh"
 start_display
 
 file=$work/data.bin
