@@ -240,3 +240,26 @@ TEST(Win32AtomicFile, AFullDiskFailsTheSaveAndLeavesTheFileAndNoTemporary) {
     EXPECT_EQ(TempDir::Names(disk), ".small-disk full.bin ");
     std::filesystem::remove(std::filesystem::u8path(path));
 }
+
+TEST(Win32AtomicFile, ALinkIsFollowedWhereTheUserNamedItAndReplacedWhereNot) {
+    // Links made on the Linux side, as a user or another user planted them.
+    const char* planted = std::getenv("QUELM_PLANTED_LINKS");
+    if (!planted ||
+        !std::filesystem::exists(std::filesystem::u8path(planted + std::string("/victim"))))
+        GTEST_SKIP() << "no links planted for the run";
+    std::string dir = std::string(planted) + "/";
+    CFileException err;
+    // A file written beside the document, where a link to another file stands.
+    CAtomicFile dump;
+    ASSERT_TRUE(dump.Open(dir + "report.dmp", &err, false)) << err.GetErrorMessage();
+    ASSERT_TRUE(dump.Write("rows", 4, &err));
+    ASSERT_TRUE(dump.Commit(&err)) << err.GetErrorMessage();
+    EXPECT_EQ(TempDir::Read(dir + "victim"), Str("precious"));
+    EXPECT_EQ(TempDir::Read(dir + "report.dmp"), Str("rows"));
+    // The user's save through a link of theirs reaches the file it points at.
+    ASSERT_TRUE(Save(dir + "named.bin", "new", &err, dir + "named.bin.bak"))
+        << err.GetErrorMessage();
+    EXPECT_EQ(TempDir::Read(dir + "real.bin"), Str("new"));
+    EXPECT_EQ(TempDir::Read(dir + "named.bin"), Str("new"));
+    EXPECT_EQ(TempDir::Read(dir + "named.bin.bak"), Str("old"));
+}

@@ -13,6 +13,7 @@ constexpr size_t kMaxNameLength = 255; // UTF-16 units in one part of a path
 constexpr DWORD kCopyChunk = 1u << 16;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+constexpr DWORD kMaxFinalPath = 32768; // UTF-16 units of the longest path the system makes
 
 std::wstring Api(const std::string& path) {
     return CWinPath::ForApi(path);
@@ -20,6 +21,36 @@ std::wstring Api(const std::string& path) {
 
 DWORD Attributes(const std::string& path) {
     return GetFileAttributesW(Api(path).c_str());
+}
+
+// The path of the file a name leads to, every link followed; empty where the system cannot
+// tell (the file does not exist, say) or the name is a device's.
+std::wstring FinalPath(const std::wstring& apiPath) {
+    HANDLE h = CreateFileW(apiPath.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return std::wstring();
+    std::wstring path(kMaxFinalPath, L'\0');
+    DWORD n = GetFileType(h) != FILE_TYPE_DISK
+                  ? 0
+                  : GetFinalPathNameByHandleW(h, path.data(), kMaxFinalPath, FILE_NAME_NORMALIZED);
+    CloseHandle(h);
+    path.resize(n < kMaxFinalPath ? n : 0);
+    return path;
+}
+
+// Whether the last part of path is a link to another file. Links made by other systems (wine
+// shows a Linux link as the file it points at) show in the file the name leads to not being
+// the entry of that name in its folder.
+bool IsLinkName(const std::string& path) {
+    DWORD attrs = Attributes(path);
+    if (attrs == INVALID_FILE_ATTRIBUTES) return false;
+    if (attrs & FILE_ATTRIBUTE_REPARSE_POINT) return true;
+    std::string dir = CWinPath::FolderOf(path);
+    std::wstring file = FinalPath(Api(path)), folder = FinalPath(Api(dir.empty() ? "." : dir));
+    if (file.empty() || folder.empty()) return false;
+    if (folder.back() != L'\\') folder += L'\\';
+    folder += CWinPath::ToWide(path.substr(dir.size()));
+    return CompareStringOrdinal(file.c_str(), -1, folder.c_str(), -1, TRUE) != CSTR_EQUAL;
 }
 
 // A new file under a fresh name in dir: the handle, or INVALID_HANDLE_VALUE with the error.
@@ -90,7 +121,9 @@ bool CAtomicFile::NameFits(const std::string& path) {
 
 bool CAtomicFile::Open(const std::string& path, CFileException* pError, bool bFollowLinks) {
     Restart(path, bFollowLinks);
-    m_strTarget = path;
+    // Saving through a link the user named must replace the file it points at.
+    std::wstring final = bFollowLinks ? FinalPath(Api(path)) : std::wstring();
+    m_strTarget = final.empty() ? path : CWinPath::ToUtf8(final);
     if (!CheckTarget(pError)) return false;
     HANDLE h = CreateFresh(CWinPath::FolderOf(m_strTarget), m_strTemp);
     if (h == INVALID_HANDLE_VALUE) {
@@ -171,7 +204,10 @@ bool CAtomicFile::MakeBackupCopy(bool bLinkAllowed, std::string& made, CFileExce
 bool CAtomicFile::Commit(CFileException* pError) {
     if (m_fd == kNoFile) return Fail(ERROR_INVALID_HANDLE, pError);
     OldFile old;
-    if (!ReadOldFile(old, pError)) return false;
+    // A link where the caller named no link (a planted one): the name is replaced, the file it
+    // points at neither read nor written.
+    bool plantedLink = !m_bFollowLinks && IsLinkName(m_strTarget);
+    if (!plantedLink && !ReadOldFile(old, pError)) return false;
     if (!FlushFileBuffers(m_fd)) return Fail(int(GetLastError()), pError);
     CloseHandle(m_fd);
     m_fd = kNoFile;
