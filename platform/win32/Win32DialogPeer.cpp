@@ -10,10 +10,11 @@
 #include "platform/win32/Win32Text.h"
 
 namespace {
-constexpr int kSheetMargin = 7;   // dialog units around the tabs and between the buttons
-constexpr int kTabHeader = 14;    // dialog units of the tabs' row
-constexpr int kButtonWidth = 50;  // dialog units
-constexpr int kButtonHeight = 14; // dialog units
+constexpr int kSheetMargin = 7;           // dialog units around the tabs and between the buttons
+constexpr int kTabHeader = 14;            // dialog units of the tabs' row
+constexpr int kButtonWidth = 50;          // dialog units
+constexpr int kButtonHeight = 14;         // dialog units
+constexpr SHORT kKeyDown = SHORT(0x8000); // GetKeyState: the key is held
 const char kCancelText[] = "キャンセル";
 const char kApplyText[] = "適用(&A)";
 
@@ -202,7 +203,35 @@ bool CWin32DialogPeer::IsDialogKey(MSG& msg) {
     if (!msg.hwnd) return false;
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
     auto* dialog = dynamic_cast<CWin32DialogPeer*>(FromHwnd(root));
-    return dialog && IsDialogMessageW(root, &msg);
+    return dialog && (dialog->TurnPage(msg) || IsDialogMessageW(root, &msg));
+}
+
+bool CWin32DialogPeer::TurnPage(const MSG& msg) {
+    if (!m_hTabs || msg.message != WM_KEYDOWN || !(::GetKeyState(VK_CONTROL) & kKeyDown))
+        return false;
+    int step = 0;
+    if (msg.wParam == VK_NEXT || msg.wParam == VK_TAB) step = 1;
+    if (msg.wParam == VK_PRIOR || (msg.wParam == VK_TAB && (::GetKeyState(VK_SHIFT) & kKeyDown)))
+        step = -1;
+    if (step == 0) return false;
+    int count = static_cast<int>(m_pages.size());
+    int current = static_cast<int>(SendMessageW(m_hTabs, TCM_GETCURSEL, 0, 0));
+    int next = (current + step + count) % count;
+    // The same notifications a click on the tab sends: a page holding a refused value stays.
+    NMHDR nm{m_hTabs, static_cast<UINT_PTR>(GetDlgCtrlID(m_hTabs)), TCN_SELCHANGING};
+    LRESULT refused = FALSE;
+    OnNotify(nm, refused);
+    if (refused || next == current) return true;
+    SendMessageW(m_hTabs, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+    nm.code = static_cast<UINT>(TCN_SELCHANGE);
+    OnNotify(nm, refused);
+    FocusFirstControl(m_pages[static_cast<size_t>(next)]);
+    return true;
+}
+
+void CWin32DialogPeer::FocusFirstControl(HWND page) {
+    if (HWND first = GetNextDlgTabItem(page, nullptr, FALSE))
+        SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
 void CWin32DialogPeer::CenterOnOwner() {
@@ -239,9 +268,7 @@ int CWin32DialogPeer::RunModal() {
     m_bPlaced = true;
     ShowWindow(m_hWnd, SW_SHOW);
     // A sheet starts in its first page, as the keyboard user expects.
-    HWND start = m_pages.empty() ? m_hWnd : m_pages.front();
-    if (HWND first = GetNextDlgTabItem(start, nullptr, FALSE))
-        SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    FocusFirstControl(m_pages.empty() ? m_hWnd : m_pages.front());
     MSG msg{};
     while (!m_bEnded && m_hWnd) {
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {

@@ -42,6 +42,10 @@ private:
     INT_PTR HandleDialogMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void BuildSheet(const CWindowRequest& request, HWND parent);
     void ShowPage(int index);
+    // Ctrl+Tab and Ctrl+Page Down (with Shift, or Page Up, backwards) turn a sheet's pages, as
+    // on the system's own sheets; true when the key was one of them.
+    bool TurnPage(const MSG& msg);
+    void FocusFirstControl(HWND page);
     bool OnNotify(const NMHDR& nm, LRESULT& result);
     HWND Item(UINT id) const;
     CControlDef::Kind KindOf(UINT id) const;

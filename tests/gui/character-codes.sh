@@ -19,7 +19,7 @@ dumped_chars() {
 spaces=$(printf '20%.0s' {1..10})
 dump_rows() {
     focus_main
-    keys alt+f Down Down Down Down Down Down Down Return
+    dump_to_file
 }
 # The View menu ends with シフトJIS, Unicode and ASCII (7Bit).
 choose_code() {
@@ -46,7 +46,7 @@ wait_for has_windows 2 || fail "the options sheet did not open"
 keys ctrl+Page_Down Down Return
 wait_for has_only_main || fail "OK did not close the options sheet"
 quit_program
-grep -qx "nJCode=1" "$(settings_file)" || fail "the initial code was not kept"
+expect_eq "$(stored_setting Settings nJCode)" 1 "the initial code kept"
 start_program "$file"
 dump_rows
 expect_eq "$(dumped_chars)" "412082a03f20$spaces" "a new view"

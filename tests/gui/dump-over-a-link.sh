@@ -16,7 +16,7 @@ printf 'precious' >"$work/victim"
 runuser -u "$other_user" -- ln -s "$work/victim" "$file.dmp" || fail "the other user could not plant the link"
 
 start_program "$file"
-keys alt+f Down Down Down Down Down Down Down Return
+dump_to_file
 wait_for test -f "$file.dmp" -a ! -L "$file.dmp" || fail "the link is still there"
 expect_eq "$(cat "$work/victim")" "precious" "the file the link pointed at"
 grep -q '^0000:0000  41 42 43 44 45 46 47 48 ' "$file.dmp" || fail "the dump does not hold the row"

@@ -191,15 +191,30 @@ keys_back_in_view() {
 
 # Files open in insert mode: the initial mode in the settings the program starts with.
 open_in_insert_mode() {
-    mkdir -p "$(dirname "$(settings_file)")"
-    printf '[Settings]\nInitialMode=2\n' >"$(settings_file)"
+    store_setting Settings InitialMode 2
 }
 
-# Opens the Replace dialog from the menu before any search (the find-again items are disabled,
-# so the item below 検索 is 置換), types the search and replacement texts and keeps the
-# dialog's window in $dialog.
-open_replace_dialog() {
+# Types a path into the open file dialog and takes it.
+choose_in_file_dialog() {
+    keys ctrl+l
+    xdotool type --delay 20 "$1"
+    keys Return
+}
+
+# Menu items by their place in the menu; this system's menus pass over grayed items.
+# File, dump to a file.
+dump_to_file() {
+    keys alt+f Down Down Down Down Down Down Down Return
+}
+# Search, replace, before any search (the find-again items are grayed).
+replace_before_any_search() {
     keys alt+s Down Return
+}
+
+# Opens the Replace dialog from the menu before any search, types the search and replacement
+# texts and keeps the dialog's window in $dialog.
+open_replace_dialog() {
+    replace_before_any_search
     wait_for has_windows 2 || fail "the Replace dialog did not open"
     dialog=$(app_windows | grep -vx "$main" | head -n 1)
     xdotool type --delay 40 "$1"
@@ -236,6 +251,21 @@ quit_program() {
 }
 exit_command() {
     keys alt+f x
+}
+
+# Stores a value in a section of the settings, as a user's earlier run would have.
+store_setting() {
+    local file
+    file=$(settings_file)
+    mkdir -p "$(dirname "$file")"
+    touch "$file"
+    awk -v section="[$1]" -v key="$2" -v line="$2=$3" '
+        function store() { if (inside && !stored) print line; stored = stored || inside }
+        /^\[/ { store(); inside = ($0 == section) }
+        inside && index($0, key "=") == 1 { next }
+        { print }
+        END { store(); if (!stored) { print section; print line } }' "$file" >"$file.new"
+    mv "$file.new" "$file"
 }
 
 # A value the program stored in a section of its settings when it ended.

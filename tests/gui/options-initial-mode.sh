@@ -19,14 +19,12 @@ wait_for has_only_main || fail "OK did not close the options sheet"
 
 keys ctrl+o
 wait_for has_windows 2 || fail "Ctrl+O showed no file dialog"
-keys ctrl+l
-xdotool type --delay 20 "$file"
-keys Return
+choose_in_file_dialog "$file"
 wait_for has_only_main || fail "the file dialog did not close"
 settle
 keys 4 1 ctrl+s
 wait_changed "$work/original" "$file" || fail "typing changed nothing: not in overwrite mode"
 expect_eq "$(changed_bytes "$work/original" "$file" | tr '\n' ' ')" "0 41 " "changed bytes"
 quit_program
-grep -qx "InitialMode=1" "$(settings_file)" || fail "the initial mode was not kept"
+expect_eq "$(stored_setting Settings InitialMode)" 1 "the initial mode kept"
 expect_quiet

@@ -83,7 +83,7 @@ keys alt+F4
 wait_for has_only_main || fail "the preview did not close"
 
 focus_main
-keys alt+f Down Down Down Down Down Down Down Return
+dump_to_file
 wait_for test -s "$file.dmp" || fail "no dump was written"
 cmp "$file.dmp" "$work/expected.dmp" || fail "the dump differs from the rows"
 

@@ -35,9 +35,7 @@ replace_all "in VIEW mode"
 take_focus "$main" || fail "the main window did not take the focus"
 keys ctrl+o
 wait_for has_windows 3 || fail "Ctrl+O showed no file dialog"
-keys ctrl+l
-xdotool type --delay 20 "$readonly_file"
-keys Return
+choose_in_file_dialog "$readonly_file"
 wait_for main_and_dialog || fail "the file dialog did not close"
 settle
 replace_all "in a read-only file"

@@ -20,8 +20,7 @@ has_only_main || fail "the save asked something with the backup on"
 quit_program
 
 # The backup off, as the options sheet stores it.
-mkdir -p "$XDG_CONFIG_HOME/Marlox"
-printf '[Settings]\nbBackup=0\n' >"$(settings_file)"
+store_setting Settings bBackup 0
 head -c 64 /dev/zero >"$work/c.bin"
 ln "$work/c.bin" "$work/d.bin"
 start_program "$work/c.bin"

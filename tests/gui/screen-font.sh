@@ -19,5 +19,5 @@ settle
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 expect_alive
 quit_program
-grep -qx "FontFaceName=DejaVu Sans Mono" "$(settings_file)" || fail "the face was not kept"
+expect_eq "$(stored_setting Settings FontFaceName)" "DejaVu Sans Mono" "the face kept"
 expect_quiet

@@ -14,9 +14,7 @@ cp "$work/doc8.bin" "$work/original"
 open_file() {
     keys ctrl+o
     wait_for has_windows 2 || fail "Ctrl+O showed no file dialog"
-    keys ctrl+l
-    xdotool type --delay 20 "$1"
-    keys Return
+    choose_in_file_dialog "$1"
     wait_for has_only_main || fail "the file dialog did not close"
     wait_for titled "$1" || fail "$1 did not open"
     settle

@@ -27,6 +27,14 @@ prepare_prefix() {
     touch "$WINEPREFIX/.quelm-ready"
 }
 
+# Each scenario starts from a new user's settings; later starts find what the earlier stored.
+fresh_settings() {
+    prepare_prefix
+    [ -z "${settings_fresh:-}" ] || return 0
+    wine reg delete 'HKCU\Software\Marlox\Quelm' /f >>"$wine_log" 2>&1 || true
+    settings_fresh=1
+}
+
 # A Linux path as the program sees it.
 windows_path() {
     local path=$1
@@ -34,9 +42,7 @@ windows_path() {
 }
 
 launch_program() {
-    prepare_prefix
-    # Each scenario starts from a new user's settings.
-    wine reg delete 'HKCU\Software\Marlox\Quelm' /f >>"$wine_log" 2>&1 || true
+    fresh_settings
     local args=() a
     for a in "$@"; do args+=("$(windows_path "$a")"); done
     wine "$program" "${args[@]}" 2>"$work/stderr" >/dev/null &
@@ -62,6 +68,20 @@ exit_command() {
     keys alt+f Up Return
 }
 
+# The file dialog starts in its name field, which takes a whole path.
+choose_in_file_dialog() {
+    xdotool type --delay 20 "$(windows_path "$1")"
+    keys Return
+}
+
+# Grayed menu items take the highlight on this system.
+dump_to_file() {
+    keys alt+f Down Down Down Down Down Down Down Down Return
+}
+replace_before_any_search() {
+    keys alt+s Down Down Down Return
+}
+
 # A combo box is one tab stop on this system.
 tab_past_combo() {
     keys Tab
@@ -71,6 +91,12 @@ tab_past_combo() {
 keys_back_in_view() {
     xdotool windowactivate "$main" 2>/dev/null || true
     settle
+}
+
+store_setting() {
+    fresh_settings
+    wine reg add "HKCU\\Software\\Marlox\\Quelm\\$1" /v "$2" /t REG_DWORD /d "$3" /f \
+        >>"$wine_log" 2>&1 || fail "the setting $2 could not be stored"
 }
 
 stored_setting() {
