@@ -73,3 +73,53 @@ quit_program() {
 insert_mode() {
     keys alt+o End Return
 }
+
+# A print server of the scenario's own with one PostScript printer on A4, the default, that
+# writes every job to $printed. Wine finds printers through the print server library, so
+# CUPS_SERVER points it here and the machine's own print settings stay untouched.
+start_file_printer() {
+    command -v cupsd >/dev/null || skip "cupsd is missing (scripts/install-deps.sh installs cups-daemon)"
+    [ -x /usr/lib/cups/filter/pstops ] ||
+        skip "the print server's PostScript filter is missing (scripts/install-deps.sh installs cups-core-drivers)"
+    local root=$work/cups
+    printed=$work/printed.ps
+    mkdir -p "$root/spool" "$root/tmp" "$root/cache" "$root/state" "$root/ppd"
+    # The server's filters run as its own user, who must reach the spooled jobs.
+    chmod a+x "$work"
+    cp "$(dirname "${BASH_SOURCE[0]}")/file-printer.ppd" "$root/ppd/quelm.ppd"
+    cat >"$root/cups-files.conf" <<EOF
+ServerRoot $root
+RequestRoot $root/spool
+TempDir $root/tmp
+CacheDir $root/cache
+StateDir $root/state
+ErrorLog $root/error_log
+AccessLog /dev/null
+PageLog /dev/null
+FileDevice Yes
+EOF
+    cat >"$root/cupsd.conf" <<EOF
+Listen $root/cups.sock
+Browsing No
+WebInterface No
+LogLevel warn
+EOF
+    cat >"$root/printers.conf" <<EOF
+<DefaultPrinter quelm>
+DeviceURI file://$printed
+State Idle
+Accepting Yes
+Shared No
+</DefaultPrinter>
+EOF
+    cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$work/cupsd.log" 2>&1 &
+    pids+=($!)
+    export CUPS_SERVER=$root/cups.sock
+    wait_for test -S "$CUPS_SERVER" ||
+        skip "the scenario's print server did not start: $(cat "$work/cupsd.log" "$root/error_log" 2>/dev/null)"
+}
+
+# Waits until the printer has written a whole job.
+wait_printed() {
+    WAIT_TIMEOUT=${1:-30} wait_for sh -c 'tail -c 64 "$1" 2>/dev/null | grep -q "%%EOF"' _ "$printed"
+}
