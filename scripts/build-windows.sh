@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program and its tests with mingw-w64 into build-win/ (installs the
 # cross compiler, wine, zip and what the wine scenarios use when missing) and writes
-# dist/quelm-win64.zip with quelm.exe, the manual and Readme.htm. With --test, runs the test programs under wine; with --bench, the
-# painting benchmark.
+# dist/quelm-win64.zip with quelm.exe, the manual and Readme.htm. With --test, runs the test
+# programs under wine; with --bench, the painting benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,6 +1,5 @@
 #include "platform/win32/Win32PrintService.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "platform/base/FrameworkIds.h"
@@ -30,11 +29,6 @@ void Say(UINT id, const char* fallback) {
     std::string text = CResourceSet::Current().LoadString(id);
     AfxMessageBox(text.empty() ? fallback : text, MB_ICONEXCLAMATION);
 }
-
-// The printer's pages refused: the job is given up, and so is the document on the printer.
-struct PrinterRefused : std::runtime_error {
-    PrinterRefused() : std::runtime_error("printer refused the page") {}
-};
 } // namespace
 
 CWin32PrintService::~CWin32PrintService() {
@@ -118,50 +112,54 @@ HDC CWin32PrintService::PrinterDC(bool bDialog, CPrintJob& job, UINT& from, UINT
     return pd.hDC;
 }
 
-void CWin32PrintService::PrintPages(HDC printer, CPrintJob& job, UINT from, UINT to) {
+bool CWin32PrintService::PrintPages(HDC printer, CPrintJob& job, UINT from, UINT to) {
     for (UINT page = from; page <= to && job.HasPage(page); ++page) {
-        if (StartPage(printer) <= 0) throw PrinterRefused();
+        if (StartPage(printer) <= 0) return false;
         {
             CWin32DC dc(printer, nullptr, true);
             job.PrintPage(dc, page);
         }
-        if (EndPage(printer) <= 0) throw PrinterRefused();
+        if (EndPage(printer) <= 0) return false;
     }
+    return true;
 }
 
-bool CWin32PrintService::Print(CPrintJob& job, bool bDialog) {
-    UINT from = 0, to = 0;
-    HDC printer = PrinterDC(bDialog, job, from, to);
-    if (!printer) return false;
+bool CWin32PrintService::RunJob(HDC printer, CPrintJob& job, UINT from, UINT to) {
     std::wstring title = CWin32Text::Wide(job.View().GetWindowText());
     DOCINFOW doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = title.empty() ? L"Quelm" : title.c_str();
-    if (StartDocW(printer, &doc) <= 0) {
-        DeleteDC(printer);
-        Say(FrameworkIds::kPrintFailed, kPrintFailedText);
-        return false;
-    }
+    if (StartDocW(printer, &doc) <= 0) return false;
     CWin32DC setup(printer, nullptr, true);
     job.Begin(setup);
-    // Whatever stops the pages, the view gets its screen font back and the printer its context.
-    bool ok = true;
+    // Whatever stops the pages, the view gets its screen font back and the printer drops the
+    // pages it has.
+    bool ok = false;
     try {
-        PrintPages(printer, job, from, to);
-    } catch (const PrinterRefused&) {
-        ok = false;
+        ok = PrintPages(printer, job, from, to);
     } catch (...) {
         AbortDoc(printer);
         job.End(setup);
-        DeleteDC(printer);
         throw;
     }
     job.End(setup);
     ok = ok && EndDoc(printer) > 0;
     if (!ok) AbortDoc(printer);
-    DeleteDC(printer);
-    if (!ok) Say(FrameworkIds::kPrintFailed, kPrintFailedText);
     return ok;
+}
+
+bool CWin32PrintService::Print(CPrintJob& job, bool bDialog) {
+    UINT from = 0, to = 0;
+    struct Printer {
+        HDC hdc;
+        ~Printer() {
+            if (hdc) DeleteDC(hdc);
+        }
+    } printer{PrinterDC(bDialog, job, from, to)};
+    if (!printer.hdc) return false;
+    if (RunJob(printer.hdc, job, from, to)) return true;
+    Say(FrameworkIds::kPrintFailed, kPrintFailedText);
+    return false;
 }
 
 CSize CWin32PrintService::PageSize() {

@@ -25,7 +25,9 @@ private:
     // A context on the printer and paper the dialogs chose; null before any choice.
     HDC ChosenPrinterDC() const;
     void KeepChoice(HGLOBAL hDevMode, HGLOBAL hDevNames);
-    static void PrintPages(HDC printer, CPrintJob& job, UINT from, UINT to);
+    // The document on the printer; false when the printer refused it or a page.
+    static bool RunJob(HDC printer, CPrintJob& job, UINT from, UINT to);
+    static bool PrintPages(HDC printer, CPrintJob& job, UINT from, UINT to);
     // Tells why a common dialog failed; nothing when the user cancelled it.
     static void ReportDialogFailure();
     static HWND Owner();

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Prints a file of 100 rows through the File menu and the print dialog to the scenario's own
 # printer and checks the PostScript it wrote: two pages (64 rows, then 36 and the end row) with
-# the rows' addresses and bytes. Then the print preview: Page Down turns to the second page,
-# Escape closes it, and the program still answers its menu. SHOT=path keeps the preview's
-# picture.
+# the rows' addresses and bytes. Then the print preview: an upright A4 page of rows, Page Down
+# turns to the second page, Escape closes it; after landscape is chosen in the page setup, the
+# preview's page lies on its side; the program still exits cleanly. SHOT=path keeps the
+# preview's picture.
 source "$(dirname "$0")/lib.sh"
 for tool in fc-list import convert; do
     command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh)"
@@ -25,6 +26,7 @@ file_menu_item() {
 }
 print_item=5
 preview_item=6
+setup_item=7
 
 file_menu_item $print_item
 wait_for has_windows 2 || fail "the print dialog did not open"
@@ -50,19 +52,35 @@ for page in 1 2; do
         "$work/printed.txt" || fail "page $page has no header"
 done
 
-file_menu_item $preview_item
 preview_window() {
     xdotool search --onlyvisible --name 'ﾌﾟﾚﾋﾞｭｰ' 2>/dev/null | head -n 1
 }
-WAIT_TIMEOUT=20 wait_for test -n "$(preview_window)" || fail "the print preview did not open"
-preview=$(preview_window)
-settle
+# Opens the preview, keeps its picture in $shot and its window in $preview.
+open_preview() {
+    file_menu_item $preview_item
+    WAIT_TIMEOUT=20 wait_for test -n "$(preview_window)" || fail "the print preview did not open"
+    preview=$(preview_window)
+    settle
+    shot=$1
+    import -window "$preview" "$shot" 2>/dev/null || fail "no picture of the preview"
+}
+close_preview() {
+    keys Escape
+    wait_for test -z "$(preview_window)" || fail "Escape did not close the preview"
+}
 title() {
     xdotool getwindowname "$preview"
 }
+# The paper's width over its height: the picture without the grey around the page.
+paper_shape() {
+    convert "$shot" -fuzz 5% -trim -format '%[fx:w / h]' info:
+}
+shape_near() {
+    awk -v shape="$1" -v want="$2" 'BEGIN { exit !(shape > want * 0.95 && shape < want * 1.05) }'
+}
+
+open_preview "${SHOT:-$work/preview.png}"
 grep -q ' 1 ' <<<"$(title)" || fail "the preview does not start on page 1: $(title)"
-shot=${SHOT:-$work/preview.png}
-import -window "$preview" "$shot" 2>/dev/null || fail "no picture of the preview"
 # The middle of the window is the page: mostly paper, with the rows' ink on it.
 middle_share() {
     convert "$shot" -gravity center -crop 40%x40%+0+0 +repage -colorspace gray "$@" \
@@ -72,13 +90,25 @@ paper=$(middle_share -fx 'p > 0.98')
 ink=$(middle_share -fx 'p < 0.75')
 awk -v paper="$paper" -v ink="$ink" 'BEGIN { exit !(paper > 0.7 && ink > 0.01) }' ||
     fail "the preview shows no page of rows (paper $paper, ink $ink)"
+# The printer's A4 printable area: 559 by 806 points.
+shape_near "$(paper_shape)" 0.694 || fail "the preview's page is not A4 upright: $(paper_shape)"
 keys Next
 wait_for sh -c 'xdotool getwindowname "$1" | grep -q " 2 "' _ "$preview" ||
     fail "Page Down did not turn to page 2: $(title)"
 keys Next
 grep -q ' 2 ' <<<"$(title)" || fail "Page Down went past the last page: $(title)"
-keys Escape
-wait_for test -z "$(preview_window)" || fail "Escape did not close the preview"
+close_preview
+expect_alive
+
+# Landscape paper from the page setup: the preview follows it.
+file_menu_item $setup_item
+wait_for has_windows 2 || fail "the page setup dialog did not open"
+settle
+keys alt+l Return
+wait_for has_only_main || fail "the page setup dialog did not close"
+open_preview "$work/landscape.png"
+shape_near "$(paper_shape)" 1.441 || fail "the preview's page is not landscape: $(paper_shape)"
+close_preview
 expect_alive
 focus_main
 quit_program
