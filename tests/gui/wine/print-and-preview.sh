@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Prints a file of 100 rows through the File menu and the print dialog to the scenario's own
-# printer and checks the PostScript it wrote: two pages (64 rows, then 36 and the end row) with
-# the rows' addresses and bytes. Then the print preview: an upright A4 page of rows, Page Down
+# printer and checks the PostScript it wrote: two pages (64 rows, then 36) with the rows'
+# addresses and bytes. Then the print preview: an upright A4 page of rows, Page Down
 # turns to the second page, Escape closes it; after landscape is chosen in the page setup, the
 # preview's page lies on its side; the program still exits cleanly. SHOT=path keeps the
 # preview's picture.
 source "$(dirname "$0")/lib.sh"
-for tool in fc-list import convert; do
-    command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh)"
-done
+require_tools fc-list import convert
 start_file_printer
 start_display
 
@@ -16,17 +14,6 @@ start_display
 file=$work/data.bin
 python3 -c 'import sys; open(sys.argv[1], "wb").write(bytes(0x20 + i % 95 for i in range(1600)))' "$file"
 start_program "$file"
-
-# The File menu from its first item: new, open, close, save, save as, print, preview.
-file_menu_item() {
-    keys alt+f
-    local i
-    for ((i = 0; i < $1; i++)); do xdotool key Down; done
-    keys Return
-}
-print_item=5
-preview_item=6
-setup_item=7
 
 file_menu_item $print_item
 wait_for has_windows 2 || fail "the print dialog did not open"
@@ -52,31 +39,8 @@ for page in 1 2; do
         "$work/printed.txt" || fail "page $page has no header"
 done
 
-preview_window() {
-    xdotool search --onlyvisible --name 'ﾌﾟﾚﾋﾞｭｰ' 2>/dev/null | head -n 1
-}
-# Opens the preview, keeps its picture in $shot and its window in $preview.
-open_preview() {
-    file_menu_item $preview_item
-    WAIT_TIMEOUT=20 wait_for test -n "$(preview_window)" || fail "the print preview did not open"
-    preview=$(preview_window)
-    settle
-    shot=$1
-    import -window "$preview" "$shot" 2>/dev/null || fail "no picture of the preview"
-}
-close_preview() {
-    keys Escape
-    wait_for test -z "$(preview_window)" || fail "Escape did not close the preview"
-}
 title() {
     xdotool getwindowname "$preview"
-}
-# The paper's width over its height: the picture without the grey around the page.
-paper_shape() {
-    convert "$shot" -fuzz 5% -trim -format '%[fx:w / h]' info:
-}
-shape_near() {
-    awk -v shape="$1" -v want="$2" 'BEGIN { exit !(shape > want * 0.95 && shape < want * 1.05) }'
 }
 
 open_preview "${SHOT:-$work/preview.png}"
