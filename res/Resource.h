@@ -120,6 +120,8 @@ constexpr UINT IDP_ASK_TO_SAVE = 61699; // %1: the document title
 constexpr UINT IDP_PARSE_INT = 61712;
 constexpr UINT IDP_PARSE_INT_RANGE = 61714; // %1, %2: the bounds
 constexpr UINT IDP_PAGES_OUT_OF_RANGE = 61730;
+constexpr UINT IDP_NO_PRINTER = 61731;
+constexpr UINT IDP_PRINT_FAILED = 61732;
 // Search, replace and insert-string texts.
 constexpr UINT IDS_VIEW_ONLY_NO_REPLACE = 171;
 constexpr UINT IDS_CHAR_NOT_IN_CP932 = 172; // %1: the character, %2: its code as U+XXXX
@@ -194,3 +196,5 @@ static_assert(IDP_ASK_TO_SAVE == FrameworkIds::kSaveChanges);
 static_assert(IDP_PARSE_INT == FrameworkIds::kParseIntMessage);
 static_assert(IDP_PARSE_INT_RANGE == FrameworkIds::kRangeIntMessage);
 static_assert(IDP_PAGES_OUT_OF_RANGE == FrameworkIds::kPagesOutOfRange);
+static_assert(IDP_NO_PRINTER == FrameworkIds::kNoPrinter);
+static_assert(IDP_PRINT_FAILED == FrameworkIds::kPrintFailed);

@@ -20,6 +20,8 @@ std::vector<CStringDef> BuildStrings() {
         {IDP_PARSE_INT, "整数を入力してください。"},
         {IDP_PARSE_INT_RANGE, "%1 から %2 までの整数を入力してください。"},
         {IDP_PAGES_OUT_OF_RANGE, "指定したページは範囲外です。"},
+        {IDP_NO_PRINTER, "ﾌﾟﾘﾝﾀがありません。印刷するにはﾌﾟﾘﾝﾀを設定してください。"},
+        {IDP_PRINT_FAILED, "印刷できませんでした。"},
         {IDS_VIEW_ONLY_NO_REPLACE, "このﾌｧｲﾙは表示専用のため、置換できません。"},
         {IDS_CHAR_NOT_IN_CP932, "文字「%1」(%2) はShift-JISで表せません。\n\n"
                                 "「文字列をUnicodeとみなす」をチェックすると、"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program and its tests with mingw-w64 into build-win/ (installs the
-# cross compiler, wine and zip when missing) and writes dist/quelm-win64.zip with quelm.exe, the
-# manual and Readme.htm. With --test, runs the test programs under wine; with --bench, the
-# painting benchmark.
+# cross compiler, wine, zip and what the wine scenarios use when missing) and writes
+# dist/quelm-win64.zip with quelm.exe, the manual and Readme.htm. With --test, runs the test
+# programs under wine; with --bench, the painting benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 zip cmake googletest ccache
+# The wine scenarios print to a print server of their own and take pictures of windows.
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 zip cmake googletest ccache \
+    cups-daemon cups-core-drivers imagemagick
 
 build_dir=${QUELM_WIN_BUILD:-build-win}
 jobs=${QUELM_JOBS:-$(nproc)}

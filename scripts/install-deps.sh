@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool openbox x11-utils xclip
     clang-format python3 poppler-utils desktop-file-utils
     g++-mingw-w64-x86-64-posix wine wine64 zip googletest ccache
+    cups-daemon cups-core-drivers imagemagick
 )
 
 [ "$#" -gt 0 ] && packages=("$@")

@@ -37,4 +37,6 @@ constexpr UINT kSaveChanges = 61699;     // "%1 への変更を保存します�
 constexpr UINT kParseIntMessage = 61712;
 constexpr UINT kRangeIntMessage = 61714;
 constexpr UINT kPagesOutOfRange = 61730;
+constexpr UINT kNoPrinter = 61731;   // printing asked for with no printer set up
+constexpr UINT kPrintFailed = 61732; // the printer refused the job
 } // namespace FrameworkIds

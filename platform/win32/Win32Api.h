@@ -16,10 +16,12 @@
 #endif
 #include <windows.h>
 // After windows.h, which they build on.
+#include <cderr.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <imm.h>
 #include <shellapi.h>
+#include <winspool.h>
 #undef COLORREF
 #undef SCROLLINFO
 #undef LPSCROLLINFO

@@ -9,10 +9,11 @@
 #include "platform/win32/Win32Text.h"
 
 namespace {
-constexpr int kMargin = 16; // pixels around the page
-constexpr int kWidth = 720, kHeight = 900;
+constexpr int kMargin = 16;                // pixels around the page
+constexpr int kWidth = 720, kHeight = 900; // at most: a smaller screen gets all of its height
+
 const wchar_t kClass[] = L"QuelmPreview";
-const char kTitle[] = "印刷プレビュー";
+const char kTitle[] = "ﾌﾟﾘﾝﾀ出力のﾌﾟﾚﾋﾞｭｰ";
 const char kPageWord[] = "ページ";
 } // namespace
 
@@ -36,8 +37,13 @@ bool CWin32PreviewWindow::Run(HWND owner) {
         wc.lpszClassName = kClass;
         registered = RegisterClassExW(&wc) != 0;
     }
-    m_hWnd = CreateWindowExW(0, kClass, nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                             kWidth, kHeight, owner, nullptr, GetModuleHandleW(nullptr), this);
+    RECT work{0, 0, kWidth, kHeight};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = std::min<int>(kWidth, work.right - work.left);
+    const int height = std::min<int>(kHeight, work.bottom - work.top);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    m_hWnd = CreateWindowExW(0, kClass, nullptr, WS_OVERLAPPEDWINDOW, left, work.top, width, height,
+                             owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!m_hWnd) return false;
     {
         HDC screen = GetDC(m_hWnd);
@@ -114,18 +120,22 @@ RECT CWin32PreviewWindow::PageRect() const {
 }
 
 void CWin32PreviewWindow::Paint() {
-    PAINTSTRUCT ps{};
-    HDC hdc = BeginPaint(m_hWnd, &ps);
+    // A page that fails to draw is still painted once: the window would ask again for ever.
+    struct Painting {
+        HWND hwnd;
+        PAINTSTRUCT ps{};
+        HDC hdc = BeginPaint(hwnd, &ps);
+        int saved = SaveDC(hdc);
+        ~Painting() {
+            RestoreDC(hdc, saved);
+            EndPaint(hwnd, &ps);
+        }
+    } painting{m_hWnd};
     RECT page = PageRect();
-    FillRect(hdc, &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    int saved = SaveDC(hdc);
-    IntersectClipRect(hdc, page.left, page.top, page.right, page.bottom);
-    {
-        CWin32PreviewDC dc(hdc, m_page, page);
-        m_pJob->PrintPage(dc, m_nPage);
-    }
-    RestoreDC(hdc, saved);
-    EndPaint(m_hWnd, &ps);
+    FillRect(painting.hdc, &page, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    IntersectClipRect(painting.hdc, page.left, page.top, page.right, page.bottom);
+    CWin32PreviewDC dc(painting.hdc, m_page, page);
+    m_pJob->PrintPage(dc, m_nPage);
 }
 
 void CWin32PreviewWindow::Turn(int delta) {

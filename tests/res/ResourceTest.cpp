@@ -325,6 +325,8 @@ TEST(ResourceIds, FrameworkCommandsKeepTheFrameworksValues) {
         {IDP_PARSE_INT, FrameworkIds::kParseIntMessage},
         {IDP_PARSE_INT_RANGE, FrameworkIds::kRangeIntMessage},
         {IDP_PAGES_OUT_OF_RANGE, FrameworkIds::kPagesOutOfRange},
+        {IDP_NO_PRINTER, FrameworkIds::kNoPrinter},
+        {IDP_PRINT_FAILED, FrameworkIds::kPrintFailed},
     };
     for (auto [program, framework] : pairs)
         EXPECT_EQ(program, framework);

@@ -10,6 +10,14 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine_log=$work/wine.log
 
+# Skips the scenario when a tool it needs is missing.
+require_tools() {
+    local tool
+    for tool; do
+        command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh)"
+    done
+}
+
 # Windows of the program: wine names their class after the program file.
 app_windows() {
     xdotool search --onlyvisible --class quelm.exe 2>/dev/null || true
@@ -107,4 +115,93 @@ stored_setting() {
     REG_DWORD) echo $((value)) ;;
     *) echo "$value" ;;
     esac
+}
+
+# A print server of the scenario's own with one PostScript printer on A4, the default, that
+# writes every job to $printed. Wine finds printers through the print server library, so
+# CUPS_SERVER points it here and the machine's own print settings stay untouched.
+start_file_printer() {
+    command -v cupsd >/dev/null || skip "cupsd is missing (scripts/install-deps.sh installs cups-daemon)"
+    [ -x /usr/lib/cups/filter/pstops ] ||
+        skip "the print server's PostScript filter is missing (scripts/install-deps.sh installs cups-core-drivers)"
+    local root=$work/cups
+    printed=$work/printed.ps
+    mkdir -p "$root/spool" "$root/tmp" "$root/cache" "$root/state" "$root/ppd"
+    # The server's filters run as its own user, who must reach the spooled jobs.
+    chmod a+x "$work"
+    cp "$(dirname "${BASH_SOURCE[0]}")/file-printer.ppd" "$root/ppd/quelm.ppd"
+    cat >"$root/cups-files.conf" <<EOF
+ServerRoot $root
+RequestRoot $root/spool
+TempDir $root/tmp
+CacheDir $root/cache
+StateDir $root/state
+ErrorLog $root/error_log
+AccessLog /dev/null
+PageLog /dev/null
+FileDevice Yes
+EOF
+    cat >"$root/cupsd.conf" <<EOF
+Listen $root/cups.sock
+Browsing No
+WebInterface No
+LogLevel warn
+EOF
+    cat >"$root/printers.conf" <<EOF
+<DefaultPrinter quelm>
+DeviceURI file://$printed
+State Idle
+Accepting Yes
+Shared No
+</DefaultPrinter>
+EOF
+    cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$work/cupsd.log" 2>&1 &
+    pids+=($!)
+    export CUPS_SERVER=$root/cups.sock
+    wait_for test -S "$CUPS_SERVER" ||
+        skip "the scenario's print server did not start: $(cat "$work/cupsd.log" "$root/error_log" 2>/dev/null)"
+}
+
+# Waits until the printer has written a whole job.
+wait_printed() {
+    WAIT_TIMEOUT=${1:-30} wait_for sh -c 'tail -c 64 "$1" 2>/dev/null | grep -q "%%EOF"' _ "$printed"
+}
+
+# The File menu's items from its first: new, open, close, save, save as, print, preview and
+# page setup (grayed items take the highlight too).
+print_item=5
+preview_item=6
+setup_item=7
+file_menu_item() {
+    keys alt+f
+    local i
+    for ((i = 0; i < $1; i++)); do xdotool key Down; done
+    keys Return
+}
+
+preview_window() {
+    xdotool search --onlyvisible --name 'ﾌﾟﾚﾋﾞｭｰ' 2>/dev/null | head -n 1
+}
+# Opens the print preview, keeps its window in $preview and its picture in $shot (the path
+# given).
+open_preview() {
+    file_menu_item $preview_item
+    WAIT_TIMEOUT=20 wait_for test -n "$(preview_window)" || fail "the print preview did not open"
+    preview=$(preview_window)
+    settle
+    shot=$1
+    import -window "$preview" "$shot" 2>/dev/null || fail "no picture of the preview"
+}
+close_preview() {
+    keys Escape
+    wait_for test -z "$(preview_window)" || fail "Escape did not close the preview"
+}
+
+# The previewed paper's width over its height: the picture without the grey around the page.
+paper_shape() {
+    convert "$shot" -fuzz 5% -trim -format '%[fx:w / h]' info:
+}
+# Whether a shape is within 5% of another.
+shape_near() {
+    awk -v shape="$1" -v want="$2" 'BEGIN { exit !(shape > want * 0.95 && shape < want * 1.05) }'
 }
