@@ -52,6 +52,15 @@ public:
         GdiFlush();
         return static_cast<const uint32_t*>(m_pBits)[y * m_width + x] & 0xFFFFFF;
     }
+    // Every pixel as 0x00RRGGBB, row by row.
+    std::vector<uint32_t> Pixels() const {
+        GdiFlush();
+        const auto* bits = static_cast<const uint32_t*>(m_pBits);
+        std::vector<uint32_t> pixels(bits, bits + size_t(m_width) * size_t(m_height));
+        for (uint32_t& p : pixels)
+            p &= 0xFFFFFF;
+        return pixels;
+    }
     // Whether any pixel of the rectangle is not the colour.
     bool Differs(const RECT& r, uint32_t rgb) const {
         for (int y = r.top; y < r.bottom && y < m_height; ++y)
