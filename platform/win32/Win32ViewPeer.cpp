@@ -209,18 +209,30 @@ void CWin32ViewPeer::ShowScrollBar(int bar, bool bShow) {
 void CWin32ViewPeer::CreateCaret(int w, int h) {
     if (!m_hWnd) return;
     m_bCaret = ::CreateCaret(m_hWnd, nullptr, w, h) != FALSE;
+    m_bCaretPlaced = false;
+    m_nCaretHidden = 1; // a new caret starts hidden
 }
 
+// The view places and shows its caret at every paint and every move; each call is a round
+// trip to the wine server, so only what changes the caret reaches the system.
 void CWin32ViewPeer::SetCaretPos(CPoint pt) {
-    if (m_bCaret) ::SetCaretPos(pt.x, pt.y);
+    if (!m_bCaret || (m_bCaretPlaced && pt == m_caretAt)) return;
+    ::SetCaretPos(pt.x, pt.y);
+    m_caretAt = pt;
+    m_bCaretPlaced = true;
 }
 
 void CWin32ViewPeer::ShowCaret() {
-    if (m_bCaret) ::ShowCaret(m_hWnd);
+    // Hiding counts: a caret not hidden stays as it is.
+    if (!m_bCaret || m_nCaretHidden == 0) return;
+    --m_nCaretHidden;
+    ::ShowCaret(m_hWnd);
 }
 
 void CWin32ViewPeer::HideCaret() {
-    if (m_bCaret) ::HideCaret(m_hWnd);
+    if (!m_bCaret) return;
+    ++m_nCaretHidden;
+    ::HideCaret(m_hWnd);
 }
 
 void CWin32ViewPeer::DestroyCaret() {

@@ -40,6 +40,9 @@ private:
     template <typename F> void ChangeFrame(F change);
 
     bool m_bCaret = false;
+    bool m_bCaretPlaced = false;
+    CPoint m_caretAt;
+    int m_nCaretHidden = 0; // as the system counts it for our caret
     CWin32RingPicture m_picture;
     // What the owner must render again, in window pixels.
     HRGN m_hInvalid;

@@ -8,6 +8,7 @@
 
 #include "Win32TestSupport.h"
 #include "platform/framework/Font.h"
+#include "platform/framework/MainFramePeer.h"
 #include "platform/framework/Wnd.h"
 
 namespace {
