@@ -60,6 +60,13 @@ LRESULT CWin32ViewPeer::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         OnPaint();
         return 0;
     }
+    if (msg == WM_IME_STARTCOMPOSITION) {
+        // The owner places the window as the composition starts; what it placed before, too.
+        m_bComposing = true;
+        ApplyCompositionWindow();
+        return CWin32WindowPeer::WindowProc(msg, wp, lp);
+    }
+    if (msg == WM_IME_ENDCOMPOSITION) m_bComposing = false;
     // The picture covers the whole window; what was to be erased is erased in it.
     if (m_pOwner && msg == WM_ERASEBKGND) return 1;
     return CWin32WindowPeer::WindowProc(msg, wp, lp);
@@ -242,21 +249,32 @@ void CWin32ViewPeer::DestroyCaret() {
 }
 
 void CWin32ViewPeer::SetImeCompositionWindow(CPoint pt, const CFont* pFont) {
-    if (!m_hWnd) return;
+    // The system shows the composition window only while one is composed; each placing is a
+    // notification to the input method, which under wine costs more than a paint, and the
+    // view places it at every move of the caret. Until a composition starts, the place waits.
+    m_imePoint = pt;
+    m_bImeFont = pFont != nullptr;
+    if (pFont) m_imeFont = pFont->GetLogFont();
+    m_bImePending = true;
+    if (m_bComposing) ApplyCompositionWindow();
+}
+
+void CWin32ViewPeer::ApplyCompositionWindow() {
+    if (!m_hWnd || !m_bImePending) return;
     HIMC imc = ImmGetContext(m_hWnd);
     if (!imc) return;
-    // The view places the window at every paint; each setting the context already has would
-    // still be a notification to the input method, which under wine costs more than the paint.
+    m_bImePending = false;
+    // Nor is what the context already has told again.
     COMPOSITIONFORM form{};
     form.dwStyle = CFS_POINT;
-    form.ptCurrentPos = POINT{pt.x, pt.y};
+    form.ptCurrentPos = POINT{m_imePoint.x, m_imePoint.y};
     COMPOSITIONFORM now{};
     if (!ImmGetCompositionWindow(imc, &now) || now.dwStyle != form.dwStyle ||
-        now.ptCurrentPos.x != pt.x || now.ptCurrentPos.y != pt.y)
+        now.ptCurrentPos.x != form.ptCurrentPos.x || now.ptCurrentPos.y != form.ptCurrentPos.y)
         ImmSetCompositionWindow(imc, &form);
-    if (pFont) {
+    if (m_bImeFont) {
         LOGFONTW lf{};
-        GetObjectW(CWin32FontCache::Get().Font(pFont->GetLogFont()), sizeof lf, &lf);
+        GetObjectW(CWin32FontCache::Get().Font(m_imeFont), sizeof lf, &lf);
         LOGFONTW current{};
         if (!ImmGetCompositionFontW(imc, &current) || std::memcmp(&current, &lf, sizeof lf) != 0)
             ImmSetCompositionFontW(imc, &lf);

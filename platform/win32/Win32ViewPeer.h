@@ -2,6 +2,7 @@
 // First: the system's headers must come before the framework's.
 #include "platform/win32/Win32Api.h"
 
+#include "platform/framework/Font.h"
 #include "platform/framework/ViewPeer.h"
 #include "platform/win32/Win32RingPicture.h"
 #include "platform/win32/Win32WindowPeer.h"
@@ -36,6 +37,8 @@ private:
     // The owner renders what it invalidated into the picture.
     void Render();
     void AddInvalid(const RECT& rect);
+    // Gives the input method the composition window's place and font, if they changed.
+    void ApplyCompositionWindow();
     // Runs change, which changes the window's frame, and draws the window with its next paint.
     template <typename F> void ChangeFrame(F change);
 
@@ -43,6 +46,11 @@ private:
     bool m_bCaretPlaced = false;
     CPoint m_caretAt;
     int m_nCaretHidden = 0; // as the system counts it for our caret
+    bool m_bComposing = false;
+    bool m_bImePending = false; // the place and font below wait for a composition
+    CPoint m_imePoint;
+    bool m_bImeFont = false;
+    CLogFont m_imeFont;
     CWin32RingPicture m_picture;
     // What the owner must render again, in window pixels.
     HRGN m_hInvalid;
