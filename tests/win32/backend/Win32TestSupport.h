@@ -5,9 +5,25 @@
 #include <memory>
 #include <vector>
 
+#include "platform/framework/WindowRequest.h"
+#include "platform/framework/Wnd.h"
 #include "platform/headless/MemoryClipboard.h"
 #include "platform/headless/MemoryProfileStore.h"
 #include "platform/win32/Win32Backend.h"
+#include "platform/win32/Win32WindowPeer.h"
+
+// A request for a window of the kind, titled "Test".
+inline CWindowRequest Request(CWindowRequest::Kind kind, CWnd* parent) {
+    CWindowRequest r;
+    r.m_kind = kind;
+    r.m_pParent = parent;
+    r.m_strTitle = "Test";
+    return r;
+}
+
+inline HWND Hwnd(const CWnd& wnd) {
+    return CWin32WindowPeer::Of(&wnd)->GetHwnd();
+}
 
 // The backend with settings and clipboard of its own, current for one test.
 class CTestBackend {

@@ -51,18 +51,6 @@ private:
 
 class CPlainWnd : public CWnd {};
 
-CWindowRequest Request(CWindowRequest::Kind kind, CWnd* parent) {
-    CWindowRequest r;
-    r.m_kind = kind;
-    r.m_pParent = parent;
-    r.m_strTitle = "Test";
-    return r;
-}
-
-HWND Hwnd(const CWnd& wnd) {
-    return CWin32WindowPeer::Of(&wnd)->GetHwnd();
-}
-
 // What the window shows, read back from the screen.
 std::vector<uint32_t> Shown(const CWnd& wnd) {
     CRect client = wnd.GetClientRect();
