@@ -64,7 +64,7 @@ public:
 private:
     TempDir m_dir;
     CWxBackend m_backend;
-    CViewBench m_views;
+    CViewBench<> m_views;
 };
 
 CountingView* g_view = nullptr;

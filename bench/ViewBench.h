@@ -25,7 +25,8 @@ public:
     }
 };
 
-class CViewBench {
+// ChildFrame: the document windows' class; the repaint benchmark on wx keeps plain ones.
+template <typename ChildFrame = CMDIChildWnd> class CViewBench {
 public:
     CViewBench(int fontHeight, int frameWidth) : m_nFrameWidth(frameWidth) {
         CResourceSet::SetCurrent(&QuelmResources());
@@ -35,7 +36,7 @@ public:
         m_frame->LoadFrame(IDR_MAINFRAME, CSize(frameWidth, 600));
         m_frame->ShowWindow(true);
         m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(NewHexViewTemplate<CountingView, CBenchChildFrame>());
+        m_app.AddDocTemplate(NewHexViewTemplate<CountingView, ChildFrame>());
     }
     ~CViewBench() { CResourceSet::SetCurrent(nullptr); }
     CViewBench(const CViewBench&) = delete;

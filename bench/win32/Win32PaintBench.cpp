@@ -118,7 +118,7 @@ public:
 
 private:
     CWin32Backend m_backend;
-    CViewBench m_views;
+    CViewBench<CBenchChildFrame> m_views;
 };
 
 double FullRepaint(CountingView* view) {
