@@ -13,39 +13,20 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "commands/ViewCommands.h"
-#include "engine/KolvaDoc.h"
+#include "bench/ViewBench.h"
 #include "platform/base/CodePage932.h"
-#include "platform/framework/DocTemplate.h"
-#include "platform/framework/MDIChildWnd.h"
-#include "platform/framework/MDIFrameWnd.h"
-#include "platform/framework/WinApp.h"
 #include "platform/wx/WxBackend.h"
 #include "platform/wx/probe/WxOffscreen.h"
 #include "platform/wx/probe/WxProbe.h"
-#include "res/Resource.h"
-#include "res/Resources.h"
-#include "tests/StubHost.h"
 #include "tests/TempDir.h"
-#include "tests/view/HexViewTemplate.h"
-#include "view/KolvaView.h"
 
 namespace {
 constexpr int kRows = 60;
 constexpr int kFileSize = 64 << 10;
 constexpr int kBlock = 320; // bytes of one kind of content before the next kind
 constexpr int kFrameWidth = 860;
+constexpr int kFontHeight = -19;
 constexpr int kSettleMs = 300;
-
-// Counts its paints, so a timed repaint is known to have happened.
-class CountingView : public CKolvaView {
-public:
-    void OnDraw(CDC* pDC) override {
-        ++m_nDraws;
-        CKolvaView::OnDraw(pDC);
-    }
-    int m_nDraws = 0;
-};
 
 // Text, Shift-JIS text and binary bytes in turn, as a file with a header and strings has them.
 std::vector<uint8_t> MixedContent() {
@@ -64,34 +45,18 @@ std::vector<uint8_t> MixedContent() {
 
 class Program {
 public:
-    Program() : m_backend(m_dir.Path("Quelm.conf")) {
-        CResourceSet::SetCurrent(&QuelmResources());
-        m_host.m_nIndicatorVisible = 0;
-        m_host.m_screen = CFont(CLogFont{"FixedSys", -19, 400, 128, true});
-        m_frame = std::make_unique<CMDIFrameWnd>();
-        m_frame->LoadFrame(IDR_MAINFRAME, CSize(kFrameWidth, 600));
-        m_frame->ShowWindow(true);
-        m_app.m_pMainWnd = m_frame.get();
-        m_app.AddDocTemplate(NewHexViewTemplate<CountingView>());
-    }
+    Program() : m_backend(m_dir.Path("Quelm.conf")), m_views(kFontHeight, kFrameWidth) {}
     ~Program() {
-        m_app.GetDocTemplate()->CloseAllDocuments();
-        m_frame->DestroyWindow();
+        m_views.Close();
         CWxProbe::Pump(50);
-        m_frame.reset();
-        CResourceSet::SetCurrent(nullptr);
     }
 
     // The document in a window tall enough for kRows whole rows, or null.
     CountingView* Open() {
-        CDocument* doc = m_app.OpenDocumentFile(m_dir.Write("mixed.bin", MixedContent()));
-        if (!doc) return nullptr;
-        auto* view = dynamic_cast<CountingView*>(doc->GetViews().at(0));
+        CountingView* view = m_views.Open(m_dir.Write("mixed.bin", MixedContent()));
+        if (!view) return nullptr;
         CWxProbe::Pump(kSettleMs);
-        // The frame grows by what the view lacks; bars and borders stay as they are.
-        CRect frame = m_frame->GetWindowRect();
-        int missing = (kRows + 1) * view->m_nRowHeight - 1 - view->GetClientRect().Height();
-        m_frame->MoveWindow(CRect(0, 0, kFrameWidth, frame.Height() + missing));
+        m_views.GrowFor(view, kRows);
         CWxProbe::Pump(kSettleMs);
         return view->m_nVisibleRows == kRows ? view : nullptr;
     }
@@ -99,9 +64,7 @@ public:
 private:
     TempDir m_dir;
     CWxBackend m_backend;
-    CStubHost m_host;
-    CWinApp m_app;
-    std::unique_ptr<CMDIFrameWnd> m_frame;
+    CViewBench<> m_views;
 };
 
 CountingView* g_view = nullptr;
@@ -110,10 +73,8 @@ std::unique_ptr<CWxOffscreen> g_plain;
 // The visible rows as the view formats them, one line each.
 std::string VisibleLines(CKolvaView* view) {
     std::string lines;
-    for (int row = view->m_nFirstRow; row < view->m_nFirstRow + kRows; ++row) {
-        const char* text = view->GetData()->FormatRowText(row, view->m_nJCode);
-        lines += CCodePage932::ToUtf8(text, std::strlen(text)) + "\n";
-    }
+    for (const std::string& row : VisibleRows(view, kRows))
+        lines += row + "\n";
     return lines;
 }
 

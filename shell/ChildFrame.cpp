@@ -16,13 +16,8 @@
 #include "view/UpdateHint.h"
 
 bool CChildFrame::Create(CMDIFrameWnd* pFrame, const std::string& title) {
-    m_bMaximizeOnShow = pFrame->MDIGetActive() == nullptr;
-    if (!CMDIChildWnd::Create(pFrame, title)) return false;
-    if (m_bMaximizeOnShow) {
-        MDIMaximize();
-        m_bMaximizeOnShow = false;
-    }
-    return true;
+    // The first document comes maximized.
+    return MakeWindow(pFrame, title, pFrame->MDIGetActive() == nullptr);
 }
 
 void CChildFrame::OnCreate() {

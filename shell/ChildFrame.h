@@ -31,7 +31,6 @@ public:
 
     CStatusBar m_wndStatusBar;
     CDialogBar m_wndRulerBar;
-    bool m_bMaximizeOnShow = false;
 
 private:
     CKolvaDoc* ActiveDoc() const;

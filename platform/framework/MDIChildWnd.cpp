@@ -8,12 +8,19 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
 }
 
 bool CMDIChildWnd::Create(CMDIFrameWnd* pFrame, const std::string& title) {
+    return MakeWindow(pFrame, title, false);
+}
+
+bool CMDIChildWnd::MakeWindow(CMDIFrameWnd* pFrame, const std::string& title, bool bMaximized) {
     CWindowRequest request;
     request.m_kind = CWindowRequest::ChildFrame;
     request.m_pParent = pFrame;
     request.m_strTitle = title;
+    request.m_bMaximized = bMaximized;
     if (!CreatePeer(request)) return false;
     pFrame->AddChild(this);
+    // A backend that cannot make it maximized maximizes it now.
+    if (bMaximized) MDIMaximize();
     return true;
 }
 

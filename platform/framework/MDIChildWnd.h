@@ -16,4 +16,9 @@ public:
     void OnClose() override;
     // Leaves the main frame and takes its view with it.
     void OnDestroy() override;
+
+protected:
+    // Makes the window, maximized from the start when asked: a window maximized once shown
+    // lays out and draws its frame, bars and view twice.
+    bool MakeWindow(CMDIFrameWnd* pFrame, const std::string& title, bool bMaximized);
 };

@@ -30,5 +30,6 @@ struct CWindowRequest {
     const CDialogDef* m_pDialog = nullptr;
     std::vector<const CDialogDef*> m_pages; // PropertySheet: the pages' templates in order
     std::vector<std::string> m_pageCaptions;
-    CSize m_size; // initial outer size of a main frame; 0 for the backend's default
+    CSize m_size;              // initial outer size of a main frame; 0 for the backend's default
+    bool m_bMaximized = false; // ChildFrame: made maximized rather than maximized once made
 };

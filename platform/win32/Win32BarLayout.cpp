@@ -27,6 +27,25 @@ void CWin32BarLayout::Release() {
         c.m_pPeer->SetParentPeer(nullptr);
 }
 
+namespace {
+// Moves a window only where it is not yet, and leaves what must be drawn again to the next
+// paint: under wine a window moved draws its frame and scroll bars at once, which costs more
+// than repainting a view, and a layout moves a window several times before anyone looks.
+void PlaceWindow(HWND hwnd, int x, int y, int width, int height) {
+    RECT was{};
+    ::GetWindowRect(hwnd, &was);
+    HWND parent = GetParent(hwnd);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&was), 2);
+    if (was.left == x && was.top == y && was.right - was.left == width &&
+        was.bottom - was.top == height)
+        return;
+    SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // What the window no longer covers is the parent's again.
+    InvalidateRect(parent, &was, TRUE);
+}
+} // namespace
+
 int CWin32BarLayout::Height(const Child& child) {
     RECT r{};
     ::GetWindowRect(child.m_pPeer->GetHwnd(), &r);
@@ -41,7 +60,7 @@ RECT CWin32BarLayout::Arrange(const RECT& client) const {
         if (!hwnd || !IsWindowVisible(hwnd) || c.m_place == Fill) continue;
         int height = Height(c);
         int top = c.m_place == Top ? rest.top : rest.bottom - height;
-        SetWindowPos(hwnd, nullptr, client.left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceWindow(hwnd, client.left, top, width, height);
         c.m_pPeer->Placed();
         if (c.m_place == Top)
             rest.top += height;
@@ -51,7 +70,7 @@ RECT CWin32BarLayout::Arrange(const RECT& client) const {
     rest.bottom = std::max(rest.bottom, rest.top);
     for (const Child& c : m_children)
         if (c.m_place == Fill && c.m_pPeer->GetHwnd())
-            SetWindowPos(c.m_pPeer->GetHwnd(), nullptr, rest.left, rest.top, rest.right - rest.left,
-                         rest.bottom - rest.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            PlaceWindow(c.m_pPeer->GetHwnd(), rest.left, rest.top, rest.right - rest.left,
+                        rest.bottom - rest.top);
     return rest;
 }

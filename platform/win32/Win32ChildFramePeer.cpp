@@ -17,7 +17,7 @@ CWin32ChildFramePeer::CWin32ChildFramePeer(CWnd* pOwner, CWin32MainFramePeer& fr
     // A document opened while the others are maximized comes maximized too.
     BOOL maximized = FALSE;
     SendMessageW(m_hClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
-    mcs.style = WS_CLIPCHILDREN | (maximized ? WS_MAXIMIZE : 0);
+    mcs.style = WS_CLIPCHILDREN | (maximized || request.m_bMaximized ? WS_MAXIMIZE : 0);
     mcs.lParam = reinterpret_cast<LPARAM>(this);
     SendMessageW(m_hClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs));
     StartDelivery();

@@ -19,7 +19,7 @@ CWin32MainFramePeer* CWin32MainFramePeer::Current() {
 }
 
 CWin32MainFramePeer::CWin32MainFramePeer(CWnd* pOwner, const CWindowRequest& request)
-    : CWin32WindowPeer(pOwner) {
+    : CWin32WindowPeer(pOwner), m_strCaption(request.m_strTitle) {
     if (request.m_pMenu) m_pMenu = std::make_unique<CWin32MenuBar>(*request.m_pMenu);
     if (request.m_pAccel) m_hAccel = CWin32MenuBar::Accelerators(*request.m_pAccel);
     bool sized = request.m_size.cx > 0 && request.m_size.cy > 0;
@@ -56,7 +56,12 @@ void CWin32MainFramePeer::SetWindowText(const std::string& text) {
         SendMessageW(m_hClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
     size_t document = text.rfind(" - [");
     bool named = !text.empty() && text.back() == ']' && document != std::string::npos;
-    CWin32WindowPeer::SetWindowText(maximized && named ? text.substr(0, document) : text);
+    std::string own = maximized && named ? text.substr(0, document) : text;
+    // Each new caption draws the frame with its menu bar again, which under wine costs more
+    // than painting a document; the system keeps the document's part itself.
+    if (own == m_strCaption) return;
+    m_strCaption = own;
+    CWin32WindowPeer::SetWindowText(own);
 }
 
 void CWin32MainFramePeer::CreateClient() {
@@ -111,7 +116,8 @@ void CWin32MainFramePeer::ActivateChild(CWnd* pChild) {
 
 void CWin32MainFramePeer::MaximizeChild(CWnd* pChild) {
     CWin32WindowPeer* child = Of(pChild);
-    if (m_hClient && child && child->GetHwnd())
+    // Maximized again, the system would lay out and draw the frame and the document again.
+    if (m_hClient && child && child->GetHwnd() && !IsZoomed(child->GetHwnd()))
         SendMessageW(m_hClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->GetHwnd()), 0);
 }
 

@@ -54,5 +54,6 @@ private:
     HWND m_hClient = nullptr;
     CWin32BarLayout m_layout;
     std::vector<CWin32WindowPeer*> m_toolBars;
-    std::wstring m_strTip; // the tip the tooltip control is reading
+    std::wstring m_strTip;    // the tip the tooltip control is reading
+    std::string m_strCaption; // the frame's own part of the caption, as last given
 };

@@ -10,9 +10,10 @@
 
 // The program's document template with plain child frames and the view's commands, for tests
 // and benchmarks that run views without the shell.
-template <typename View = CKolvaView> std::unique_ptr<CMultiDocTemplate> NewHexViewTemplate() {
+template <typename View = CKolvaView, typename Frame = CMDIChildWnd>
+std::unique_ptr<CMultiDocTemplate> NewHexViewTemplate() {
     return std::make_unique<CMultiDocTemplate>([] { return std::make_unique<CKolvaDoc>(); },
-                                               [] { return std::make_unique<CMDIChildWnd>(); },
+                                               [] { return std::make_unique<Frame>(); },
                                                [] {
                                                    auto view = std::make_unique<View>();
                                                    CViewCommands::Install(*view);

@@ -5,9 +5,25 @@
 #include <memory>
 #include <vector>
 
+#include "platform/framework/WindowRequest.h"
+#include "platform/framework/Wnd.h"
 #include "platform/headless/MemoryClipboard.h"
 #include "platform/headless/MemoryProfileStore.h"
 #include "platform/win32/Win32Backend.h"
+#include "platform/win32/Win32WindowPeer.h"
+
+// A request for a window of the kind, titled "Test".
+inline CWindowRequest Request(CWindowRequest::Kind kind, CWnd* parent) {
+    CWindowRequest r;
+    r.m_kind = kind;
+    r.m_pParent = parent;
+    r.m_strTitle = "Test";
+    return r;
+}
+
+inline HWND Hwnd(const CWnd& wnd) {
+    return CWin32WindowPeer::Of(&wnd)->GetHwnd();
+}
 
 // The backend with settings and clipboard of its own, current for one test.
 class CTestBackend {
@@ -51,6 +67,15 @@ public:
     uint32_t At(int x, int y) const {
         GdiFlush();
         return static_cast<const uint32_t*>(m_pBits)[y * m_width + x] & 0xFFFFFF;
+    }
+    // Every pixel as 0x00RRGGBB, row by row.
+    std::vector<uint32_t> Pixels() const {
+        GdiFlush();
+        const auto* bits = static_cast<const uint32_t*>(m_pBits);
+        std::vector<uint32_t> pixels(bits, bits + size_t(m_width) * size_t(m_height));
+        for (uint32_t& p : pixels)
+            p &= 0xFFFFFF;
+        return pixels;
     }
     // Whether any pixel of the rectangle is not the colour.
     bool Differs(const RECT& r, uint32_t rgb) const {

@@ -19,22 +19,10 @@ public:
     void OnPaint(CDC*) override { ++m_nPaints; }
 };
 
-CWindowRequest Request(CWindowRequest::Kind kind, CWnd* parent) {
-    CWindowRequest r;
-    r.m_kind = kind;
-    r.m_pParent = parent;
-    r.m_strTitle = "Test";
-    return r;
-}
-
 std::wstring ClassOf(HWND hwnd) {
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);
     return name;
-}
-
-HWND Hwnd(const CWnd& wnd) {
-    return CWin32WindowPeer::Of(&wnd)->GetHwnd();
 }
 
 RECT ScreenRect(HWND hwnd) {
