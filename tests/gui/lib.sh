@@ -148,6 +148,18 @@ expect_eq() {
     [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
 }
 
+active_title() {
+    xdotool getwindowname "$(xdotool getactivewindow)" 2>/dev/null || true
+}
+title_is() {
+    [ "$(active_title)" = "$1" ]
+}
+# Waits until the window of that title is the active one: a new window is shown before the
+# window manager activates it.
+expect_active() {
+    wait_for title_is "$1" || fail "$2: expected the window '$1' active, got '$(active_title)'"
+}
+
 expect_alive() {
     alive || fail "the program ended"
 }

@@ -11,7 +11,7 @@ cp "$file" "$work/original"
 start_program
 keys alt+o Return
 wait_for has_windows 2 || fail "the options sheet did not open"
-expect_eq "$(xdotool getwindowname "$(xdotool getactivewindow)")" "基本設定" "sheet title"
+expect_active "基本設定" "sheet title"
 # The focus starts on the checked VIEW radio; the next one is overwrite. Enter is OK.
 keys Down
 keys Return
