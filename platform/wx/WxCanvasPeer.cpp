@@ -8,6 +8,7 @@
 #include "platform/framework/DC.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxDC.h"
+#include "platform/wx/WxHeldModifiers.h"
 #include "platform/wx/WxKeyMap.h"
 
 CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWindowPeer(pOwner) {
@@ -122,6 +123,7 @@ void CWxCanvasPeer::OnKey(wxKeyEvent& event) {
         return;
     }
     bool down = event.GetEventType() == wxEVT_KEY_DOWN;
+    CWxHeldModifiers held(event);
     // A key that makes a character must go on for the character to follow; the others stop
     // here, or GTK moves the focus or scrolls the window with them as well.
     if (!down || !IsCharacterlessKey(vk)) event.Skip();
