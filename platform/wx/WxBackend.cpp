@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include <glib.h>
 
@@ -26,6 +27,7 @@
 #include "platform/wx/WxDialogBarPeer.h"
 #include "platform/wx/WxDialogPeer.h"
 #include "platform/wx/WxFontChooser.h"
+#include "platform/wx/WxHeldModifiers.h"
 #include "platform/wx/WxKeyMap.h"
 #include "platform/wx/WxMainFramePeer.h"
 #include "platform/wx/WxMessageText.h"
@@ -199,6 +201,8 @@ short CWxBackend::GetKeyState(int vk) {
     bool down = false;
     if (vk == static_cast<int>(VK_LBUTTON))
         down = wxGetMouseState().LeftIsDown();
+    else if (std::optional<bool> held = CWxHeldModifiers::IsHeld(static_cast<unsigned>(vk)))
+        down = *held;
     else if (int key = CWxKeyMap::WxKey(static_cast<unsigned>(vk)))
         down = wxGetKeyState(static_cast<wxKeyCode>(key));
     return down ? static_cast<short>(0x8000) : 0;

@@ -3,13 +3,12 @@
 #include <cstdlib>
 
 #include <gtk/gtk.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 
 #include "platform/base/VirtualKeys.h"
 #include "platform/framework/DC.h"
 #include "platform/framework/Wnd.h"
 #include "platform/wx/WxDC.h"
+#include "platform/wx/WxHeldModifiers.h"
 #include "platform/wx/WxKeyMap.h"
 
 CWxCanvasPeer::CWxCanvasPeer(CWnd* pOwner, wxWindow* parent, long style) : CWxWindowPeer(pOwner) {
@@ -58,21 +57,26 @@ void CWxCanvasPeer::ScrollWindow(int dx, int dy) {
 
 void CWxCanvasPeer::OnPaint(wxPaintEvent&) {
     wxWindow* window = m_pWindow;
-    wxPaintDC dc(window);
+    // GTK's own context for the paint: a paint DC would ask the theme for the window's font
+    // and colours every time, and the picture needs neither.
+    cairo_t* cr = window->GTKPaintContext();
     wxSize size = window->GetClientSize();
-    if (size.x <= 0 || size.y <= 0) return;
+    if (!cr || size.x <= 0 || size.y <= 0) return;
     KeepOwnDisplayWindow();
     if (m_picture.Prepare(window, size)) m_bAllInvalid = m_bErase = true;
     Render();
-    m_picture.Paint(dc);
-    DrawOverlay(dc);
+    m_picture.Paint(cr);
+    DrawOverlay(cr);
 }
 
 void CWxCanvasPeer::KeepOwnDisplayWindow() {
-    // Drawn inside its parent's display window, a paint of this window makes GTK paint every
-    // parent under it as well, which costs more than a scrolled strip.
-    GdkWindow* drawing = m_pWindow->GTKGetDrawingWindow();
-    if (drawing && !gdk_window_has_native(drawing)) gdk_window_ensure_native(drawing);
+    // Drawn inside its parent's display window, a paint of this window, or of the scroll bars
+    // around it, makes GTK paint every parent under it as well, each with a DC of its own.
+    GtkWidget* outer = m_pWindow->GetHandle();
+    GdkWindow* outerWindow =
+        outer && gtk_widget_get_has_window(outer) ? gtk_widget_get_window(outer) : nullptr;
+    for (GdkWindow* gdk : {outerWindow, m_pWindow->GTKGetDrawingWindow()})
+        if (gdk && !gdk_window_has_native(gdk)) gdk_window_ensure_native(gdk);
 }
 
 void CWxCanvasPeer::Render() {
@@ -119,6 +123,7 @@ void CWxCanvasPeer::OnKey(wxKeyEvent& event) {
         return;
     }
     bool down = event.GetEventType() == wxEVT_KEY_DOWN;
+    CWxHeldModifiers held(event);
     // A key that makes a character must go on for the character to follow; the others stop
     // here, or GTK moves the focus or scrolls the window with them as well.
     if (!down || !IsCharacterlessKey(vk)) event.Skip();

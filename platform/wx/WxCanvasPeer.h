@@ -5,6 +5,7 @@
 #include "platform/wx/WxWindowPeer.h"
 
 class wxDC;
+typedef struct _cairo cairo_t;
 
 // A window the program paints itself (a control such as a ruler, and the base of views). Its
 // picture keeps its pixels between paints as a window does: a paint renders only the invalid
@@ -19,7 +20,7 @@ public:
 
 protected:
     // Drawn over the program's picture on the screen (the caret).
-    virtual void DrawOverlay(wxDC& /*dc*/) {}
+    virtual void DrawOverlay(cairo_t* /*cr*/) {}
     virtual void FocusChanged(bool /*bFocused*/) {}
     // While true, keys go to the input method only.
     virtual bool KeysBelongToInputMethod() { return false; }

@@ -114,8 +114,7 @@ bool CWxRasterOp::Apply(wxDC& dc, const wxRect& rect, COLORREF brush, Op op) {
     return true;
 }
 
-void CWxRasterOp::InvertRect(wxDC& dc, const wxRect& rect) {
-    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+void CWxRasterOp::InvertRect(cairo_t* cr, const wxRect& rect) {
     if (!cr || rect.IsEmpty()) return;
     cairo_save(cr);
     // |white - pixel| is the pixel inverted, channel by channel.

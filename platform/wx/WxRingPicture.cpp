@@ -142,8 +142,7 @@ void CWxRingPicture::Scroll(int dx, int dy, COLORREF background) {
         if (ring) Fill(ring, uncovered, background);
 }
 
-void CWxRingPicture::Paint(wxDC& windowDC) {
-    auto* cr = static_cast<cairo_t*>(windowDC.GetHandle());
+void CWxRingPicture::Paint(cairo_t* cr) {
     cairo_surface_t* ring = m_pDisplayCopy ? m_pDisplayCopy : Image();
     if (!ring || !cr) return;
     cairo_save(cr);

@@ -36,7 +36,8 @@ public:
     void Scroll(int dx, int dy, COLORREF background);
     // What DrawIn changed in region goes to the display's copy.
     void Publish(const wxRegion& region);
-    void Paint(wxDC& windowDC);
+    // Shows the picture on the window's paint context.
+    void Paint(cairo_t* cr);
 
 private:
     // Calls f(rect, row) for the one or two pieces of a window rectangle, row being where the

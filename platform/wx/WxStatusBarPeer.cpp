@@ -1,32 +1,55 @@
 #include "platform/wx/WxStatusBarPeer.h"
 
+#include <wx/dcclient.h>
 #include <wx/statusbr.h>
 
 namespace {
 constexpr int kTextMargin = 10; // room for the pane's border and padding
 
 // wx's bar repaints a pane the moment its text is set; a held key then paints the bar once a
-// key. This one leaves the pane to the next paint with the rest of the window.
+// key. This one leaves the pane to the next paint with the rest of the window, and that paint
+// draws only the panes it reaches.
 class CQuietStatusBar : public wxStatusBar {
 public:
-    using wxStatusBar::wxStatusBar;
+    CQuietStatusBar(wxWindow* parent, long style) : wxStatusBar(parent, wxID_ANY, style) {
+        Bind(wxEVT_PAINT, &CQuietStatusBar::OnPaintPanes, this);
+    }
+    // The font's height is measured again at the next paint.
+    void FontChanged() { m_nTextHeight = -1; }
 
 protected:
     void DoUpdateStatusText(int number) override {
         wxRect rect;
         if (GetFieldRect(number, rect)) Refresh(true, &rect);
     }
+
+private:
+    void OnPaintPanes(wxPaintEvent&) {
+        wxPaintDC dc(this);
+        dc.SetFont(GetFont());
+        if (m_nTextHeight < 0) m_nTextHeight = dc.GetCharHeight();
+        dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+        const wxRegion& update = GetUpdateRegion();
+        for (int i = 0; i < GetFieldsCount(); ++i) {
+            wxRect rect;
+            if (GetFieldRect(i, rect) && update.Contains(rect) != wxOutRegion)
+                DrawField(dc, i, m_nTextHeight);
+        }
+    }
+
+    int m_nTextHeight = -1;
 };
 } // namespace
 
 CWxStatusBarPeer::CWxStatusBarPeer(CWnd* pOwner, wxWindow* parent) : CWxWindowPeer(pOwner) {
-    auto* bar = new CQuietStatusBar(parent, wxID_ANY, wxSTB_SHOW_TIPS);
+    auto* bar = new CQuietStatusBar(parent, wxSTB_SHOW_TIPS);
     FixAttributes(bar);
     Attach(bar);
     // A new theme or resolution brings another font.
-    auto remeasure = [this](wxEvent& event) {
+    auto remeasure = [this, bar](wxEvent& event) {
         event.Skip();
         m_advances.clear();
+        bar->FontChanged();
     };
     bar->Bind(wxEVT_SYS_COLOUR_CHANGED, remeasure);
     bar->Bind(wxEVT_DPI_CHANGED, remeasure);

@@ -94,14 +94,34 @@ void CWxViewPeer::SetBar(int bar, int pos, int page, int range, bool bRedraw) {
     BarShape& shape = m_barShape[bar];
     int orientation = Orientation(bar);
     if (shape.page == page && shape.range == range) {
-        if (m_pWindow->GetScrollPos(orientation) != pos)
-            m_pWindow->SetScrollPos(orientation, pos, bRedraw);
+        if (m_pWindow->GetScrollPos(orientation) != pos) MoveThumb(bar, pos, bRedraw);
         return;
     }
     shape.page = page;
     shape.range = range;
     m_pWindow->SetScrollbar(orientation, pos, page, range, bRedraw);
     KeepBarShown(bar, range > page);
+}
+
+void CWxViewPeer::MoveThumb(int bar, int pos, bool bRedraw) {
+    GtkRange* range =
+        m_pWindow
+            ->m_scrollBar[bar == SB_VERT ? wxWindow::ScrollDir_Vert : wxWindow::ScrollDir_Horz];
+    int orientation = Orientation(bar);
+    // Under the pointer the bar also shows which of its parts the pointer is on: GTK's own
+    // handling of the move keeps that right.
+    if (!range || (gtk_widget_get_state_flags(GTK_WIDGET(range)) & GTK_STATE_FLAG_PRELIGHT)) {
+        m_pWindow->SetScrollPos(orientation, pos, bRedraw);
+        return;
+    }
+    // GTK answers a new value with a new size request, and the whole frame is laid out again
+    // after every key; the thumb needs only the bar placed again.
+    GtkAdjustment* adjustment = gtk_range_get_adjustment(range);
+    g_signal_handlers_block_matched(adjustment, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, range);
+    m_pWindow->SetScrollPos(orientation, pos, bRedraw);
+    g_signal_handlers_unblock_matched(adjustment, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr,
+                                      range);
+    gtk_widget_queue_allocate(GTK_WIDGET(range));
 }
 
 void CWxViewPeer::KeepBarShown(int bar, bool bShown) {
@@ -187,6 +207,6 @@ void CWxViewPeer::SetImeCompositionWindow(CPoint pt, const CFont* pFont) {
     m_ime.SetCursorLocation(pt.x, pt.y, 1, std::max(height, 1));
 }
 
-void CWxViewPeer::DrawOverlay(wxDC& dc) {
-    if (m_caret.IsDrawn()) CWxRasterOp::InvertRect(dc, WxRect(m_caret.Rect()));
+void CWxViewPeer::DrawOverlay(cairo_t* cr) {
+    if (m_caret.IsDrawn()) CWxRasterOp::InvertRect(cr, WxRect(m_caret.Rect()));
 }

@@ -28,7 +28,7 @@ public:
     void SetImeCompositionWindow(CPoint pt, const CFont* pFont) override;
 
 protected:
-    void DrawOverlay(wxDC& dc) override;
+    void DrawOverlay(cairo_t* cr) override;
     void FocusChanged(bool bFocused) override;
     bool KeysBelongToInputMethod() override { return m_ime.IsComposing(); }
 
@@ -38,6 +38,8 @@ private:
     void ApplyScrollBar(int bar, bool bRedraw);
     // Gives wx the bar's thumb, page and range; a change of the thumb alone moves only the thumb.
     void SetBar(int bar, int pos, int page, int range, bool bRedraw);
+    // Moves the bar's thumb alone; its page and range stay.
+    void MoveThumb(int bar, int pos, bool bRedraw);
     void KeepBarShown(int bar, bool bShown);
     void OnScroll(wxScrollWinEvent& event);
 

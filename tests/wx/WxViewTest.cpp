@@ -8,6 +8,7 @@
 #include "platform/framework/MDIChildWnd.h"
 #include "platform/framework/MDIFrameWnd.h"
 #include "platform/framework/StatusBar.h"
+#include "platform/framework/SystemServices.h"
 #include "platform/framework/ToolBar.h"
 #include "platform/framework/View.h"
 #include "platform/wx/WxBackend.h"
@@ -23,7 +24,11 @@ public:
         pDC->FillSolidRect(CRect(40, 0, 60, 20), RGB(0, 0, 0));
         pDC->FillSolidRect(CRect(40, bottom - 20, 60, bottom), RGB(0, 0, 255));
     }
-    void OnKeyDown(UINT nChar, UINT, UINT) override { Record("key", nChar); }
+    void OnKeyDown(UINT nChar, UINT, UINT) override {
+        Record("key", nChar);
+        m_held.push_back(std::string(GetKeyState(VK_SHIFT) < 0 ? "shift" : "") +
+                         (GetKeyState(VK_CONTROL) < 0 ? "ctrl" : ""));
+    }
     void OnKeyUp(UINT nChar, UINT, UINT) override { Record("up", nChar); }
     void OnChar(UINT nChar, UINT, UINT) override { Record("char", nChar); }
     void OnImeChar(UINT nChar, UINT) override { Record("ime", nChar); }
@@ -35,6 +40,7 @@ public:
     bool m_bClipped = false;
     CRect m_clip; // of the last paint
     std::vector<std::string> m_events;
+    std::vector<std::string> m_held; // the modifiers each key found held
 
 private:
     void Record(const char* what, UINT a) {
@@ -133,6 +139,19 @@ TEST_F(WxViewTest, KeysAndCharactersArriveAsThePlatformsMessages) {
     EXPECT_EQ(m_view.m_events,
               (std::vector<std::string>{"key 25", "key 41", "key 72", "up 10", "char 61",
                                         "ime 82A0", "ime B1", "char 9"}));
+}
+
+TEST_F(WxViewTest, AKeyFindsTheModifiersItsEventCarries) {
+    // Nothing is held on the display: the states come from the events, as the system's come
+    // from the message being handled.
+    CWxProbe::Key(m_view, VK_DOWN, true, true, false);
+    CWxProbe::Key(m_view, VK_NEXT, true, false, true);
+    CWxProbe::Key(m_view, VK_UP, true, true, true);
+    CWxProbe::Key(m_view, VK_HOME);
+    // A modifier's own event carries the state from before it: the display is asked.
+    CWxProbe::Key(m_view, VK_SHIFT, true, true, false);
+    EXPECT_EQ(m_view.m_held, (std::vector<std::string>{"shift", "ctrl", "shiftctrl", "", ""}));
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0); // outside a key, the display's state again
 }
 
 TEST_F(WxViewTest, PaintingKeepsPixelsUnlessErased) {

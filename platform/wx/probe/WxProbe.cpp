@@ -168,9 +168,11 @@ CWxProbe::Pixels CWxProbe::Capture(const CWnd& wnd) {
     return pixels;
 }
 
-void CWxProbe::Key(const CWnd& wnd, unsigned vk, bool bDown) {
+void CWxProbe::Key(const CWnd& wnd, unsigned vk, bool bDown, bool bShift, bool bControl) {
     wxKeyEvent key(bDown ? wxEVT_KEY_DOWN : wxEVT_KEY_UP);
     key.m_keyCode = CWxKeyMap::WxKey(vk);
+    key.SetShiftDown(bShift);
+    key.SetControlDown(bControl);
     Deliver(WindowOf(wnd), key);
 }
 

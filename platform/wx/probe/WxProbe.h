@@ -30,7 +30,8 @@ public:
     // A window's pixels as the screen shows them, after it has painted.
     static Pixels Capture(const CWnd& wnd);
 
-    static void Key(const CWnd& wnd, unsigned vk, bool bDown = true);
+    static void Key(const CWnd& wnd, unsigned vk, bool bDown = true, bool bShift = false,
+                    bool bControl = false);
     static void Char(const CWnd& wnd, unsigned codePoint, bool bAlt = false);
     enum ScrollAction { LineUp, LineDown, PageUp, PageDown, Track, Release, Top, Bottom };
     static void Scroll(const CWnd& wnd, int bar, ScrollAction action, int pos = 0);
