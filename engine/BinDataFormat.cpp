@@ -75,7 +75,11 @@ const char* CBinData::FormatRowText(int row, JCode code) {
         m_szRow[width] = '\0';
         return m_szRow;
     }
-    if (const char* chars = FormatCharArea(row, code)) std::strcat(m_szRow, chars);
+    if (const char* chars = FormatCharArea(row, code)) {
+        // The two are separate buffers; appended by length, which the optimizer can see.
+        size_t end = std::strlen(m_szRow);
+        std::memcpy(m_szRow + end, chars, std::strlen(chars) + 1);
+    }
     return m_szRow;
 }
 
