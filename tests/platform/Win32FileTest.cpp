@@ -33,6 +33,16 @@ private:
     HANDLE m_h;
 };
 
+// A folder a ctest fixture made on the Linux side for this run, named in the environment;
+// empty where the run has none (the file the fixture leaves in it is missing).
+std::string FixtureFolder(const char* variable, const char* marker) {
+    const char* folder = std::getenv(variable);
+    if (!folder ||
+        !std::filesystem::exists(std::filesystem::u8path(folder + std::string("/") + marker)))
+        return std::string();
+    return folder;
+}
+
 bool Save(const std::string& path, const std::string& text, CFileException* err,
           const std::string& backup = std::string()) {
     CAtomicFile file;
@@ -225,16 +235,14 @@ TEST(Win32AtomicFile, AFileWithSeveralNamesIsRewrittenInPlaceWithACopyAsBackup) 
 }
 
 TEST(Win32AtomicFile, AFullDiskFailsTheSaveAndLeavesTheFileAndNoTemporary) {
-    const char* disk = std::getenv("QUELM_SMALL_DISK");
-    if (!disk ||
-        !std::filesystem::exists(std::filesystem::u8path(disk + std::string("/.small-disk"))))
+    std::string disk = FixtureFolder("QUELM_SMALL_DISK", ".small-disk");
+    if (disk.empty())
         GTEST_SKIP() << "no small file system to fill (it is mounted when the tests run as root)";
-    std::string path = std::string(disk) + "/full.bin";
-    std::string backup = path + ".bak";
+    std::string path = disk + "/full.bin";
     { std::ofstream(std::filesystem::u8path(path), std::ios::binary) << "old"; }
     const std::string big(256 * 1024, 'x');
     CFileException err;
-    EXPECT_FALSE(Save(path, big, &err, backup));
+    EXPECT_FALSE(Save(path, big, &err, path + ".bak"));
     EXPECT_EQ(err.m_cause, CFileException::diskFull) << err.GetErrorMessage();
     EXPECT_EQ(TempDir::Read(path), Str("old"));
     EXPECT_EQ(TempDir::Names(disk), ".small-disk full.bin ");
@@ -243,11 +251,9 @@ TEST(Win32AtomicFile, AFullDiskFailsTheSaveAndLeavesTheFileAndNoTemporary) {
 
 TEST(Win32AtomicFile, ALinkIsFollowedWhereTheUserNamedItAndReplacedWhereNot) {
     // Links made on the Linux side, as a user or another user planted them.
-    const char* planted = std::getenv("QUELM_PLANTED_LINKS");
-    if (!planted ||
-        !std::filesystem::exists(std::filesystem::u8path(planted + std::string("/victim"))))
-        GTEST_SKIP() << "no links planted for the run";
-    std::string dir = std::string(planted) + "/";
+    std::string dir = FixtureFolder("QUELM_PLANTED_LINKS", "victim");
+    if (dir.empty()) GTEST_SKIP() << "no links planted for the run";
+    dir += "/";
     CFileException err;
     // A file written beside the document, where a link to another file stands.
     CAtomicFile dump;

@@ -84,7 +84,7 @@ choose_in_file_dialog() {
 
 # Grayed menu items take the highlight on this system.
 dump_to_file() {
-    keys alt+f Down Down Down Down Down Down Down Down Return
+    file_menu_item $dump_item
 }
 replace_before_any_search() {
     keys alt+s Down Down Down Return
@@ -167,11 +167,12 @@ wait_printed() {
     WAIT_TIMEOUT=${1:-30} wait_for sh -c 'tail -c 64 "$1" 2>/dev/null | grep -q "%%EOF"' _ "$printed"
 }
 
-# The File menu's items from its first: new, open, close, save, save as, print, preview and
-# page setup (grayed items take the highlight too).
+# The File menu's items from its first: new, open, close, save, save as, print, preview,
+# page setup and dump (grayed items take the highlight too).
 print_item=5
 preview_item=6
 setup_item=7
+dump_item=8
 file_menu_item() {
     keys alt+f
     local i
