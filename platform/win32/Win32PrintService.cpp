@@ -1,7 +1,5 @@
 #include "platform/win32/Win32PrintService.h"
 
-#include <string>
-
 #include "platform/base/FrameworkIds.h"
 #include "platform/base/ResourceSet.h"
 #include "platform/framework/PrintJob.h"
@@ -13,9 +11,6 @@
 #include "platform/win32/Win32Text.h"
 
 namespace {
-const char kNoPrinterText[] = "ﾌﾟﾘﾝﾀがありません。印刷するにはﾌﾟﾘﾝﾀを設定してください。";
-const char kPrintFailedText[] = "印刷できませんでした。";
-
 // Whether the system knows a printer. Its print dialogs open without one and then can only
 // show a warning of their own, in the system's language.
 bool AnyPrinter() {
@@ -25,9 +20,8 @@ bool AnyPrinter() {
     return needed > 0;
 }
 
-void Say(UINT id, const char* fallback) {
-    std::string text = CResourceSet::Current().LoadString(id);
-    AfxMessageBox(text.empty() ? fallback : text, MB_ICONEXCLAMATION);
+void Say(UINT id) {
+    AfxMessageBox(CResourceSet::Current().LoadString(id), MB_ICONEXCLAMATION);
 }
 } // namespace
 
@@ -48,10 +42,10 @@ void CWin32PrintService::ReportDialogFailure() {
     case PDERR_NODEFAULTPRN:
     case PDERR_NODEVICES:
     case PDERR_PRINTERNOTFOUND:
-        Say(FrameworkIds::kNoPrinter, kNoPrinterText);
+        Say(FrameworkIds::kNoPrinter);
         return;
     default:
-        Say(FrameworkIds::kPrintFailed, kPrintFailedText);
+        Say(FrameworkIds::kPrintFailed);
     }
 }
 
@@ -77,14 +71,14 @@ HDC CWin32PrintService::PrinterDC(bool bDialog, CPrintJob& job, UINT& from, UINT
     from = job.Info().GetMinPage();
     to = job.Info().GetMaxPage();
     if (!AnyPrinter()) {
-        Say(FrameworkIds::kNoPrinter, kNoPrinterText);
+        Say(FrameworkIds::kNoPrinter);
         return nullptr;
     }
     // Without the dialog the printer chosen before prints; the system refuses to look up its
     // default printer while it is given that choice.
     if (!bDialog && m_hDevNames) {
         HDC hdc = ChosenPrinterDC();
-        if (!hdc) Say(FrameworkIds::kNoPrinter, kNoPrinterText);
+        if (!hdc) Say(FrameworkIds::kNoPrinter);
         return hdc;
     }
     PRINTDLGW pd{};
@@ -108,7 +102,7 @@ HDC CWin32PrintService::PrinterDC(bool bDialog, CPrintJob& job, UINT& from, UINT
         from = pd.nFromPage;
         to = pd.nToPage;
     }
-    if (!pd.hDC) Say(FrameworkIds::kPrintFailed, kPrintFailedText);
+    if (!pd.hDC) Say(FrameworkIds::kPrintFailed);
     return pd.hDC;
 }
 
@@ -158,7 +152,7 @@ bool CWin32PrintService::Print(CPrintJob& job, bool bDialog) {
     } printer{PrinterDC(bDialog, job, from, to)};
     if (!printer.hdc) return false;
     if (RunJob(printer.hdc, job, from, to)) return true;
-    Say(FrameworkIds::kPrintFailed, kPrintFailedText);
+    Say(FrameworkIds::kPrintFailed);
     return false;
 }
 
@@ -190,7 +184,7 @@ bool CWin32PrintService::Preview(std::unique_ptr<CPrintJob> pJob) {
 
 bool CWin32PrintService::PageSetup() {
     if (!AnyPrinter()) {
-        Say(FrameworkIds::kNoPrinter, kNoPrinterText);
+        Say(FrameworkIds::kNoPrinter);
         return false;
     }
     PAGESETUPDLGW ps{};

@@ -3,6 +3,8 @@
 #include <wx/print.h>
 #include <wx/printdlg.h>
 
+#include "platform/base/FrameworkIds.h"
+#include "platform/base/ResourceSet.h"
 #include "platform/framework/SystemServices.h"
 #include "platform/framework/View.h"
 #include "platform/wx/WxPreviewFrame.h"
@@ -10,7 +12,6 @@
 #include "platform/wx/WxWindowPeer.h"
 
 namespace {
-const char kPrintFailed[] = "印刷できませんでした。";
 const char kPreviewFailed[] = "印刷プレビューを表示できません。プリンタの設定を確認してください。";
 const char kPreviewTitle[] = "ﾌﾟﾘﾝﾀ出力のﾌﾟﾚﾋﾞｭｰ";
 const wxSize kPreviewSize(900, 760);
@@ -24,7 +25,8 @@ bool CWxPrinter::Print(CPrintJob& job, bool bDialog) {
         m_data = printer.GetPrintDialogData();
         return true;
     }
-    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) AfxMessageBox(kPrintFailed, MB_ICONSTOP);
+    if (wxPrinter::GetLastError() == wxPRINTER_ERROR)
+        AfxMessageBox(CResourceSet::Current().LoadString(FrameworkIds::kPrintFailed), MB_ICONSTOP);
     return false;
 }
 

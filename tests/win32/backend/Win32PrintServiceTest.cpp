@@ -6,6 +6,7 @@
 #include "platform/framework/PrintInfo.h"
 #include "platform/framework/PrintJob.h"
 #include "platform/framework/View.h"
+#include "res/Resources.h"
 
 namespace {
 // Answers every message box at once and keeps what it said.
@@ -40,7 +41,9 @@ class Win32PrintServiceWithoutPrinter : public ::testing::Test {
 protected:
     void SetUp() override {
         if (HasPrinter()) GTEST_SKIP() << "this machine has a printer";
+        CResourceSet::SetCurrent(&QuelmResources());
     }
+    void TearDown() override { CResourceSet::SetCurrent(nullptr); }
     // What the user is told.
     static bool SaysNoPrinter(const std::vector<std::string>& messages) {
         return messages.size() == 1 && messages[0].find("ﾌﾟﾘﾝﾀがありません") == 0;
