@@ -46,3 +46,11 @@
 #undef GetSysColor
 #undef GetKeyState
 #undef MessageBeep
+
+// The framework's rectangles and the system's.
+inline RECT ToRECT(const CRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+inline CRect ToCRect(const RECT& r) {
+    return CRect(r.left, r.top, r.right, r.bottom);
+}

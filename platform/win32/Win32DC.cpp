@@ -88,8 +88,7 @@ void CWin32DC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const c
     Layout(text, n, cell);
     ::SetTextColor(m_hdc, m_text);
     ::SetBkColor(m_hdc, m_back);
-    RECT r{};
-    if (rect) r = RECT{rect->left, rect->top, rect->right, rect->bottom};
+    RECT r = rect ? ToRECT(*rect) : RECT{};
     ExtTextOutW(m_hdc, x, y, options, rect ? &r : nullptr, m_wide.c_str(),
                 static_cast<UINT>(m_wide.size()), m_advances.data());
 }
@@ -129,6 +128,6 @@ void CWin32DC::SetPaintRect(const RECT& rect) {
 
 bool CWin32DC::GetClipBox(CRect& rect) const {
     if (!m_bHasPaintRect) return false;
-    rect = CRect(m_paint.left, m_paint.top, m_paint.right, m_paint.bottom);
+    rect = ToCRect(m_paint);
     return true;
 }

@@ -24,10 +24,6 @@ private:
     HDC m_hdc;
 };
 
-CRect ToCRect(const RECT& r) {
-    return CRect(r.left, r.top, r.right, r.bottom);
-}
-
 // What the owner paints on dc, which covers part (window pixels).
 void PaintOwner(CWnd* owner, HDC dc, const RECT& part, bool bErase) {
     CWin32DC cdc(dc, nullptr);
@@ -112,13 +108,11 @@ void CWin32ViewPeer::AddInvalid(const RECT& rect) {
 
 void CWin32ViewPeer::Invalidate(const CRect* pRect, bool bErase) {
     if (!m_hWnd) return;
-    RECT r{};
-    if (pRect) {
-        r = RECT{pRect->left, pRect->top, pRect->right, pRect->bottom};
+    RECT r = pRect ? ToRECT(*pRect) : RECT{};
+    if (pRect)
         AddInvalid(r);
-    } else {
+    else
         m_bAllInvalid = true;
-    }
     m_bErase = m_bErase || bErase;
     InvalidateRect(m_hWnd, pRect ? &r : nullptr, FALSE);
 }

@@ -254,13 +254,13 @@ void CWin32WindowPeer::HandleScroll(UINT msg, WPARAM wp) {
 CRect CWin32WindowPeer::GetClientRect() {
     RECT r{};
     if (m_hWnd) ::GetClientRect(m_hWnd, &r);
-    return CRect(r.left, r.top, r.right, r.bottom);
+    return ToCRect(r);
 }
 
 CRect CWin32WindowPeer::GetWindowRect() {
     RECT r{};
     if (m_hWnd) ::GetWindowRect(m_hWnd, &r);
-    return CRect(r.left, r.top, r.right, r.bottom);
+    return ToCRect(r);
 }
 
 void CWin32WindowPeer::MoveWindow(const CRect& rect) {
@@ -304,8 +304,7 @@ std::string CWin32WindowPeer::GetWindowText() {
 
 void CWin32WindowPeer::Invalidate(const CRect* pRect, bool bErase) {
     if (!m_hWnd) return;
-    RECT r{};
-    if (pRect) r = RECT{pRect->left, pRect->top, pRect->right, pRect->bottom};
+    RECT r = pRect ? ToRECT(*pRect) : RECT{};
     InvalidateRect(m_hWnd, pRect ? &r : nullptr, bErase);
 }
 
